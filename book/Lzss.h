@@ -1,0 +1,22 @@
+// The LZSS scheme of compacted page data: a 4096-byte window, matches of 3 to 18 bytes,
+// eight flag bits a group, least significant first, 1 = literal.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wolf::lzss {
+
+constexpr int WindowSize = 4096;
+constexpr int MaxMatch = 18;
+constexpr int MinMatch = 3;
+constexpr int StartPosition = WindowSize - MaxMatch;  // 4078
+// The format leaves the window's first content open; we follow the published scheme and
+// start with blanks, so that encoder and decoder agree on matches into unwritten space.
+constexpr uint8_t InitialFill = 0x20;
+
+// Packs raw bytes so that the page decoder gives them back.
+std::string Pack(std::string_view raw);
+
+}  // namespace wolf::lzss
