@@ -1,0 +1,36 @@
+// One running instance per user: a later start hands its book path to the running one.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+class TSingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit TSingleInstance(const QString& name = QStringLiteral("Karavel"), QObject* parent = nullptr);
+    ~TSingleInstance() override;
+
+    // Called once at start-up when only one instance is allowed. Hands the path (cut to
+    // 1023 bytes, may be empty) to a running instance and returns true when it took it:
+    // the caller then ends with exit code 0. Otherwise this process becomes the running
+    // instance and returns false. Two simultaneous starts end with one running instance.
+    bool HandOverToRunningInstance(const QByteArray& path);
+
+    // Every running instance listens, whatever its own setting (also after a false above).
+    void Listen();
+
+signals:
+    // Emitted on the user-interface thread before the sender is answered; the receiver
+    // opens the book (when the path is not empty) and brings its window to the front.
+    void HandOverReceived(const QString& path);
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};
+
+}  // namespace platform
