@@ -66,7 +66,13 @@ platform::TBookEncoding ChooseEncoding(const QCommandLineParser& parser, const w
         samples.push_back(reader.Description.GetField(i));
     for (int i = 0; i < reader.TOC.Count(); ++i)
         samples.push_back(reader.TOC[i].Title());
-    return platform::TBookEncoding::Choose(parser.value(QStringLiteral("encoding")).toLatin1(), samples);
+    const QByteArray name = parser.value(QStringLiteral("encoding")).toLatin1();
+    const platform::TBookEncoding encoding = platform::TBookEncoding::Choose(name, samples);
+    // An unknown name falls back to latin1 quietly; a user who typed it wants to know.
+    const bool automatic = name.isEmpty() || name.compare(platform::TBookEncoding::Automatic, Qt::CaseInsensitive) == 0;
+    if (!automatic && encoding.Name().compare(name, Qt::CaseInsensitive) != 0)
+        throw ECommandFailure(QStringLiteral("Unknown encoding \"%1\"").arg(QString::fromLatin1(name)));
+    return encoding;
 }
 
 void WriteOut(const QByteArray& bytes)
