@@ -28,6 +28,9 @@ void MakeBackup(TBookFileSystem& files, const std::string& bookPath)
         RemoveQuietly(files, pending);
         RaiseWolfError("Can't rename \"" + bookPath + "\".\r\nWrite protected file?");
     }
+    // Renaming a link over another link of the same file (the backup of a save that failed)
+    // does nothing and leaves both names; the backup is complete either way.
+    RemoveQuietly(files, pending);
 }
 
 void WriteNewBook(TBookFileSystem& files, const std::string& bookPath, const std::string& newPath,

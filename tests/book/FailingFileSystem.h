@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace wolf::testing {
+namespace wolf::faults {
 
 class TFailingFileSystem : public TBookFileSystem {
 public:
@@ -84,4 +84,4 @@ private:
     std::vector<std::string> FLog;
 };
 
-}  // namespace wolf::testing
+}  // namespace wolf::faults

@@ -60,7 +60,7 @@ constexpr uint32_t Key(uint8_t a, uint8_t b, uint8_t c) { return uint32_t{a} << 
 
 TEST(CatalogTextImport, NumbersEntriesByDepthAndCleansTitles)
 {
-    EXPECT_EQ(Import({"Intro... ...1", "\tSetup ... ... 12", "", "... ...3", "\t\tDeep... ...4",
+    EXPECT_EQ(Import({"Intro... ...1", "\tSetup ... ... 12", "", "\t\t... ...3", "\t\tDeep... ...4",
                       "\tNext... ...5", "Notes... ...0", "  \tBlanks first... ...6"}),
               (std::vector<TEntry>{{Key(1, 0, 0), "Intro", 0},
                                    {Key(1, 1, 0), "Setup", 11},

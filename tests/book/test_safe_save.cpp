@@ -49,8 +49,10 @@ std::string ReadAll(const fs::path& path)
     return bytes.str();
 }
 
+// A new file, never writing through a hard link that a save may have made.
 void WriteAll(const fs::path& path, const std::string& bytes)
 {
+    fs::remove(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
@@ -124,7 +126,7 @@ TEST_F(SafeSaveTest, KeepsThePreviousVersionAsTheOnlyBackup)
 
 TEST_F(SafeSaveTest, AFailureAtAnyStepLeavesTheBookAsItWas)
 {
-    testing::TFailingFileSystem counting;
+    faults::TFailingFileSystem counting;
     SaveBookSafely(Book, Retitle("Counted"), counting);
     const int steps = counting.Steps();
     ASSERT_GT(steps, 6);
@@ -133,9 +135,14 @@ TEST_F(SafeSaveTest, AFailureAtAnyStepLeavesTheBookAsItWas)
     for (int failAt = 1; failAt <= steps; ++failAt) {
         WriteAll(Book, Original);
         WriteAll(Book + ".bak", "older backup");
-        testing::TFailingFileSystem failing(failAt);
+        faults::TFailingFileSystem failing(failAt);
         const std::string error = ErrorOf(Retitle("Failed"), failing);
         const std::string step = counting.Log()[static_cast<size_t>(failAt - 1)];
+        if (error == "no error") {  // only clearing a name the backup no longer needs may fail unnoticed
+            EXPECT_EQ(step, "Remove " + Book + ".bak.saving");
+            EXPECT_EQ(TitleOf(Book), "Failed");
+            continue;
+        }
         EXPECT_EQ(ReadAll(Book), Original) << step;
         EXPECT_EQ(FolderNames(), BookAndBackup) << step;
         if (failAt <= backupSteps) {
