@@ -7,6 +7,12 @@
 
 namespace wolftool {
 
+void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
+{
+    parser.setApplicationDescription(description);
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+}
+
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount)
 {
