@@ -15,7 +15,8 @@ std::string ThreePageBook()
     description.SetField(0, "Tale");
     description.SetField(2, "Someone");
     builder.Description = description.ToText();
-    for (const char* text : {"One", "Two", "Three"}) builder.AddTextPage(text);
+    // Longer than the 9 bytes within which a table-of-contents offset finds a page.
+    for (const char* text : {"Page one.....", "Page two.....", "Page three..."}) builder.AddTextPage(text);
     wolf::TWolfTOCList toc;
     toc.AddItem(1, 0, 0, "Start", 0);
     toc.AddItem(1, 1, 0, "Middle", 1);
