@@ -7,6 +7,9 @@
 
 namespace wolftool {
 
+const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
+    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
+
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount)
 {
