@@ -10,10 +10,6 @@
 namespace wolftool {
 namespace {
 
-// JSON names of the nine description fields, in field order.
-const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
-    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
-
 QString PageKind(const wolf::TWolfPageItem& page)
 {
     if (page.IsText()) return QStringLiteral("text");

@@ -7,6 +7,9 @@
 
 namespace wolftool {
 
+const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
+    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
+
 void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
 {
     parser.setApplicationDescription(description);

@@ -22,6 +22,9 @@ void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount);
 
+// JSON names of the nine description fields, in field order (info prints them, describe sets them).
+extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
+
 // A book opened read-only and read with the whole open sequence.
 class TOpenBook {
 public:
