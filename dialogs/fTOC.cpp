@@ -207,7 +207,7 @@ void TfrmTOC::ToggleBrowse()
         show();
 }
 
-bool TfrmTOC::EditTOC(wolf::TWolfTOCList& toc)
+void TfrmTOC::BeginEdit(const wolf::TWolfTOCList& toc)
 {
     if (isVisible())
         hide();
@@ -215,6 +215,11 @@ bool TfrmTOC::EditTOC(wolf::TWolfTOCList& toc)
     BuildTree();
     tvwTOC->setCurrentItem(tvwTOC->topLevelItem(0));
     SetEditMode(true);
+}
+
+bool TfrmTOC::EditTOC(wolf::TWolfTOCList& toc)
+{
+    BeginEdit(toc);
     if (exec() != QDialog::Accepted)
         return false;
     toc.CopyFrom(FTOC);

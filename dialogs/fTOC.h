@@ -50,6 +50,8 @@ public:
     // Edit mode, modal, on a copy of toc; on Save toc takes the edited copy and the
     // result is true. Cancel leaves toc alone.
     bool EditTOC(wolf::TWolfTOCList& toc);
+    // The part of EditTOC before the modal run: a copy of toc in the tree, edit mode on.
+    void BeginEdit(const wolf::TWolfTOCList& toc);
 
     bool IsEditMode() const;
     // Reads a catalog file into the working copy; on any error the table of contents
