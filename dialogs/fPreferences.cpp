@@ -2,7 +2,6 @@
 
 #include "FileAssociation.h"
 #include "uDigitKeyFilter.h"
-#include "uErrorReport.h"
 
 #include "BookEncoding.h"
 
@@ -46,9 +45,10 @@ int MillimetresFrom(const QLineEdit* edit, int previous)
 
 }  // namespace
 
-TfrmPreferences::TfrmPreferences(QWidget* parent)
+TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowCloseButtonHint),
+      FReport(std::move(report))
 {
     setWindowTitle(QStringLiteral("Preferences"));
     pagPreferences = new QTabWidget(this);
@@ -162,7 +162,7 @@ void TfrmPreferences::btnAssociateClick()
     try {
         platform::AssociateWolfFiles(QCoreApplication::applicationFilePath());
     } catch (const std::exception& error) {
-        ShowErrorReport(this, error);
+        FReport(error);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QDialog>
+#include <exception>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -35,7 +37,9 @@ extern const TScreenPreset ScreenPresets[6];
 class TfrmPreferences : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmPreferences(QWidget* parent = nullptr);
+    using TErrorReport = std::function<void(const std::exception&)>;
+    // report shows an error of the file association.
+    explicit TfrmPreferences(TErrorReport report, QWidget* parent = nullptr);
 
     // Shows settings; on OK stores the controls into it and returns true.
     bool Execute(TPreferences& settings);
@@ -60,6 +64,8 @@ private:
     void ApplyScreenTypeState();
     void cmbScreenTypeChange(int index);
     void btnAssociateClick();
+
+    TErrorReport FReport;
 };
 
 }  // namespace dialogs

@@ -2,7 +2,6 @@
 
 #include "fTOCItem.h"
 #include "uCatalogText.h"
-#include "uErrorReport.h"
 #include "uTOCTree.h"
 
 #include <QAction>
@@ -329,7 +328,7 @@ void TfrmTOC::ImportTOC(const QString& fileName)
         BuildTree();
         tvwTOC->setCurrentItem(tvwTOC->topLevelItem(0));
     } catch (const std::exception& error) {
-        ShowErrorReport(this, error);
+        FHost.ReportError(error);
     }
 }
 
@@ -340,7 +339,7 @@ void TfrmTOC::ExportTOC(const QString& fileName)
         wolf::TOCToCatalogText(FTOC, lines);
         wolf::WriteCatalogFile(LocalPath(fileName), lines);
     } catch (const std::exception& error) {
-        ShowErrorReport(this, error);
+        FHost.ReportError(error);
     }
 }
 

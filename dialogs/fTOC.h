@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <exception>
 #include <string>
 
 class QAction;
@@ -33,6 +34,8 @@ public:
     virtual QAction* PageAction(TPageAction which) const = 0;
     // Picture number index of the shared action images.
     virtual QIcon ActionImage(int index) const = 0;
+    // The program's report of an error that ended a command.
+    virtual void ReportError(const std::exception& error) = 0;
 };
 
 class TfrmTOC : public QDialog {

@@ -33,10 +33,12 @@ void Pick(QComboBox* combo, int index)
 
 class PreferencesTest : public QObject {
     Q_OBJECT
+    const TfrmPreferences::TErrorReport FReport = [](const std::exception& error) { QFAIL(error.what()); };
+
 private slots:
     void ScreenPresetsFillAndLockTheDimensions()
     {
-        TfrmPreferences dialog;
+        TfrmPreferences dialog(FReport);
         TPreferences settings;
         QVERIFY(Run(dialog, settings, [](TfrmPreferences* shown) {
             QCOMPARE(shown->pagPreferences->currentWidget(), shown->tshGlobal);
@@ -70,7 +72,7 @@ private slots:
 
     void MillimetresAreDigitsAndAtLeastFive()
     {
-        TfrmPreferences dialog;
+        TfrmPreferences dialog(FReport);
         TPreferences settings;
         QVERIFY(Run(dialog, settings, [](TfrmPreferences* shown) {
             shown->edtScreenWidth->clear();
@@ -88,7 +90,7 @@ private slots:
 
     void CancelChangesNothing()
     {
-        TfrmPreferences dialog;
+        TfrmPreferences dialog(FReport);
         TPreferences settings;
         settings.TextEncoding = "windows-1251";
         QVERIFY(!Run(dialog, settings, [](TfrmPreferences* shown) {
