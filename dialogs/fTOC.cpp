@@ -314,7 +314,10 @@ void TfrmTOC::tvwTOCDblClick()
     if (!entry || entry->PageIndex < 0)
         return;
     FHost.GoToPage(entry->PageIndex);
-    // Hiding the modal editor would leave the disabled main window with nothing to end it.
+}
+
+void TfrmTOC::HideAfterJump()
+{
     if (!IsEditMode() && FHost.AutoHideTOC() && isVisible())
         hide();
 }

@@ -27,7 +27,7 @@ public:
     virtual int PageCount() const = 0;
     // The page shown, -1 for the cover.
     virtual int PageIndex() const = 0;
-    // Shows the page; the window hides itself afterwards when it should.
+    // Shows the page, then lets the window hide (HideAfterJump).
     virtual void GoToPage(int pageIndex) = 0;
     virtual bool AutoHideTOC() const = 0;
     // The main window's page commands, whose state and execution the window borrows.
@@ -57,6 +57,9 @@ public:
     void BeginEdit(const wolf::TWolfTOCList& toc);
 
     bool IsEditMode() const;
+    // After a jump to an entry's page: hides the browser when the settings ask for it.
+    // Never the editor, whose modal run would be left with nothing to end it.
+    void HideAfterJump();
     // Reads a catalog file into the working copy; on any error the table of contents
     // from before stays and the error is reported.
     void ImportTOC(const QString& fileName);

@@ -29,12 +29,17 @@ public:
     int Shown = -1;
     bool AutoHide = false;
     std::vector<int> WentTo;
+    TfrmTOC* Window = nullptr;
     mutable QAction First{QStringLiteral("First")}, Prev{QStringLiteral("Prev")}, Next{QStringLiteral("Next")},
         Last{QStringLiteral("Last")};
 
     int PageCount() const override { return Pages; }
     int PageIndex() const override { return Shown; }
-    void GoToPage(int pageIndex) override { WentTo.push_back(pageIndex); }
+    void GoToPage(int pageIndex) override
+    {
+        WentTo.push_back(pageIndex);
+        Window->HideAfterJump();
+    }
     bool AutoHideTOC() const override { return AutoHide; }
     QAction* PageAction(TPageAction which) const override
     {
@@ -135,6 +140,7 @@ private slots:
         FHostObject = std::make_unique<TFakeHost>();
         FHost = FHostObject.get();
         FWindow = std::make_unique<TfrmTOC>(*FHost);
+        FHost->Window = FWindow.get();
     }
     void cleanup()
     {
