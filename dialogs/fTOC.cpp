@@ -327,6 +327,12 @@ void TfrmTOC::ImportTOC(const QString& fileName)
     try {
         wolf::TWolfTOCList imported;
         wolf::CatalogTextToTOC(wolf::ReadCatalogFile(LocalPath(fileName)), imported);
+        // A page beyond this book's last one could not be written into the book: such an
+        // entry keeps its place, without a page, for the user to see and correct.
+        for (int i = 0; i < imported.Count(); ++i) {
+            if (imported[i].PageIndex >= FHost.PageCount())
+                imported[i].PageIndex = -1;
+        }
         FTOC = std::move(imported);
         BuildTree();
         tvwTOC->setCurrentItem(tvwTOC->topLevelItem(0));

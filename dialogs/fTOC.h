@@ -61,7 +61,7 @@ public:
     // Never the editor, whose modal run would be left with nothing to end it.
     void HideAfterJump();
     // Reads a catalog file into the working copy; on any error the table of contents
-    // from before stays and the error is reported.
+    // from before stays and the error is reported. Pages beyond the book become none.
     void ImportTOC(const QString& fileName);
     void ExportTOC(const QString& fileName);
 

@@ -426,9 +426,11 @@ private slots:
         QCOMPARE(wolf::ReadCatalogFile(good.toStdString()).front(), std::string("Alpha... ...1"));
 
         StartEditing({});
+        FHost->Pages = 31;
         FWindow->ImportTOC(good);
         QCOMPARE(FWindow->WorkingTOC().Count(), 7);
-        QCOMPARE(Node(FWindow->tvwTOC, {2, 1})->text(0), QStringLiteral("Gamma two [32]"));
+        QCOMPARE(Node(FWindow->tvwTOC, {2, 0, 0})->text(0), QStringLiteral("Gamma one one [31]"));
+        QCOMPARE(Node(FWindow->tvwTOC, {2, 1})->text(0), QStringLiteral("Gamma two [x]"));  // past the last page
         QCOMPARE(FWindow->InvariantViolation(), QString());
 
         // A bad line leaves the table of contents as it was before the import.
