@@ -4,6 +4,7 @@
 #include "ToolSupport.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace wolftool {
 namespace {
@@ -43,9 +44,8 @@ QImage DecodeForDisplay(TOpenBook& book, wolf::TWolfPageItem& page)
 int RunRender(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes a page as an 8-bit grey picture, turned as the "
-                                                    "viewer turns it."));
-    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    DescribeBookCommand(parser, QStringLiteral("Writes a page as an 8-bit grey picture, turned as the "
+                                        "viewer turns it."));
     parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("cover, or a page number from 1."));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The picture to write; its name ends in .png or .pgm."),
@@ -67,8 +67,10 @@ int RunRender(const QStringList& args)
     TOpenBook book(parser.positionalArguments().at(0));
     wolf::TWolfPageItem& page = SelectPage(book.Reader, parser.positionalArguments().at(1));
     const QImage picture = pagepicture::TurnForOrientation(DecodeForDisplay(book, page), orientation);
-    if (!picture.save(outputName, format.constData()))
-        throw ECommandFailure(QStringLiteral("Cannot write the picture \"%1\"").arg(outputName));
+    // Written aside and renamed into place, so that a failure leaves no half picture.
+    QSaveFile file(outputName);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format.constData()) || !file.commit())
+        throw ECommandFailure(QStringLiteral("Cannot write the picture \"%1\". %2").arg(outputName, file.errorString()));
     return ExitOk;
 }
 

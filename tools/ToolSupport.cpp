@@ -3,12 +3,19 @@
 #include "ToolCommand.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace wolftool {
 
 const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
     "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
+
+void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
+{
+    parser.setApplicationDescription(description);
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+}
 
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount)
@@ -27,8 +34,20 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
     return true;
 }
 
+namespace {
+
+// A folder opens for reading on some systems and then fails with a bare read error.
+const QString& RefuseFolder(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        throw ECommandFailure(QStringLiteral("Cannot open file \"%1\". Is a directory").arg(path));
+    return path;
+}
+
+}  // namespace
+
 TOpenBook::TOpenBook(const QString& path)
-    : FStream(std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
+    : FStream(std::make_unique<wolf::TFileStream>(QFile::encodeName(RefuseFolder(path)).toStdString(),
                                                    wolf::TFileStream::TMode::OpenRead))
 {
     FromSubcatalog = Reader.Open(*FStream);

@@ -13,6 +13,9 @@
 
 namespace wolftool {
 
+// Sets the command's description for --help and its first argument, the book.
+void DescribeBookCommand(QCommandLineParser& parser, const QString& description);
+
 // Adds --help, parses args (a command's arguments after "wolftool NAME") and checks the
 // number of positional arguments. Returns false after printing the help; raises
 // ECommandFailure on a usage error. synopsis is the usage line after "wolftool ".
