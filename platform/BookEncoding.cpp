@@ -1,0 +1,175 @@
+#include "BookEncoding.h"
+
+#include "Utf8Check.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <uchardet/uchardet.h>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+constexpr const char* Latin1Name = "latin1";
+
+bool IsLatin1(const QByteArray& name)
+{
+    return name.compare(Latin1Name, Qt::CaseInsensitive) == 0;
+}
+
+// The initial byte-order mark stays part of the text, so decoding and encoding again
+// gives back every byte.
+QStringDecoder MakeDecoder(const QByteArray& name)
+{
+    return QStringDecoder(name.constData(), QStringConverter::Flag::Stateless |
+                                                QStringConverter::Flag::ConvertInitialBom);
+}
+
+QStringEncoder MakeEncoder(const QByteArray& name)
+{
+    return QStringEncoder(name.constData(), QStringConverter::Flag::Stateless);
+}
+
+bool CanConvert(const QByteArray& name)
+{
+    return !name.isEmpty() && MakeDecoder(name).isValid() && MakeEncoder(name).isValid();
+}
+
+std::string Concatenate(const std::vector<std::string>& samples)
+{
+    std::string all;
+    for (const std::string& sample : samples) {
+        all += sample;
+        all += '\n';
+    }
+    return all;
+}
+
+// A guess is only taken when it gives back the very bytes it decoded: a book whose texts
+// the encoding cannot hold would otherwise lose bytes when it is saved.
+bool KeepsBytes(const TBookEncoding& encoding, const std::string& bytes)
+{
+    const std::optional<std::string> again = encoding.Encode(encoding.Decode(bytes));
+    return again && *again == bytes;
+}
+
+QByteArray NormalisedVerdict(QByteArray verdict)
+{
+    const QByteArray upper = verdict.toUpper();
+    if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312")
+        return "GB18030";
+    // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
+    if (upper.startsWith("UTF") || upper == "ASCII")
+        return {};
+    return verdict;
+}
+
+QByteArray DetectorVerdict(const std::string& all)
+{
+    uchardet_t detector = uchardet_new();
+    QByteArray verdict;
+    if (uchardet_handle_data(detector, all.data(), all.size()) == 0) {
+        uchardet_data_end(detector);
+        verdict = uchardet_get_charset(detector);
+    }
+    uchardet_delete(detector);
+    return NormalisedVerdict(verdict);
+}
+
+#ifdef Q_OS_WIN
+QByteArray SystemCodePageName()
+{
+    switch (const UINT codePage = GetACP()) {
+    case 932: return "Shift_JIS";
+    case 936: return "GB18030";
+    case 949: return "windows-949";
+    case 950: return "Big5";
+    case CP_UTF8: return {};
+    default: return "windows-" + QByteArray::number(codePage);
+    }
+}
+#endif
+
+}  // namespace
+
+TBookEncoding::TBookEncoding(const QByteArray& name)
+    : FName(!IsLatin1(name) && CanConvert(name) ? name : QByteArray(Latin1Name))
+{
+}
+
+TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
+{
+    const std::string all = Concatenate(samples);
+    if (IsStrictUtf8(all))
+        return TBookEncoding("UTF-8");
+#ifdef Q_OS_WIN
+    const QByteArray guess = SystemCodePageName();
+#else
+    const QByteArray guess = DetectorVerdict(all);
+#endif
+    const TBookEncoding encoding(guess);
+    return KeepsBytes(encoding, all) ? encoding : TBookEncoding(Latin1Name);
+}
+
+TBookEncoding TBookEncoding::Choose(const QByteArray& name, const std::vector<std::string>& samples)
+{
+    if (name.isEmpty() || name.compare(Automatic, Qt::CaseInsensitive) == 0)
+        return Detect(samples);
+    return TBookEncoding(name);
+}
+
+QString TBookEncoding::Decode(const std::string& bytes) const
+{
+    if (IsLatin1(FName))
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    // The converters keep a lead byte cut off at the end of the input to themselves; a
+    // line feed, one byte in every encoding offered, makes them report it.
+    QByteArray input(bytes.data(), qsizetype(bytes.size()));
+    input += '\n';
+    QStringDecoder decoder = MakeDecoder(FName);
+    QString text = decoder.decode(input);
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+std::optional<std::string> TBookEncoding::Encode(const QString& text) const
+{
+    if (IsLatin1(FName)) {
+        for (const QChar c : text) {
+            if (c.unicode() > 0xFF)
+                return std::nullopt;
+        }
+        return text.toLatin1().toStdString();
+    }
+    QStringEncoder encoder = MakeEncoder(FName);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+QStringList TBookEncoding::KnownNames()
+{
+    static const char* const Candidates[] = {
+        "UTF-8",        "GB18030",      "Big5",         "Shift_JIS",    "EUC-JP",
+        "EUC-KR",       "windows-1250", "windows-1251", "windows-1252", "windows-1253",
+        "windows-1254", "windows-1255", "windows-1256", "windows-1257", "windows-1258",
+        "windows-874",  "KOI8-R",       "KOI8-U",       "ISO-8859-2",   "ISO-8859-5",
+        "ISO-8859-7",   "ISO-8859-9",   "ISO-8859-15",
+    };
+    QStringList names{QString::fromLatin1(Automatic)};
+    for (const char* candidate : Candidates) {
+        if (CanConvert(candidate))
+            names << QString::fromLatin1(candidate);
+    }
+    names << QString::fromLatin1(Latin1Name);
+    return names;
+}
+
+}  // namespace platform
