@@ -4,6 +4,7 @@
 #include "ImageView.h"
 #include "fPageNum.h"
 #include "uGlobals.h"
+#include "Zoom.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -22,7 +23,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString ScaleEntries[globals::ScaleEntryCount] = {
+const QString ScaleEntries[ZoomEntryCount] = {
     QStringLiteral("1:1"),  QStringLiteral("25%"),  QStringLiteral("50%"),
     QStringLiteral("75%"),  QStringLiteral("100%"), QStringLiteral("125%"),
     QStringLiteral("150%"), QStringLiteral("175%"), QStringLiteral("200%")};
@@ -154,7 +155,7 @@ void TfrmMain::CreateToolbar()
     cmbScale = new QComboBox(tbrToolbar);
     for (const QString& entry : ScaleEntries) cmbScale->addItem(entry);
     cmbScale->setFixedWidth(60);
-    cmbScale->setMaxVisibleItems(globals::ScaleEntryCount);
+    cmbScale->setMaxVisibleItems(ZoomEntryCount);
     // Never focused, so the arrow keys keep turning pages after a zoom was chosen.
     cmbScale->setFocusPolicy(Qt::NoFocus);
     connect(cmbScale, &QComboBox::activated, this, [this] { app::Guarded([this] { cmbScaleClick(); }); });
@@ -400,6 +401,12 @@ void TfrmMain::showEvent(QShowEvent* event)
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // The text view would take Ctrl+C as Copy; here it shows the cover like everywhere else.
+    if (event->type() == QEvent::ShortcutOverride && watched == memPage
+        && static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_C)) {
+        event->ignore();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;

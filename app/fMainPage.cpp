@@ -5,6 +5,7 @@
 #include "ImageView.h"
 #include "PagePicture.h"
 #include "Screen.h"
+#include "Zoom.h"
 #include "uGlobals.h"
 
 #include <QComboBox>
@@ -14,9 +15,7 @@
 
 namespace {
 const QString InvalidPage = QStringLiteral("This page is not a valid Wolf page");
-// The reading device the "1:1" zoom imitates: a 600 by 800 page on 90 by 122 mm.
-constexpr int DeviceWidthMm = 90;
-constexpr int DeviceHeightMm = 122;
+// Also the page size "1:1" assumes before any page was decoded.
 const QSize MessagePageSize(600, 800);
 }  // namespace
 
@@ -72,24 +71,13 @@ void TfrmMain::RedisplayPage()
 
 void TfrmMain::ApplyScale()
 {
-    const int k = cmbScale->currentIndex();
-    if (k >= 1 && k < globals::ScaleEntryCount) {
-        const double factor = k * 25 / 100.0;
-        imvPage->SetScale(factor, factor);
-    } else if (k == 0) {
-        const QImage& bitmap = imvPage->Bitmap();
-        int w = bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width();
-        int h = bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height();
-        if (FOrientation != 0) std::swap(w, h);
-        const QSize screen = platform::PrimaryScreenSize();
-        // 64-bit products: a hand-edited monitor size must not overflow.
-        const auto factor = [](int screenPixels, int deviceMm, int monitorMm, int pagePixels) {
-            return static_cast<float>(static_cast<double>(int64_t{screenPixels} * deviceMm)
-                                      / static_cast<double>(int64_t{monitorMm} * pagePixels));
-        };
-        imvPage->SetScale(factor(screen.width(), DeviceWidthMm, globals::MonitorWidth, w),
-                          factor(screen.height(), DeviceHeightMm, globals::MonitorHeight, h));
-    }
+    const QImage& bitmap = imvPage->Bitmap();
+    QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),
+               bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
+    if (FOrientation != 0) page.transpose();
+    if (const auto factors = ZoomFactors(cmbScale->currentIndex(), platform::PrimaryScreenSize(),
+                                         globals::MonitorWidth, globals::MonitorHeight, page))
+        imvPage->SetScale(factors->X, factors->Y);
 }
 
 void TfrmMain::ShowMessagePage(const QString& text)

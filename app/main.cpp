@@ -1,5 +1,6 @@
 #include "ErrorReport.h"
 #include "SingleInstance.h"
+#include "TerminationSignal.h"
 #include "fMain.h"
 #include "uGlobals.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
     const QStringList arguments = QApplication::arguments();
     const QString bookPath = arguments.size() > 1 ? arguments[1] : QString();
 
-    platform::TSingleInstance instance;
+    platform::TSingleInstance instance(globals::InstanceName());
     if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(QFile::encodeName(bookPath)))
         return 0;
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     instance.Listen();
     QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &frmMain,
                      &TfrmMain::ReceiveHandOver);
+    CloseOnTerminationSignal(&frmMain);
     frmMain.SetStartFile(bookPath);
     frmMain.show();
     return application.exec();

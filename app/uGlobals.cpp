@@ -1,7 +1,9 @@
 #include "uGlobals.h"
+#include "Zoom.h"
 
 #include "IniFile.h"
 
+#include <QHash>
 #include <algorithm>
 
 namespace globals {
@@ -37,6 +39,13 @@ const QString& SettingsFile()
     return SettingsFileName;
 }
 
+QString InstanceName()
+{
+    const QString overridden = qEnvironmentVariable("KARAVEL_SETTINGS");
+    if (overridden.isEmpty()) return QStringLiteral("Karavel");
+    return QStringLiteral("Karavel-%1").arg(qHash(overridden), 0, 16);
+}
+
 bool ReadAllowOneInstance()
 {
     return platform::TIniFile(SettingsFile()).ReadBool(Config, QStringLiteral("AllowOneInstance"), true);
@@ -47,7 +56,7 @@ void LoadSettings(QStringList& recentFiles)
     const platform::TIniFile ini(SettingsFile());
     AllowOneInstance = ini.ReadBool(Config, QStringLiteral("AllowOneInstance"), true);
     AutoHideTOC = ini.ReadBool(Config, QStringLiteral("AutoHideTOC"), false);
-    DefScaleIdx = std::clamp(ini.ReadInteger(Config, QStringLiteral("DefScaleIdx"), 4), 0, ScaleEntryCount - 1);
+    DefScaleIdx = std::clamp(ini.ReadInteger(Config, QStringLiteral("DefScaleIdx"), 4), 0, ZoomEntryCount - 1);
     MonitorType = ini.ReadInteger(Config, QStringLiteral("MonitorType"), 0);
     MonitorWidth = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorWidth"), 360), MinMonitorSize);
     MonitorHeight = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorHeight"), 270), MinMonitorSize);

@@ -25,8 +25,10 @@ extern int Height;   // 520
 // real program against a temporary file with it), otherwise platform::DefaultSettingsFileName().
 extern QString SettingsFileName;
 const QString& SettingsFile();
+// The name under which instances find each other: "Karavel", or one of its own for a
+// settings file named by KARAVEL_SETTINGS, so that such a run stays apart from the user's.
+QString InstanceName();
 
-constexpr int ScaleEntryCount = 9;  // "1:1", "25%" ... "200%"
 constexpr int MinMonitorSize = 5;   // mm, as the preferences dialog enforces
 constexpr int MaxRecentFiles = 5;
 
