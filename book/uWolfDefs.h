@@ -155,14 +155,28 @@ struct TWolfPageItem {
     bool IsImage() const { return Offset != 0 && DataOffset != Offset; }
 };
 
-class TWolfPageList : public TOwningList<TWolfPageItem> {
+// Pages are held by value: a book may have very many, and nothing keeps pointers to them.
+class TWolfPageList {
 public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    bool Empty() const { return FItems.empty(); }
+    TWolfPageItem& operator[](int index) { return FItems.at(static_cast<size_t>(index)); }
+    const TWolfPageItem& operator[](int index) const { return FItems.at(static_cast<size_t>(index)); }
+    void Delete(int index) { FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(index)); }
+    void Clear() { FItems.clear(); }
+    void Reserve(size_t count) { FItems.reserve(count); }
+
     TWolfPageItem& AddPage(int32_t width, int32_t height, bool compact, int32_t bitCount,
                            uint32_t offset, uint32_t dataOffset, uint32_t dataLength);
     TWolfPageItem& AddPageAt(uint32_t offset);
     // First item, in list order, whose Offset lies within 9 bytes of the given offset; -1 if none.
     int FindByOffset(uint32_t offset) const;
     void SortByOffset();
+    // Keeps one page for each offset; the list must be sorted by offset.
+    void RemoveDuplicateOffsets();
+
+private:
+    std::vector<TWolfPageItem> FItems;
 };
 
 }  // namespace wolf

@@ -5,10 +5,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <uchardet/uchardet.h>
-
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <uchardet/uchardet.h>
 #endif
 
 namespace platform {
@@ -58,7 +58,21 @@ bool KeepsBytes(const TBookEncoding& encoding, const std::string& bytes)
     return again && *again == bytes;
 }
 
-QByteArray NormalisedVerdict(QByteArray verdict)
+#ifdef Q_OS_WIN
+// Books made on this system are most likely in its own 8-bit code page.
+QByteArray Guess(const std::string&)
+{
+    switch (const UINT codePage = GetACP()) {
+    case 932: return "Shift_JIS";
+    case 936: return "GB18030";
+    case 949: return "windows-949";
+    case 950: return "Big5";
+    case CP_UTF8: return {};
+    default: return "windows-" + QByteArray::number(codePage);
+    }
+}
+#else
+QByteArray NormalisedVerdict(const QByteArray& verdict)
 {
     const QByteArray upper = verdict.toUpper();
     if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312")
@@ -69,7 +83,7 @@ QByteArray NormalisedVerdict(QByteArray verdict)
     return verdict;
 }
 
-QByteArray DetectorVerdict(const std::string& all)
+QByteArray Guess(const std::string& all)
 {
     uchardet_t detector = uchardet_new();
     QByteArray verdict;
@@ -79,19 +93,6 @@ QByteArray DetectorVerdict(const std::string& all)
     }
     uchardet_delete(detector);
     return NormalisedVerdict(verdict);
-}
-
-#ifdef Q_OS_WIN
-QByteArray SystemCodePageName()
-{
-    switch (const UINT codePage = GetACP()) {
-    case 932: return "Shift_JIS";
-    case 936: return "GB18030";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case CP_UTF8: return {};
-    default: return "windows-" + QByteArray::number(codePage);
-    }
 }
 #endif
 
@@ -107,12 +108,7 @@ TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
     const std::string all = Concatenate(samples);
     if (IsStrictUtf8(all))
         return TBookEncoding("UTF-8");
-#ifdef Q_OS_WIN
-    const QByteArray guess = SystemCodePageName();
-#else
-    const QByteArray guess = DetectorVerdict(all);
-#endif
-    const TBookEncoding encoding(guess);
+    const TBookEncoding encoding(Guess(all));
     return KeepsBytes(encoding, all) ? encoding : TBookEncoding(Latin1Name);
 }
 

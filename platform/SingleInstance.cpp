@@ -1,0 +1,124 @@
+// The running instance is a local server under a per-user name. A later start connects,
+// sends its path closed by a zero byte and waits for the one-byte answer, which the server
+// gives after the path was handled. A lock file makes "is anyone there, else become the
+// server" one step, so two simultaneous starts cannot both become the server.
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr qsizetype MaxPathBytes = 1023;
+constexpr char Terminator = '\0';
+constexpr char Answer = '\1';
+constexpr int ConnectTimeoutMs = 1000;
+constexpr int WriteTimeoutMs = 2000;
+// The running instance answers after it opened the book, which may wait for a message box.
+constexpr int AnswerTimeoutMs = 10000;
+constexpr int LockTimeoutMs = 5000;
+
+bool ServerAnswers(const QString& serverName)
+{
+    QLocalSocket probe;
+    probe.connectToServer(serverName);
+    return probe.waitForConnected(ConnectTimeoutMs);
+}
+
+}  // namespace
+
+struct TSingleInstance::TImpl {
+    QString ServerName;
+    QString LockPath;
+    QLocalServer Server;
+
+    // True when a running instance took the connection. Once it has, this process must not
+    // become a second server, whatever happens to the answer.
+    bool SendToRunningInstance(const QByteArray& path)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(ServerName);
+        if (!socket.waitForConnected(ConnectTimeoutMs))
+            return false;
+        socket.write(path.left(MaxPathBytes) + Terminator);
+        if (socket.waitForBytesWritten(WriteTimeoutMs))
+            socket.waitForReadyRead(AnswerTimeoutMs);
+        return true;
+    }
+
+    // Listens unless a live instance holds the name; a name left behind by a crash is
+    // taken over.
+    void ListenUnlessTaken()
+    {
+        if (Server.isListening())
+            return;
+        // With access options the server is bound elsewhere and renamed into place, which
+        // would replace a live instance's name: so ask first.
+        if (ServerAnswers(ServerName))
+            return;
+        QLocalServer::removeServer(ServerName);
+        Server.setSocketOptions(QLocalServer::UserAccessOption);
+        Server.listen(ServerName);
+    }
+};
+
+TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
+    : QObject(parent), FImpl(std::make_unique<TImpl>())
+{
+    const QString userName = name + u'-' + QString::number(getuid());
+    FImpl->ServerName = userName;
+    FImpl->LockPath = QDir::temp().filePath(userName + QStringLiteral(".lock"));
+
+    connect(&FImpl->Server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = FImpl->Server.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                const QByteArray received = socket->peek(MaxPathBytes + 1);
+                const qsizetype end = received.indexOf(Terminator);
+                if (end < 0) {
+                    // A sender that does not keep to the protocol is dropped.
+                    if (received.size() > MaxPathBytes)
+                        socket->abort();
+                    return;
+                }
+                socket->read(end + 1);
+                const QPointer<QLocalSocket> guard(socket);
+                emit HandOverReceived(QFile::decodeName(received.left(end)));
+                if (guard) {
+                    guard->write(&Answer, 1);
+                    guard->disconnectFromServer();
+                }
+            });
+        }
+    });
+}
+
+TSingleInstance::~TSingleInstance() = default;
+
+bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
+{
+    QLockFile lock(FImpl->LockPath);
+    // Without the lock the check still works; only the race with a simultaneous start is open.
+    lock.tryLock(LockTimeoutMs);
+    if (FImpl->SendToRunningInstance(path))
+        return true;
+    FImpl->ListenUnlessTaken();
+    return false;
+}
+
+void TSingleInstance::Listen()
+{
+    QLockFile lock(FImpl->LockPath);
+    lock.tryLock(LockTimeoutMs);
+    FImpl->ListenUnlessTaken();
+}
+
+}  // namespace platform
