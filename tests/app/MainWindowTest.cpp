@@ -14,7 +14,7 @@ struct TActionStates {
 
 TActionStates States(TfrmMain& window)
 {
-    window.UpdateActions();
+    testbooks::Idle();
     const TdmCommon& c = window.Common();
     return {c.actShowFirst->isEnabled(), c.actShowPrev->isEnabled(), c.actShowNext->isEnabled(),
             c.actShowLast->isEnabled(), c.actShowCover->isEnabled()};
@@ -49,6 +49,7 @@ private slots:
         QVERIFY(!s.First && !s.Prev && s.Next && s.Cover);
 
         window.Common().actShowCover->trigger();
+        testbooks::Idle();
         window.Common().actShowFirst->trigger();
         QCOMPARE(window.PageIndex(), 0);
     }
@@ -75,6 +76,7 @@ private slots:
         QCOMPARE(window.PageIndex(), 0);
 
         window.OpenBook(sandbox.Write("keys.wol", testbooks::BookWithPages(3, false)));
+        testbooks::Idle();
         PressKey(window, Qt::Key_End);
         QCOMPARE(window.PageIndex(), 2);
         const TActionStates s = States(window);
@@ -90,6 +92,7 @@ private slots:
         PressKey(window, Qt::Key_Up);  // already on the first page
         QCOMPARE(window.PageIndex(), 0);
         PressKey(window, Qt::Key_PageDown);
+        testbooks::Idle();
         PressKey(window, Qt::Key_Home);
         QCOMPARE(window.PageIndex(), 0);
     }
@@ -109,7 +112,7 @@ private slots:
         QVERIFY(!window.PageView()->isVisible());
         QCOMPARE(window.TextView()->toPlainText(), QStringLiteral("First line\nSecond line"));
         QCOMPARE(QApplication::focusWidget(), window.TextView());
-        window.UpdateActions();
+        testbooks::Idle();
         PressKey(window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(window.PageIndex(), -1);
         QVERIFY(window.PageView()->isVisible());
@@ -167,18 +170,20 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
+        QCOMPARE(sandbox.Messages, QStringList());  // the caller reports it
         const QImage picture = window.PageView()->Bitmap();
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::black));
-        window.UpdateActions();
+        testbooks::Idle();
         for (QAction* action : {window.Common().actShowFirst, window.Common().actShowNext,
                                 window.Common().actGoToPage, window.Common().actShowCover,
                                 window.Common().actShowDescription, window.Common().actEditTOC})
             QVERIFY(!action->isEnabled());
 
         // A book cut short is not malformed: it is reported here, plainly.
-        const std::string whole = testbooks::BookWithPages(2, true).Build();
-        window.OpenBook(sandbox.Write("short.wol", whole.substr(0, 140)));
+        wolf::TWolfBookBuilder described = testbooks::BookWithPages(2, true);
+        described.Description = "<title>" + std::string(300, 'x') + "</title>";
+        window.OpenBook(sandbox.Write("short.wol", described.Build().substr(0, 200)));
         QCOMPARE(sandbox.Messages, QStringList{"Error reading Wolf file!"});
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
     }

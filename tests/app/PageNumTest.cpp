@@ -37,6 +37,7 @@ private slots:
         testbooks::TSandbox sandbox;
         TfrmMain window;
         window.OpenBook(sandbox.Write("many.wol", testbooks::BookWithPages(250, false)));
+        testbooks::Idle();
         TfrmPageNum& dialog = *window.PageNumDialog();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Go to page..."));
 

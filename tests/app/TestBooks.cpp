@@ -2,7 +2,9 @@
 
 #include "uGlobals.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 namespace testbooks {
 
@@ -37,6 +39,13 @@ wolf::TWolfBookBuilder BookWithPages(int pageCount, bool cover)
     if (cover) book.SetCover(8, 4, 2, false, Plain2Bit(8, 4, 1));
     for (int i = 0; i < pageCount; ++i) book.AddImagePage(8, 4, 2, false, Plain2Bit(8, 4, i % 4));
     return book;
+}
+
+void Idle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 TSandbox::TSandbox()

@@ -19,6 +19,9 @@ int PatternGrey(int x, int y);
 
 wolf::TWolfBookBuilder BookWithPages(int pageCount, bool cover);
 
+// Lets the event loop go idle, where the window evaluates its enabling rules.
+void Idle();
+
 // A temporary folder that also holds the settings file of the windows made in it, and
 // records the message boxes shown (answering them with OK).
 class TSandbox {
