@@ -1,4 +1,4 @@
-// The running instance is a local server under a per-user name. A later start connects,
+// The running instance is a local server in the user's runtime folder. A later start connects,
 // sends its path closed by a zero byte and waits for the one-byte answer, which the server
 // gives after the path was handled. A lock file makes "is anyone there, else become the
 // server" one step, so two simultaneous starts cannot both become the server.
@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -26,11 +27,26 @@ constexpr int WriteTimeoutMs = 2000;
 constexpr int AnswerTimeoutMs = 10000;
 constexpr int LockTimeoutMs = 5000;
 
+// The user's own runtime folder, where no other user can put a socket that would receive
+// the paths of the books this user opens.
+QString PrivateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
 bool ServerAnswers(const QString& serverName)
 {
     QLocalSocket probe;
     probe.connectToServer(serverName);
     return probe.waitForConnected(ConnectTimeoutMs);
+}
+
+void SendPath(QLocalSocket& socket, const QByteArray& path)
+{
+    socket.write(path.left(MaxPathBytes) + Terminator);
+    if (socket.waitForBytesWritten(WriteTimeoutMs))
+        socket.waitForReadyRead(AnswerTimeoutMs);
 }
 
 }  // namespace
@@ -39,20 +55,6 @@ struct TSingleInstance::TImpl {
     QString ServerName;
     QString LockPath;
     QLocalServer Server;
-
-    // True when a running instance took the connection. Once it has, this process must not
-    // become a second server, whatever happens to the answer.
-    bool SendToRunningInstance(const QByteArray& path)
-    {
-        QLocalSocket socket;
-        socket.connectToServer(ServerName);
-        if (!socket.waitForConnected(ConnectTimeoutMs))
-            return false;
-        socket.write(path.left(MaxPathBytes) + Terminator);
-        if (socket.waitForBytesWritten(WriteTimeoutMs))
-            socket.waitForReadyRead(AnswerTimeoutMs);
-        return true;
-    }
 
     // Listens unless a live instance holds the name; a name left behind by a crash is
     // taken over.
@@ -73,9 +75,8 @@ struct TSingleInstance::TImpl {
 TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
     : QObject(parent), FImpl(std::make_unique<TImpl>())
 {
-    const QString userName = name + u'-' + QString::number(getuid());
-    FImpl->ServerName = userName;
-    FImpl->LockPath = QDir::temp().filePath(userName + QStringLiteral(".lock"));
+    FImpl->ServerName = PrivateFolder() + u'/' + name + u'-' + QString::number(getuid());
+    FImpl->LockPath = FImpl->ServerName + QStringLiteral(".lock");
 
     connect(&FImpl->Server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = FImpl->Server.nextPendingConnection()) {
@@ -108,14 +109,24 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
     QLockFile lock(FImpl->LockPath);
     // Without the lock the check still works; only the race with a simultaneous start is open.
     lock.tryLock(LockTimeoutMs);
-    if (FImpl->SendToRunningInstance(path))
-        return true;
-    FImpl->ListenUnlessTaken();
-    return false;
+    QLocalSocket socket;
+    socket.connectToServer(FImpl->ServerName);
+    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+        FImpl->ListenUnlessTaken();
+        return false;
+    }
+    // The running instance may need the lock before it can answer. Having taken the
+    // connection it runs, so this process must not become a second one, whatever happens
+    // to the answer.
+    lock.unlock();
+    SendPath(socket, path);
+    return true;
 }
 
 void TSingleInstance::Listen()
 {
+    if (FImpl->Server.isListening())
+        return;
     QLockFile lock(FImpl->LockPath);
     lock.tryLock(LockTimeoutMs);
     FImpl->ListenUnlessTaken();
