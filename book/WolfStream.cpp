@@ -16,6 +16,7 @@ namespace wolf {
 
 namespace {
 constexpr size_t BufferCapacity = 64 * 1024;
+constexpr size_t JumpReadAhead = 512;
 constexpr size_t CopyChunk = 1024 * 1024;
 
 // Positions before the start of a stream are as unreadable as those after its end.
@@ -228,9 +229,13 @@ size_t TFileStream::Read(void* buffer, size_t count)
             done += n;
             break;
         }
+        // After a jump only a little is read: opening a book reads one short tag per page,
+        // and reading ahead a whole buffer each time would read the whole book.
+        const bool sequential = position == FBufferStart + FBuffer.size() && !FBuffer.empty();
+        const size_t refill = sequential ? BufferCapacity : JumpReadAhead;
         FBufferStart = position;
-        FBuffer.resize(BufferCapacity);
-        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), BufferCapacity));
+        FBuffer.resize(refill);
+        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), refill));
         FBufferPos = 0;
         if (FBuffer.empty()) break;
     }
