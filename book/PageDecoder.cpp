@@ -13,6 +13,7 @@ namespace {
 // Grey level of each 2-bit value: black, dark grey, light grey, white.
 constexpr uint8_t Grey2[4] = {0, 128, 192, 255};
 
+// The pixels of every data byte, so that a row unpacks with one table copy per byte.
 struct TUnpackTables {
     std::array<std::array<uint8_t, 8>, 256> OneBit{};  // a set bit is black
     std::array<std::array<uint8_t, 4>, 256> TwoBit{};
@@ -26,76 +27,68 @@ struct TUnpackTables {
 };
 const TUnpackTables Tables;
 
-// Collects the decoded byte sequence row by row; bytes past the last row are dropped.
-class TRowSink {
-public:
-    TRowSink(TGreyImage& image, int32_t bitCount)
-        : FImage(image), FBitCount(bitCount),
-          FRowBytes(bitCount == 1 ? (image.Width + 7) / 8 : (image.Width + 3) / 4)
-    {
-    }
-    bool Full() const { return FY >= FImage.Height; }
-    void Put(uint8_t byte)
-    {
-        if (Full()) return;
-        uint8_t* row = FImage.Pixels.data() + static_cast<size_t>(FY) * FImage.Width;
-        if (FBitCount == 1) {
-            const int x = FX * 8;
-            std::memcpy(row + x, Tables.OneBit[byte].data(), static_cast<size_t>(std::min(8, FImage.Width - x)));
-        } else if (FBitCount == 2) {
-            const int x = FX * 4;
-            std::memcpy(row + x, Tables.TwoBit[byte].data(), static_cast<size_t>(std::min(4, FImage.Width - x)));
-        } else {
-            return;  // other depths decode to nothing
-        }
-        if (++FX == FRowBytes) {
-            FX = 0;
-            ++FY;
-        }
-    }
-
-private:
-    TGreyImage& FImage;
-    int32_t FBitCount;
-    int32_t FRowBytes;
-    int32_t FX = 0;
-    int32_t FY = 0;
-};
-
-void UnpackLzss(const std::string& data, TRowSink& sink)
+// Unpacks LZSS data into out until the data ends or out is full; returns the bytes written.
+// The image may fill before the data ends: what follows could only be dropped.
+// The window is not kept apart: window position (StartPosition + i) mod 4096 holds output
+// byte i, so a match copies from the output itself, and from blanks before its start.
+size_t UnpackLzss(const std::string& data, uint8_t* out, size_t capacity)
 {
-    uint8_t window[lzss::WindowSize];
-    std::memset(window, lzss::InitialFill, sizeof window);
-    unsigned r = lzss::StartPosition;
+    constexpr unsigned Mask = lzss::WindowSize - 1;
     unsigned flags = 0;
     size_t next = 0;
+    size_t written = 0;
     const size_t end = data.size();
-    // The image may fill before the data ends; what follows could only be dropped.
-    while (!sink.Full()) {
+    const auto* in = reinterpret_cast<const uint8_t*>(data.data());
+    while (written < capacity) {
         flags >>= 1;
         if ((flags & 0xFF00) == 0) {
-            if (next == end) return;
-            flags = static_cast<uint8_t>(data[next++]) | 0xFF00u;
+            if (next == end) break;
+            flags = in[next++] | 0xFF00u;
         }
         if (flags & 1) {
-            if (next == end) return;
-            const auto byte = static_cast<uint8_t>(data[next++]);
-            sink.Put(byte);
-            window[r] = byte;
-            r = (r + 1) & (lzss::WindowSize - 1);
+            if (next == end) break;
+            out[written++] = in[next++];
+            continue;
+        }
+        if (end - next < 2) break;
+        const unsigned lo = in[next++];
+        const unsigned hi = in[next++];
+        const unsigned position = lo | ((hi & 0xF0u) << 4);
+        const size_t length = std::min<size_t>((hi & 0x0Fu) + lzss::MinMatch, capacity - written);
+        const unsigned r = static_cast<unsigned>(lzss::StartPosition + written) & Mask;
+        const size_t distance = ((r - position) & Mask) == 0 ? lzss::WindowSize : (r - position) & Mask;
+        if (written >= distance && distance >= length) {
+            std::memcpy(out + written, out + written - distance, length);
+            written += length;
+            continue;
+        }
+        for (size_t k = 0; k < length; ++k, ++written)  // overlapping, or reaching the blanks
+            out[written] = written >= distance ? out[written - distance] : lzss::InitialFill;
+    }
+    return written;
+}
+
+// Turns the decoded byte sequence into grey pixels row by row; what the data does not
+// reach stays white.
+void UnpackRows(const uint8_t* packed, size_t available, int32_t bitCount, TGreyImage& image)
+{
+    const size_t width = static_cast<size_t>(image.Width);
+    const size_t pixelsPerByte = bitCount == 1 ? 8 : 4;
+    const size_t rowBytes = (width + pixelsPerByte - 1) / pixelsPerByte;
+    for (size_t y = 0; y < static_cast<size_t>(image.Height) && y * rowBytes < available; ++y) {
+        uint8_t* row = image.Pixels.data() + y * width;
+        const uint8_t* source = packed + y * rowBytes;
+        const size_t bytes = std::min(rowBytes, available - y * rowBytes);
+        const size_t whole = std::min(bytes, width / pixelsPerByte);
+        if (bitCount == 1) {
+            for (size_t x = 0; x < whole; ++x) std::memcpy(row + 8 * x, Tables.OneBit[source[x]].data(), 8);
         } else {
-            if (end - next < 2) return;
-            const auto lo = static_cast<uint8_t>(data[next++]);
-            const auto hi = static_cast<uint8_t>(data[next++]);
-            unsigned position = lo | ((hi & 0xF0u) << 4);
-            const int length = (hi & 0x0F) + lzss::MinMatch;
-            for (int k = 0; k < length; ++k) {
-                const uint8_t byte = window[position];
-                sink.Put(byte);
-                window[r] = byte;
-                r = (r + 1) & (lzss::WindowSize - 1);
-                position = (position + 1) & (lzss::WindowSize - 1);
-            }
+            for (size_t x = 0; x < whole; ++x) std::memcpy(row + 4 * x, Tables.TwoBit[source[x]].data(), 4);
+        }
+        if (whole < bytes) {  // the last byte of the row holds padding beyond the width
+            const uint8_t* pixels = bitCount == 1 ? Tables.OneBit[source[whole]].data()
+                                                  : Tables.TwoBit[source[whole]].data();
+            std::memcpy(row + whole * pixelsPerByte, pixels, width - whole * pixelsPerByte);
         }
     }
 }
@@ -124,11 +117,16 @@ void TWolfReader::DecodePage(TStream& stream, TWolfPageItem& page, TGreyImage& i
     image.Width = page.Width;
     image.Height = page.Height;
     image.Pixels.assign(static_cast<size_t>(page.Width) * static_cast<size_t>(page.Height), 255);
-    TRowSink sink(image, page.BitCount);
+    if (page.BitCount != 1 && page.BitCount != 2) return;  // other depths decode to nothing
+    const size_t pixelsPerByte = page.BitCount == 1 ? 8 : 4;
+    const size_t imageBytes =
+        (static_cast<size_t>(page.Width) + pixelsPerByte - 1) / pixelsPerByte * static_cast<size_t>(page.Height);
     if (page.Compact) {
-        UnpackLzss(data, sink);
+        std::vector<uint8_t> packed(imageBytes);
+        UnpackRows(packed.data(), UnpackLzss(data, packed.data(), packed.size()), page.BitCount, image);
     } else {
-        for (size_t i = 0; i < data.size() && !sink.Full(); ++i) sink.Put(static_cast<uint8_t>(data[i]));
+        UnpackRows(reinterpret_cast<const uint8_t*>(data.data()), std::min(data.size(), imageBytes), page.BitCount,
+                   image);
     }
 }
 

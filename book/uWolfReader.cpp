@@ -84,9 +84,20 @@ std::vector<std::string> SplitLines(const std::string& text)
 std::string ReadTag(TStream& stream)
 {
     if (stream.ReadByte() != '<') return {};
+    // Reads ahead in small chunks and steps back behind the '>', so no byte after it is consumed.
     std::string tag;
-    for (uint8_t b; (b = stream.ReadByte()) != '>';) tag += static_cast<char>(b);
-    return tag;
+    char chunk[64];
+    for (;;) {
+        const size_t n = stream.Read(chunk, sizeof chunk);
+        if (n == 0) throw EReadError();
+        const auto* close = static_cast<const char*>(std::memchr(chunk, '>', n));
+        if (close) {
+            tag.append(chunk, static_cast<size_t>(close - chunk));
+            stream.Seek(-static_cast<int64_t>(n - static_cast<size_t>(close - chunk) - 1), TSeekOrigin::Current);
+            return tag;
+        }
+        tag.append(chunk, n);
+    }
 }
 
 std::string ReadUntil(TStream& stream, const std::string& terminator)

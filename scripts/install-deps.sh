@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages the build, the tests and the viewer need,
+# when any of them is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev libbenchmark-dev libuchardet-dev
+  clang libclang-rt-14-dev
+  xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  desktop-file-utils shared-mime-info xdg-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
