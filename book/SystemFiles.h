@@ -1,0 +1,19 @@
+// The system calls behind SystemFileSystem, one implementation per platform.
+// Each raises EStreamError with the system's reason when it fails.
+#pragma once
+
+#include <string>
+
+namespace wolf::systemfiles {
+
+// Creates an empty file; fails when one of that name exists.
+void CreateEmpty(const std::string& path);
+// Best effort: permission bits where the system has them.
+void CopyPermissions(const std::string& from, const std::string& to);
+// False, with nothing done, when the file system cannot link.
+bool HardLink(const std::string& existing, const std::string& newName);
+// Renames, replacing a file named to, and makes the new name durable.
+void ReplaceDurably(const std::string& from, const std::string& to);
+void RemoveIfExists(const std::string& path);
+
+}  // namespace wolf::systemfiles

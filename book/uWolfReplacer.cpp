@@ -1,0 +1,177 @@
+#include "uWolfReplacer.h"
+
+#include "ReplacerBlocks.h"
+#include "uWolfReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <limits>
+#include <vector>
+
+namespace wolf {
+
+namespace {
+
+constexpr size_t RecordSize = TWolfTOCList::RecordSize;
+// Record fields holding absolute offsets: title offset and the four links.
+constexpr size_t RecordOffsetFields[] = {4, 12, 16, 20, 24};
+constexpr size_t RecordTitleLength = 8;
+constexpr size_t PageTableParameters = 13;
+constexpr size_t CopyChunk = 64 * 1024;
+
+void WriteTag(TStream& destination, const std::string& tag)
+{
+    destination.WriteText("<" + tag + ">");
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+void ShiftField(uint8_t* field, int64_t distance)
+{
+    PutU32(field, ShiftOffset(GetU32(field), distance));
+}
+
+void ShiftOffsets(uint8_t* values, size_t count, int64_t distance)
+{
+    for (size_t i = 0; i < count; ++i) ShiftField(values + 4 * i, distance);
+}
+
+}  // namespace
+
+namespace replacer {
+
+THeader StartRewrite(TStream& source, TStream& destination)
+{
+    source.Seek(0, TSeekOrigin::Begin);
+    destination.Seek(0, TSeekOrigin::Begin);
+    THeader header;
+    source.ReadBuffer(header.data(), header.size());
+    return header;
+}
+
+void CopyBlock(TStream& source, TStream& destination, uint64_t count)
+{
+    if (count != 0) destination.CopyFrom(source, count);
+}
+
+void CheckBookSize(int64_t newSize)
+{
+    if (newSize > int64_t{std::numeric_limits<uint32_t>::max()})
+        RaiseWolfError("The book would grow beyond 4 GB, which its 32-bit offsets cannot address");
+}
+
+}  // namespace replacer
+
+uint32_t ShiftOffset(uint32_t value, int64_t distance)
+{
+    if (value == 0 || value == 0xFFFFFFFFu) return value;
+    return static_cast<uint32_t>(value + static_cast<uint64_t>(distance));
+}
+
+void CopyCatalog(TStream& source, TStream& destination)
+{
+    if (!ExpectText(source, "<catalog>")) RaiseWolfError("Bad Wolf catalog");
+    destination.WriteText("<catalog>");
+    std::string tag = ReadTag(source);
+    WriteTag(destination, tag);
+    while (tag == "item") {
+        destination.WriteText(ReadUntil(source, "</item>"));
+        destination.WriteText("</item>");
+        destination.CopyFrom(source, 4);  // page position, relative to the page data
+        tag = ReadTag(source);
+        WriteTag(destination, tag);
+    }
+}
+
+void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance)
+{
+    if (!ExpectText(source, "<subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
+    destination.WriteText("<subcatalog>");
+    uint64_t titlesLength = 0;
+    for (uint32_t i = 0; i < recordCount; ++i) {
+        uint8_t record[RecordSize];
+        source.ReadBuffer(record, RecordSize);
+        for (size_t field : RecordOffsetFields) ShiftField(record + field, distance);
+        destination.WriteBuffer(record, RecordSize);
+        titlesLength += GetU16(record + RecordTitleLength);
+    }
+    replacer::CopyBlock(source, destination, titlesLength);
+    // An optional filler byte may stand before the closing tag.
+    const uint64_t beforeFiller = source.Position();
+    const uint8_t filler = source.ReadByte();
+    if (filler == '<')
+        source.Seek(static_cast<int64_t>(beforeFiller), TSeekOrigin::Begin);
+    else
+        destination.WriteBuffer(&filler, 1);
+    if (!ExpectText(source, "</subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
+    destination.WriteText("</subcatalog>");
+}
+
+void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
+                   int64_t parameterDistance)
+{
+    const std::string tag = ReadTag(source);
+    if (tag.empty() || !StartsWithNoCase(tag, "pagetable")) RaiseWolfError("Bad Wolf page table");
+    WriteTag(destination, tag);
+    uint8_t parameters[PageTableParameters * 4];
+    source.ReadBuffer(parameters, sizeof parameters);
+    ShiftOffsets(parameters, PageTableParameters, parameterDistance);
+    destination.WriteBuffer(parameters, sizeof parameters);
+    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
+    destination.WriteText("</pagetable>");
+
+    // The rest of the file is a run of 32-bit offsets, moved a chunk at a time.
+    std::vector<uint8_t> chunk(CopyChunk);
+    uint64_t left = source.Size() - std::min(source.Size(), source.Position());
+    while (left > 0) {
+        const size_t count = static_cast<size_t>(std::min<uint64_t>(chunk.size(), left)) & ~size_t{3};
+        if (count == 0) throw EReadError();  // a partial value at the end
+        source.ReadBuffer(chunk.data(), count);
+        ShiftOffsets(chunk.data(), count / 4, entryDistance);
+        destination.WriteBuffer(chunk.data(), count);
+        left -= count;
+    }
+}
+
+void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescription& description)
+{
+    const std::string text = description.ToText();
+    if (description.Size < 0 || static_cast<size_t>(description.Size) > text.size())
+        RaiseWolfError("The description's size does not match its text");
+    if (description.Size > std::numeric_limits<uint16_t>::max())
+        RaiseWolfError("The description is " + std::to_string(description.Size) +
+                       " bytes long; a book holds at most 65535");
+
+    THeader header = replacer::StartRewrite(source, destination);
+    const uint16_t oldLength = GetU16(&header[header::DescriptionLength]);
+    const uint16_t newLength = static_cast<uint16_t>(description.Size);
+    const int64_t distance = int64_t{newLength} - oldLength;
+    replacer::CheckBookSize(static_cast<int64_t>(source.Size()) + distance);
+
+    PutU16(&header[header::DescriptionLength], newLength);
+    const uint32_t subcatalogOffset = ShiftOffset(GetU32(&header[header::SubcatalogOffset]), distance);
+    PutU32(&header[header::SubcatalogOffset], subcatalogOffset);
+    destination.WriteBuffer(header.data(), header.size());
+    destination.WriteBuffer(text.data(), newLength);
+
+    source.Seek(oldLength, TSeekOrigin::Current);
+    replacer::CopyBlock(source, destination, GetU32(&header[header::CoverLength]));
+    replacer::CopyBlock(source, destination, GetU32(&header[header::PageDataSize]));
+    CopyCatalog(source, destination);
+    if (subcatalogOffset != 0) {
+        const uint32_t records = uint32_t{GetU16(&header[header::Level1Count])} +
+                                 GetU16(&header[header::SubLevelCount]);
+        CopySubcatalog(source, destination, records, distance);
+    }
+    CopyPageTable(source, destination, distance, distance);
+}
+
+}  // namespace wolf

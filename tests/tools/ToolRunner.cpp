@@ -1,0 +1,47 @@
+#include "ToolRunner.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+QString TToolResult::LastErrorLine() const
+{
+    const QList<QByteArray> lines = Err.trimmed().split('\n');
+    return QString::fromUtf8(lines.last());
+}
+
+QJsonObject TToolResult::Json() const
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(Out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_TRUE(document.isObject());
+    return document.object();
+}
+
+TToolResult RunWolftool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(WOLFTOOL_PATH), arguments);
+    TToolResult result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "wolftool did not finish normally: " << arguments.join(u' ').toStdString();
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.ExitCode = process.exitCode();
+    result.Out = process.readAllStandardOutput();
+    result.Err = process.readAllStandardError();
+    return result;
+}
+
+QString TScratch::Write(const QString& name, const std::string& bytes) const
+{
+    const QString path = Path(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}

@@ -1,0 +1,29 @@
+// Runs the built command-line tools and collects what they print.
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+struct TToolResult {
+    int ExitCode = -1;
+    QByteArray Out;
+    QByteArray Err;
+    QString LastErrorLine() const;
+    QJsonObject Json() const;  // stdout parsed as one JSON object; fails the test otherwise
+};
+
+TToolResult RunWolftool(const QStringList& arguments);
+
+// A scratch folder for books and pictures of one test.
+class TScratch {
+public:
+    QString Path(const QString& name) const { return FDir.filePath(name); }
+    // Writes the bytes to a file of that name and returns its path.
+    QString Write(const QString& name, const std::string& bytes) const;
+
+private:
+    QTemporaryDir FDir;
+};

@@ -1,0 +1,95 @@
+// wolftool info: the book's model after opening, as one JSON object.
+#include "ToolCommand.h"
+#include "ToolSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+namespace wolftool {
+namespace {
+
+// JSON names of the nine description fields, in field order.
+const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
+    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
+
+QString PageKind(const wolf::TWolfPageItem& page)
+{
+    if (page.IsText()) return QStringLiteral("text");
+    if (page.IsImage()) return QStringLiteral("image");
+    return QStringLiteral("invalid");
+}
+
+QJsonObject PageToJson(const wolf::TWolfPageItem& page)
+{
+    return QJsonObject{
+        {QStringLiteral("kind"), PageKind(page)},
+        {QStringLiteral("offset"), static_cast<double>(page.Offset)},
+        {QStringLiteral("data_offset"), static_cast<double>(page.DataOffset)},
+        {QStringLiteral("data_length"), static_cast<double>(page.DataLength)},
+        {QStringLiteral("width"), page.Width},
+        {QStringLiteral("height"), page.Height},
+        {QStringLiteral("bitcount"), page.BitCount},
+        {QStringLiteral("compact"), page.Compact},
+    };
+}
+
+QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding)
+{
+    QJsonObject object;
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
+        object.insert(QLatin1String(DescriptionKeys[i]), encoding.Decode(description.GetField(i)));
+    return object;
+}
+
+QJsonArray TocToJson(const wolf::TWolfTOCList& toc, const platform::TBookEncoding& encoding)
+{
+    QJsonArray entries;
+    for (int i = 0; i < toc.Count(); ++i) {
+        const wolf::TWolfTOCItem& item = toc[i];
+        entries.append(QJsonObject{
+            {QStringLiteral("key"), QJsonArray{item.GetNumber(1), item.GetNumber(2), item.GetNumber(3)}},
+            {QStringLiteral("level"), item.Level()},
+            {QStringLiteral("title"), encoding.Decode(item.Title())},
+            {QStringLiteral("page"), item.PageIndex},
+        });
+    }
+    return entries;
+}
+
+int RunInfo(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Prints the book's header, description, pages and "
+                                                    "table of contents as one JSON object."));
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    AddEncodingOption(parser);
+    if (!ParseCommandLine(parser, args, QStringLiteral("info BOOK [--encoding NAME]"), 1)) return ExitOk;
+
+    TOpenBook book(parser.positionalArguments().at(0));
+    const wolf::TWolfReader& reader = book.Reader;
+    const platform::TBookEncoding encoding = ChooseEncoding(parser, reader);
+
+    QJsonArray pages;
+    for (int i = 0; i < reader.Pages.Count(); ++i)
+        pages.append(PageToJson(reader.Pages[i]));
+    const QByteArray signature(reinterpret_cast<const char*>(reader.Header.data()), wolf::header::MagicLength);
+
+    const QJsonObject info{
+        {QStringLiteral("signature"), QString::fromLatin1(signature.left(signature.indexOf('\0')))},
+        {QStringLiteral("description"), DescriptionToJson(reader.Description, encoding)},
+        {QStringLiteral("description_size"), reader.Description.Size},
+        {QStringLiteral("cover"), reader.HasCover() ? QJsonValue(PageToJson(reader.Cover)) : QJsonValue()},
+        {QStringLiteral("pages"), pages},
+        {QStringLiteral("toc_source"), book.FromSubcatalog ? QStringLiteral("subcatalog") : QStringLiteral("catalog")},
+        {QStringLiteral("toc"), TocToJson(reader.TOC, encoding)},
+    };
+    WriteOut(QJsonDocument(info).toJson(QJsonDocument::Indented));
+    return ExitOk;
+}
+
+const TCommandRegistration Registration{"info", "Print a book's description, pages and contents as JSON", RunInfo};
+
+}  // namespace
+}  // namespace wolftool

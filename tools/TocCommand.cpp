@@ -1,0 +1,63 @@
+// wolftool toc: the table of contents to and from a catalog text file.
+#include "SafeSave.h"
+#include "ToolCommand.h"
+#include "ToolSupport.h"
+#include "uCatalogText.h"
+#include "uWolfReplacer.h"
+
+#include <QFile>
+
+namespace wolftool {
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void ExportTOC(const QString& bookPath, const QString& catalogPath)
+{
+    TOpenBook book(bookPath);
+    std::vector<std::string> lines;
+    TOCToCatalogText(book.Reader.TOC, lines);
+    wolf::WriteCatalogFile(LocalPath(catalogPath), lines);
+}
+
+void ImportTOC(const QString& bookPath, const QString& catalogPath)
+{
+    wolf::TWolfTOCList toc;
+    wolf::CatalogTextToTOC(wolf::ReadCatalogFile(LocalPath(catalogPath)), toc);
+    wolf::TWolfPageList pages;
+    {
+        // Closed before saving: the save replaces the file.
+        TOpenBook book(bookPath);
+        pages = book.Reader.Pages;
+    }
+    wolf::SaveBookSafely(LocalPath(bookPath), [&](wolf::TStream& source, wolf::TStream& destination) {
+        wolf::ReplaceTOC(source, destination, pages, toc);
+    });
+}
+
+int RunToc(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Exports the book's table of contents as catalog text (one entry a line, tabs for depth, "
+        "\"... ...\" before the page number), or replaces it with one read from such a file. "
+        "An import keeps the previous book as BOOK.bak."));
+    parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("export or import."));
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    parser.addPositionalArgument(QStringLiteral("CATALOG"), QStringLiteral("The catalog text file (.cat)."));
+    if (!ParseCommandLine(parser, args, QStringLiteral("toc export|import BOOK CATALOG"), 3)) return ExitOk;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional[0] == QLatin1String("export"))
+        ExportTOC(positional[1], positional[2]);
+    else if (positional[0] == QLatin1String("import"))
+        ImportTOC(positional[1], positional[2]);
+    else
+        throw ECommandFailure(QStringLiteral("Unknown action \"%1\": use export or import").arg(positional[0]));
+    return ExitOk;
+}
+
+const TCommandRegistration Registration{"toc", "Export or import the table of contents as catalog text", RunToc};
+
+}  // namespace
+}  // namespace wolftool

@@ -1,0 +1,86 @@
+#include "ToolSupport.h"
+
+#include "ToolCommand.h"
+
+#include <QFile>
+#include <cstdio>
+
+namespace wolftool {
+
+bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
+                      qsizetype positionalCount)
+{
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    if (!parser.parse(args)) throw ECommandFailure(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        // Qt's usage line names the executable's path; ours names the command.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(u'\n'), QStringLiteral("Usage: wolftool ") + synopsis);
+        WriteOut(help.toUtf8());
+        return false;
+    }
+    if (parser.positionalArguments().size() != positionalCount)
+        throw ECommandFailure(QStringLiteral("Usage: wolftool %1 (see --help)").arg(synopsis));
+    return true;
+}
+
+TOpenBook::TOpenBook(const QString& path)
+    : FStream(std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
+                                                   wolf::TFileStream::TMode::OpenRead))
+{
+    FromSubcatalog = Reader.Open(*FStream);
+}
+
+wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument)
+{
+    if (argument == QLatin1String("cover")) return reader.Cover;
+    const int count = reader.Pages.Count();
+    bool isNumber = false;
+    const int number = argument.toInt(&isNumber);
+    if (!isNumber)
+        throw ECommandFailure(QStringLiteral("Bad page \"%1\": give cover or a page number").arg(argument));
+    if (number < 1 || number > count)
+        throw ECommandFailure(count == 0
+            ? QStringLiteral("Page %1 does not exist: the book has no pages").arg(number)
+            : QStringLiteral("Page %1 does not exist: the book has pages 1 to %2").arg(number).arg(count));
+    return reader.Pages[number - 1];
+}
+
+void FailInvalidPage()
+{
+    throw ECommandFailure(QStringLiteral("This page is not a valid Wolf page"), ExitInvalidPage);
+}
+
+void AddEncodingOption(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("encoding"),
+                      QStringLiteral("Character set of the book's texts (latin1, GB18030, windows-1251, ...); "
+                                     "guessed from the book when not given."),
+                      QStringLiteral("name"), QString::fromLatin1(platform::TBookEncoding::Automatic)});
+}
+
+platform::TBookEncoding ChooseEncoding(const QCommandLineParser& parser, const wolf::TWolfReader& reader)
+{
+    std::vector<std::string> samples;
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
+        samples.push_back(reader.Description.GetField(i));
+    for (int i = 0; i < reader.TOC.Count(); ++i)
+        samples.push_back(reader.TOC[i].Title());
+    const QByteArray name = parser.value(QStringLiteral("encoding")).toLatin1();
+    const platform::TBookEncoding encoding = platform::TBookEncoding::Choose(name, samples);
+    // An unknown name falls back to latin1 quietly; a user who typed it wants to know.
+    const bool automatic = name.isEmpty() || name.compare(platform::TBookEncoding::Automatic, Qt::CaseInsensitive) == 0;
+    if (!automatic && encoding.Name().compare(name, Qt::CaseInsensitive) != 0)
+        throw ECommandFailure(QStringLiteral("Unknown encoding \"%1\"").arg(QString::fromLatin1(name)));
+    return encoding;
+}
+
+void WriteOut(const QByteArray& bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout)
+            != static_cast<size_t>(bytes.size())
+        || std::fflush(stdout) != 0)
+        throw ECommandFailure(QStringLiteral("Cannot write the output"));
+}
+
+}  // namespace wolftool
