@@ -123,9 +123,13 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
     WriteTag(destination, tag);
     uint8_t parameters[PageTableParameters * 4];
     source.ReadBuffer(parameters, sizeof parameters);
+    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
+    // Entries anywhere but behind the tag would not move with the page table, and the new
+    // book would read its pages from other bytes.
+    const uint32_t entriesStart = GetU32(parameters);
+    if (entriesStart < source.Position() || entriesStart > source.Size()) RaiseWolfError("Bad Wolf page table");
     ShiftOffsets(parameters, PageTableParameters, parameterDistance);
     destination.WriteBuffer(parameters, sizeof parameters);
-    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
     destination.WriteText("</pagetable>");
 
     // The rest of the file is a run of 32-bit offsets, moved a chunk at a time.
