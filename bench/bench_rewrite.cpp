@@ -86,5 +86,3 @@ void SaveSafely(benchmark::State& state)
 BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(RewriteDescription)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(SaveSafely)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
-
-BENCHMARK_MAIN();

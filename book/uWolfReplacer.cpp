@@ -18,7 +18,7 @@ constexpr size_t RecordSize = TWolfTOCList::RecordSize;
 constexpr size_t RecordOffsetFields[] = {4, 12, 16, 20, 24};
 constexpr size_t RecordTitleLength = 8;
 constexpr size_t PageTableParameters = 13;
-constexpr size_t CopyChunk = 64 * 1024;
+constexpr size_t EntryChunk = 64 * 1024;
 
 void WriteTag(TStream& destination, const std::string& tag)
 {
@@ -133,7 +133,7 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
     destination.WriteText("</pagetable>");
 
     // The rest of the file is a run of 32-bit offsets, moved a chunk at a time.
-    std::vector<uint8_t> chunk(CopyChunk);
+    std::vector<uint8_t> chunk(EntryChunk);
     uint64_t left = source.Size() - std::min(source.Size(), source.Position());
     while (left > 0) {
         const size_t count = static_cast<size_t>(std::min<uint64_t>(chunk.size(), left)) & ~size_t{3};

@@ -4,6 +4,8 @@ namespace platform {
 
 namespace {
 
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
 bool IsComment(const QString& trimmed)
 {
     return trimmed.startsWith(u';') || trimmed.startsWith(u'#');
@@ -45,7 +47,8 @@ QString OneLine(QString value)
 TIniDocument TIniDocument::FromBytes(const QByteArray& bytes)
 {
     TIniDocument document;
-    QString text = QString::fromUtf8(bytes);
+    document.FByteOrderMark = bytes.startsWith(ByteOrderMark);
+    QString text = QString::fromUtf8(document.FByteOrderMark ? bytes.mid(3) : bytes);
     if (text.contains(QStringLiteral("\r\n")))
         document.FLineEnd = QStringLiteral("\r\n");
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -60,7 +63,7 @@ QByteArray TIniDocument::ToBytes() const
     QString text;
     for (const QString& line : FLines)
         text += line + FLineEnd;
-    return text.toUtf8();
+    return FByteOrderMark ? ByteOrderMark + text.toUtf8() : text.toUtf8();
 }
 
 TIniDocument::TRange TIniDocument::FindSection(const QString& section) const

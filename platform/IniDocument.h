@@ -31,6 +31,7 @@ private:
 
     QStringList FLines;
     QString FLineEnd = QStringLiteral("\n");
+    bool FByteOrderMark = false;  // kept as found, as editors such as Notepad write it
 };
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace platform {
 
@@ -71,6 +72,14 @@ std::optional<int> ParseInteger(const QString& text)
     return static_cast<int>(bits);
 }
 
+// Asking the file system is the only reliable test: folder attributes do not tell, on
+// Windows, whether access rights let this user create files there.
+bool CanCreateFilesIn(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.karavel-probe-XXXXXX"));
+    return probe.open();
+}
+
 }  // namespace
 
 TIniFile::TIniFile(QString path) : FPath(std::move(path)) {}
@@ -125,7 +134,7 @@ QString DefaultSettingsFileName()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    if (QFileInfo(programDir).isWritable())
+    if (CanCreateFilesIn(programDir))
         return programDir + u'/' + baseName + QStringLiteral(".ini");
     const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(configDir);

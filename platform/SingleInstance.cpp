@@ -33,26 +33,19 @@ bool ServerAnswers(const QString& serverName)
     return probe.waitForConnected(ConnectTimeoutMs);
 }
 
+void SendPath(QLocalSocket& socket, const QByteArray& path)
+{
+    socket.write(path.left(MaxPathBytes) + Terminator);
+    if (socket.waitForBytesWritten(WriteTimeoutMs))
+        socket.waitForReadyRead(AnswerTimeoutMs);
+}
+
 }  // namespace
 
 struct TSingleInstance::TImpl {
     QString ServerName;
     QString LockPath;
     QLocalServer Server;
-
-    // True when a running instance took the connection. Once it has, this process must not
-    // become a second server, whatever happens to the answer.
-    bool SendToRunningInstance(const QByteArray& path)
-    {
-        QLocalSocket socket;
-        socket.connectToServer(ServerName);
-        if (!socket.waitForConnected(ConnectTimeoutMs))
-            return false;
-        socket.write(path.left(MaxPathBytes) + Terminator);
-        if (socket.waitForBytesWritten(WriteTimeoutMs))
-            socket.waitForReadyRead(AnswerTimeoutMs);
-        return true;
-    }
 
     // Listens unless a live instance holds the name; a name left behind by a crash is
     // taken over.
@@ -108,14 +101,24 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
     QLockFile lock(FImpl->LockPath);
     // Without the lock the check still works; only the race with a simultaneous start is open.
     lock.tryLock(LockTimeoutMs);
-    if (FImpl->SendToRunningInstance(path))
-        return true;
-    FImpl->ListenUnlessTaken();
-    return false;
+    QLocalSocket socket;
+    socket.connectToServer(FImpl->ServerName);
+    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+        FImpl->ListenUnlessTaken();
+        return false;
+    }
+    // The running instance may need the lock before it can answer. Having taken the
+    // connection it runs, so this process must not become a second one, whatever happens
+    // to the answer.
+    lock.unlock();
+    SendPath(socket, path);
+    return true;
 }
 
 void TSingleInstance::Listen()
 {
+    if (FImpl->Server.isListening())
+        return;
     QLockFile lock(FImpl->LockPath);
     lock.tryLock(LockTimeoutMs);
     FImpl->ListenUnlessTaken();

@@ -10,10 +10,6 @@
 namespace wolftool {
 namespace {
 
-// JSON names of the nine description fields, in field order.
-const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
-    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
-
 QString PageKind(const wolf::TWolfPageItem& page)
 {
     if (page.IsText()) return QStringLiteral("text");
@@ -61,9 +57,8 @@ QJsonArray TocToJson(const wolf::TWolfTOCList& toc, const platform::TBookEncodin
 int RunInfo(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Prints the book's header, description, pages and "
-                                                    "table of contents as one JSON object."));
-    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    DescribeBookCommand(parser, QStringLiteral("Prints the book's header, description, pages and "
+                                        "table of contents as one JSON object."));
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("info BOOK [--encoding NAME]"), 1)) return ExitOk;
 

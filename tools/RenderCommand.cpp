@@ -43,9 +43,8 @@ QImage DecodeForDisplay(TOpenBook& book, wolf::TWolfPageItem& page)
 int RunRender(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes a page as an 8-bit grey picture, turned as the "
-                                                    "viewer turns it."));
-    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    DescribeBookCommand(parser, QStringLiteral("Writes a page as an 8-bit grey picture, turned as the "
+                                        "viewer turns it."));
     parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("cover, or a page number from 1."));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The picture to write; its name ends in .png or .pgm."),

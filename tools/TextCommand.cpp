@@ -8,8 +8,7 @@ namespace {
 int RunText(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Prints the lines of a text page in UTF-8."));
-    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+    DescribeBookCommand(parser, QStringLiteral("Prints the lines of a text page in UTF-8."));
     parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("A page number from 1."));
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("text BOOK PAGE [--encoding NAME]"), 2)) return ExitOk;

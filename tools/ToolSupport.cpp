@@ -7,6 +7,15 @@
 
 namespace wolftool {
 
+const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
+    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
+
+void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
+{
+    parser.setApplicationDescription(description);
+    parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
+}
+
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount)
 {

@@ -13,11 +13,17 @@
 
 namespace wolftool {
 
+// Sets the command's description for --help and its first argument, the book.
+void DescribeBookCommand(QCommandLineParser& parser, const QString& description);
+
 // Adds --help, parses args (a command's arguments after "wolftool NAME") and checks the
 // number of positional arguments. Returns false after printing the help; raises
 // ECommandFailure on a usage error. synopsis is the usage line after "wolftool ".
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount);
+
+// JSON names of the nine description fields, in field order (info prints them, describe sets them).
+extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
 
 // A book opened read-only and read with the whole open sequence.
 class TOpenBook {

@@ -47,13 +47,13 @@ TEST_F(IniFileTest, NewFileKeepsTheOrderOfFirstWrites)
 
 TEST_F(IniFileTest, ForeignLinesSurviveAndNewKeysJoinTheirSection)
 {
-    SetContent("; written by hand\r\n[Config]\r\nUnknown = kept \r\n\r\n[Other]\r\nA=1\r\n");
+    SetContent("\xEF\xBB\xBF; written by hand\r\n[Config]\r\nUnknown = kept \r\n\r\n[Other]\r\nA=1\r\n");
     FIni.WriteInteger("Config", "MonitorWidth", 300);
     FIni.WriteString("Other", "a", "2");
     FIni.DeleteKey("Config", "Unknown");
     FIni.DeleteKey("Config", "NoSuchKey");
     FIni.DeleteKey("NoSuchSection", "A");
-    EXPECT_EQ(Content(), QByteArray("; written by hand\r\n[Config]\r\nMonitorWidth=300\r\n\r\n"
+    EXPECT_EQ(Content(), QByteArray("\xEF\xBB\xBF; written by hand\r\n[Config]\r\nMonitorWidth=300\r\n\r\n"
                                     "[Other]\r\nA=2\r\n"));
 }
 

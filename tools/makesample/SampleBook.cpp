@@ -3,6 +3,8 @@
 #include "Lzss.h"
 #include "SampleArt.h"
 #include "uWolfBuilder.h"
+#include "uWolfReader.h"
+#include "uWolfReplacer.h"
 
 namespace sampleart {
 namespace {
@@ -54,19 +56,26 @@ std::string MakeSampleBook()
     // Chapter n opens on drawn page n; the log belongs to the second chapter.
     const int chapterPages[ChapterCount] = {pages[0], pages[1], pages[3]};
 
+    // Built with an empty table of contents, which the editor's code then replaces, as
+    // a user's edit would.
+    builder.Catalog = {{BookTitle, pages[0]}};
+    wolf::TMemoryStream plainBook(builder.Build());
+    wolf::TWolfReader reader;
+    reader.Open(plainBook);
+
     wolf::TWolfTOCList toc;
     for (int c = 0; c < ChapterCount; ++c) {
         const auto n1 = static_cast<uint8_t>(c + 1);
         const TChapter& chapter = Chapter(c);
-        builder.Catalog.push_back({chapter.Title, chapterPages[c]});
         toc.AddItem(n1, 0, 0, chapter.Title, chapterPages[c]);
         for (uint8_t s = 1; s <= 2; ++s)
             toc.AddItem(n1, s, 0, chapter.Sections[s - 1], chapterPages[c]);
     }
     toc.AddItem(2, 2, 1, "From the Captain's Log", pages[2]);
     toc.AddItem(2, 2, 2, "Day Fourteen", pages[2]);
-    builder.SetSubcatalog(toc);
-    return builder.Build();
+    wolf::TMemoryStream book;
+    wolf::ReplaceTOC(plainBook, book, reader.Pages, toc);
+    return book.Data();
 }
 
 }  // namespace sampleart
