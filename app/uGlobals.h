@@ -21,7 +21,16 @@ extern int PosLeft;  // 20
 extern int Width;    // 450
 extern int Height;   // 520
 
+// Fixed on first use: the environment variable KARAVEL_SETTINGS when set (tests run the
+// real program against a temporary file with it), otherwise platform::DefaultSettingsFileName().
 extern QString SettingsFileName;
+const QString& SettingsFile();
+// The name under which instances find each other: "Karavel", or one of its own for a
+// settings file named by KARAVEL_SETTINGS, so that such a run stays apart from the user's.
+QString InstanceName();
+
+constexpr int MinMonitorSize = 5;   // mm, as the preferences dialog enforces
+constexpr int MaxRecentFiles = 5;
 
 // Reads AllowOneInstance alone, before the single-instance check.
 bool ReadAllowOneInstance();

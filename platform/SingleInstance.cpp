@@ -1,4 +1,4 @@
-// The running instance is a local server under a per-user name. A later start connects,
+// The running instance is a local server in the user's runtime folder. A later start connects,
 // sends its path closed by a zero byte and waits for the one-byte answer, which the server
 // gives after the path was handled. A lock file makes "is anyone there, else become the
 // server" one step, so two simultaneous starts cannot both become the server.
@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -25,6 +26,14 @@ constexpr int WriteTimeoutMs = 2000;
 // The running instance answers after it opened the book, which may wait for a message box.
 constexpr int AnswerTimeoutMs = 10000;
 constexpr int LockTimeoutMs = 5000;
+
+// The user's own runtime folder, where no other user can put a socket that would receive
+// the paths of the books this user opens.
+QString PrivateFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
 
 bool ServerAnswers(const QString& serverName)
 {
@@ -66,9 +75,8 @@ struct TSingleInstance::TImpl {
 TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
     : QObject(parent), FImpl(std::make_unique<TImpl>())
 {
-    const QString userName = name + u'-' + QString::number(getuid());
-    FImpl->ServerName = userName;
-    FImpl->LockPath = QDir::temp().filePath(userName + QStringLiteral(".lock"));
+    FImpl->ServerName = PrivateFolder() + u'/' + name + u'-' + QString::number(getuid());
+    FImpl->LockPath = FImpl->ServerName + QStringLiteral(".lock");
 
     connect(&FImpl->Server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = FImpl->Server.nextPendingConnection()) {

@@ -4,6 +4,7 @@
 #include "ToolSupport.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace wolftool {
 namespace {
@@ -66,8 +67,10 @@ int RunRender(const QStringList& args)
     TOpenBook book(parser.positionalArguments().at(0));
     wolf::TWolfPageItem& page = SelectPage(book.Reader, parser.positionalArguments().at(1));
     const QImage picture = pagepicture::TurnForOrientation(DecodeForDisplay(book, page), orientation);
-    if (!picture.save(outputName, format.constData()))
-        throw ECommandFailure(QStringLiteral("Cannot write the picture \"%1\"").arg(outputName));
+    // Written aside and renamed into place, so that a failure leaves no half picture.
+    QSaveFile file(outputName);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format.constData()) || !file.commit())
+        throw ECommandFailure(QStringLiteral("Cannot write the picture \"%1\". %2").arg(outputName, file.errorString()));
     return ExitOk;
 }
 

@@ -3,6 +3,7 @@
 #include "ToolCommand.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace wolftool {
@@ -33,8 +34,20 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
     return true;
 }
 
+namespace {
+
+// A folder opens for reading on some systems and then fails with a bare read error.
+const QString& RefuseFolder(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        throw ECommandFailure(QStringLiteral("Cannot open file \"%1\". Is a directory").arg(path));
+    return path;
+}
+
+}  // namespace
+
 TOpenBook::TOpenBook(const QString& path)
-    : FStream(std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
+    : FStream(std::make_unique<wolf::TFileStream>(QFile::encodeName(RefuseFolder(path)).toStdString(),
                                                    wolf::TFileStream::TMode::OpenRead))
 {
     FromSubcatalog = Reader.Open(*FStream);

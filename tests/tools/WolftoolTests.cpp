@@ -219,6 +219,9 @@ TEST(WolftoolErrors, ExitCodesAndLastErrorLine)
     EXPECT_EQ(noFile.ExitCode, 1);
     EXPECT_TRUE(noFile.LastErrorLine().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)))
         << noFile.LastErrorLine().toStdString();
+    const TToolResult folder = RunWolftool({QStringLiteral("info"), scratch.Path(QString())});
+    EXPECT_EQ(folder.ExitCode, 1);
+    EXPECT_TRUE(folder.LastErrorLine().endsWith(QStringLiteral("\". Is a directory"))) << folder.LastErrorLine().toStdString();
     EXPECT_FALSE(QFile::exists(scratch.Path(QStringLiteral("x.png"))));
 }
 
@@ -239,6 +242,7 @@ TEST(WolftoolErrors, UsageMistakesExitOne)
         {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), scratch.Path(QStringLiteral("page.bmp"))},
         {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), out, QStringLiteral("--orientation"), QStringLiteral("3")},
         {QStringLiteral("text"), path, QStringLiteral("1")},
+        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), scratch.Path(QStringLiteral("no/folder.png"))},
     };
     for (const QStringList& args : mistakes) {
         const TToolResult run = RunWolftool(args);

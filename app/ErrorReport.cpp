@@ -1,0 +1,51 @@
+#include "ErrorReport.h"
+
+namespace app {
+
+const QString ApplicationTitle = QStringLiteral("Karavel");
+
+namespace {
+TMessageHook& Hook()
+{
+    static TMessageHook hook;
+    return hook;
+}
+}  // namespace
+
+void SetMessageHook(TMessageHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons)
+{
+    if (Hook()) return Hook()(icon, text, buttons);
+    QMessageBox box(icon, ApplicationTitle, text, buttons, QApplication::activeWindow());
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString WithFullStop(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > u'.') return message + u'.';
+    return message;
+}
+
+void ShowErrorReport(const QString& message)
+{
+    ShowMessage(QMessageBox::Critical, WithFullStop(message));
+}
+
+void ShowErrorReport(const std::exception& error)
+{
+    ShowErrorReport(QString::fromLocal8Bit(error.what()));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool result = false;
+    Guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+}  // namespace app

@@ -1,0 +1,50 @@
+// Message boxes of the program and the default report of errors that escape a command.
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <functional>
+
+namespace app {
+
+extern const QString ApplicationTitle;  // "Karavel"
+
+// Every message box of the program goes through this hook; tests replace it to answer
+// boxes without showing them. The default shows a real modal box.
+using TMessageHook = std::function<QMessageBox::StandardButton(
+    QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)>;
+void SetMessageHook(TMessageHook hook);  // an empty hook restores the default
+
+// A box titled "Karavel"; returns the button that closed it.
+QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// The message with a full stop added unless it ends in one or in a character sorting
+// before it ("!", ")").
+QString WithFullStop(const QString& message);
+// The default error report: critical icon, OK.
+void ShowErrorReport(const QString& message);
+void ShowErrorReport(const std::exception& error);
+
+// Runs a command; whatever it throws goes to the default error report.
+template <class TCommand>
+void Guarded(TCommand&& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ShowErrorReport(error);
+    } catch (...) {
+        ShowErrorReport(QStringLiteral("Unknown error"));
+    }
+}
+
+// Last guard: no exception crosses the event loop.
+class TApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace app

@@ -1,0 +1,43 @@
+// A scrollable view of one picture with separate horizontal and vertical scale factors:
+// smooth resampling, the picture centred on a grey surround when smaller than the view.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+
+class TImageView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr double MinScale = 0.001;
+    static const QColor Surround;
+
+    explicit TImageView(QWidget* parent = nullptr);
+
+    const QImage& Bitmap() const { return FBitmap; }
+    void SetBitmap(QImage bitmap);
+    // Opaque black, keeping the size.
+    void Blacken();
+
+    double ScaleX() const { return FScaleX; }
+    double ScaleY() const { return FScaleY; }
+    // Factors below MinScale are raised to it.
+    void SetScale(double scaleX, double scaleY);
+
+    // The picture as drawn, scaled (cached until the picture or the scale changes).
+    QImage ScaledBitmap() const;
+    // Scrolls by a pixel distance on either axis.
+    void ScrollBy(int dx, int dy);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize ScaledSize() const;
+    void Changed();
+
+    QImage FBitmap;
+    double FScaleX = 1.0;
+    double FScaleY = 1.0;
+    mutable QImage FScaled;
+};

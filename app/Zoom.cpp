@@ -1,0 +1,28 @@
+#include "Zoom.h"
+
+#include <cstdint>
+
+namespace {
+constexpr int DeviceWidthMm = 90;
+constexpr int DeviceHeightMm = 122;
+
+// Stored in single precision like the factors the zoom was first defined with; 64-bit
+// products so that a hand-edited monitor size cannot overflow.
+double OneToOne(int screenPixels, int deviceMm, int monitorMm, int pagePixels)
+{
+    return static_cast<float>(static_cast<double>(int64_t{screenPixels} * deviceMm) /
+                              static_cast<double>(int64_t{monitorMm} * pagePixels));
+}
+}  // namespace
+
+std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm,
+                                         int monitorHeightMm, QSize page)
+{
+    if (entry >= 1 && entry < ZoomEntryCount) {
+        const double factor = entry * 25 / 100.0;
+        return TScaleFactors{factor, factor};
+    }
+    if (entry != 0) return std::nullopt;
+    return TScaleFactors{OneToOne(screen.width(), DeviceWidthMm, monitorWidthMm, page.width()),
+                         OneToOne(screen.height(), DeviceHeightMm, monitorHeightMm, page.height())};
+}

@@ -1,0 +1,43 @@
+// What several windows share: the main window's actions with their pictures, and the
+// recent-files list.
+#pragma once
+
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QObject>
+
+class TdmCommon : public QObject {
+    Q_OBJECT
+public:
+    explicit TdmCommon(QObject* parent = nullptr);
+
+    // The shared action pictures, 0 to 26 (the table-of-contents window uses 4-7 and 17-26).
+    static QIcon ActionImage(int index);
+
+    QAction* actFileOpen;
+    QAction* actFilePrefs;
+    QAction* actFileExit;
+    QAction* actShowFirst;
+    QAction* actShowPrev;
+    QAction* actShowNext;
+    QAction* actShowLast;
+    QAction* actGoToPage;
+    QAction* actShowCover;
+    QAction* actShowDescription;
+    QAction* actShowTOC;
+    QAction* actOrientation;
+    QAction* actPortrait;
+    QAction* actLandscapeLeft;
+    QAction* actLandscapeRight;
+    QAction* actEditDescription;
+    QAction* actEditTOC;
+    QAction* actAbout;
+
+    TRecentFiles mruList;
+
+private:
+    QAction* MakeAction(const QString& caption, const QString& hint, int image,
+                        const QKeySequence& shortcut = {});
+};

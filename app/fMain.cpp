@@ -1,0 +1,457 @@
+#include "fMain.h"
+
+#include "ErrorReport.h"
+#include "ImageView.h"
+#include "fPageNum.h"
+#include "uGlobals.h"
+#include "Zoom.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString ScaleEntries[ZoomEntryCount] = {
+    QStringLiteral("1:1"),  QStringLiteral("25%"),  QStringLiteral("50%"),
+    QStringLiteral("75%"),  QStringLiteral("100%"), QStringLiteral("125%"),
+    QStringLiteral("150%"), QStringLiteral("175%"), QStringLiteral("200%")};
+
+// Connects an action to a member command; whatever the command throws goes to the
+// default error report.
+template <class TCommand>
+void Bind(QAction* action, TfrmMain* window, TCommand command)
+{
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, command] { app::Guarded([&] { (window->*command)(); }); });
+}
+}  // namespace
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(app::ApplicationTitle);
+    setMinimumSize(465, 200);
+    setMaximumSize(999999, 999999);
+
+    QStringList recent;
+    globals::LoadSettings(recent);
+    FCommon.mruList.SetItems(recent);
+
+    CreatePagePanel();
+    CreateMenus();
+    CreateToolbar();
+    ConnectActions();
+    PlaceWindow();
+    cmbScale->setCurrentIndex(globals::DefScaleIdx);
+
+    frmPageNum = new TfrmPageNum(this);
+    CreateDialogs();
+
+    qApp->installEventFilter(this);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TfrmMain::UpdateActions);
+    UpdateActions();
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+    globals::PosTop = y();
+    globals::PosLeft = x();
+    globals::Height = height();
+    globals::Width = width();
+    app::Guarded([this] { globals::SaveSettings(FCommon.mruList.Items()); });
+}
+
+void TfrmMain::CreatePagePanel()
+{
+    auto* pnlPage = new QFrame(this);
+    pnlPage->setFrameShape(QFrame::Box);
+    pnlPage->setLineWidth(1);
+    pnlPage->setAutoFillBackground(true);
+    QPalette black = pnlPage->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    pnlPage->setPalette(black);
+
+    imvPage = new TImageView(pnlPage);
+    memPage = new QPlainTextEdit(pnlPage);
+    memPage->setReadOnly(true);
+    memPage->setFrameShape(QFrame::NoFrame);
+    memPage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
+    mono.setPixelSize(13);
+    memPage->setFont(mono);
+    memPage->hide();
+
+    auto* layout = new QVBoxLayout(pnlPage);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    layout->addWidget(imvPage);
+    layout->addWidget(memPage);
+    setCentralWidget(pnlPage);
+}
+
+void TfrmMain::CreateMenus()
+{
+    TdmCommon& c = FCommon;
+    FFileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    FFileMenu->addAction(c.actFileOpen);
+    FFileMenu->addSeparator();
+    FFileMenu->addAction(c.actFilePrefs);
+    FFileMenu->addSeparator();
+    FRecentEnd = FFileMenu->addSeparator();
+    FFileMenu->addAction(c.actFileExit);
+    connect(&c.mruList, &TRecentFiles::Changed, this, &TfrmMain::RebuildRecentMenu);
+    RebuildRecentMenu();
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    view->addActions({c.actShowFirst, c.actShowPrev, c.actShowNext, c.actShowLast});
+    view->addSeparator();
+    view->addAction(c.actGoToPage);
+    view->addSeparator();
+    QMenu* orientation = view->addMenu(QStringLiteral("Orientation"));
+    orientation->addActions({c.actPortrait, c.actLandscapeLeft, c.actLandscapeRight});
+    view->addSeparator();
+    view->addActions({c.actShowCover, c.actShowDescription, c.actShowTOC});
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->addActions({c.actEditDescription, c.actEditTOC});
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->addAction(c.actAbout);
+}
+
+void TfrmMain::CreateToolbar()
+{
+    TdmCommon& c = FCommon;
+    QToolBar* tbrToolbar = addToolBar(QStringLiteral("Toolbar"));
+    tbrToolbar->setMovable(false);
+    tbrToolbar->setFloatable(false);
+    tbrToolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    tbrToolbar->setIconSize(QSize(16, 16));
+    tbrToolbar->addAction(c.actFileOpen);
+    tbrToolbar->addSeparator();
+    tbrToolbar->addActions({c.actShowFirst, c.actShowPrev, c.actShowNext, c.actShowLast});
+    tbrToolbar->addSeparator();
+    tbrToolbar->addAction(c.actGoToPage);
+    tbrToolbar->addSeparator();
+    tbrToolbar->addActions({c.actShowCover, c.actShowDescription, c.actShowTOC});
+    tbrToolbar->addSeparator();
+
+    cmbScale = new QComboBox(tbrToolbar);
+    for (const QString& entry : ScaleEntries) cmbScale->addItem(entry);
+    cmbScale->setFixedWidth(60);
+    cmbScale->setMaxVisibleItems(ZoomEntryCount);
+    // Never focused, so the arrow keys keep turning pages after a zoom was chosen.
+    cmbScale->setFocusPolicy(Qt::NoFocus);
+    connect(cmbScale, &QComboBox::activated, this, [this] { app::Guarded([this] { cmbScaleClick(); }); });
+    tbrToolbar->addWidget(cmbScale);
+
+    tbiOrientation = new QToolButton(tbrToolbar);
+    tbiOrientation->setPopupMode(QToolButton::MenuButtonPopup);
+    tbiOrientation->setDefaultAction(c.actOrientation);
+    auto* orientations = new QMenu(tbiOrientation);
+    orientations->addActions({c.actPortrait, c.actLandscapeLeft, c.actLandscapeRight});
+    tbiOrientation->setMenu(orientations);
+    tbrToolbar->addWidget(tbiOrientation);
+    tbrToolbar->addSeparator();
+
+    pnlPageNum = new QLabel(QStringLiteral(" "), tbrToolbar);
+    pnlPageNum->setFixedSize(120, 22);
+    pnlPageNum->setAlignment(Qt::AlignCenter);
+    tbrToolbar->addWidget(pnlPageNum);
+}
+
+void TfrmMain::ConnectActions()
+{
+    TdmCommon& c = FCommon;
+    Bind(c.actFileOpen, this, &TfrmMain::actFileOpenExecute);
+    Bind(c.actFilePrefs, this, &TfrmMain::actFilePrefsExecute);
+    Bind(c.actFileExit, this, &TfrmMain::close);
+    Bind(c.actShowFirst, this, &TfrmMain::actShowFirstExecute);
+    Bind(c.actShowPrev, this, &TfrmMain::actShowPrevExecute);
+    Bind(c.actShowNext, this, &TfrmMain::actShowNextExecute);
+    Bind(c.actShowLast, this, &TfrmMain::actShowLastExecute);
+    Bind(c.actGoToPage, this, &TfrmMain::actGoToPageExecute);
+    Bind(c.actShowCover, this, &TfrmMain::actShowCoverExecute);
+    Bind(c.actShowDescription, this, &TfrmMain::actShowDescriptionExecute);
+    Bind(c.actShowTOC, this, &TfrmMain::actShowTOCExecute);
+    Bind(c.actEditDescription, this, &TfrmMain::actEditDescriptionExecute);
+    Bind(c.actEditTOC, this, &TfrmMain::actEditTOCExecute);
+    Bind(c.actAbout, this, &TfrmMain::actAboutExecute);
+    connect(c.actOrientation, &QAction::triggered, this, [this] { SetOrientation((FOrientation + 1) % 3); });
+    connect(c.actPortrait, &QAction::triggered, this, [this] { SetOrientation(0); });
+    connect(c.actLandscapeLeft, &QAction::triggered, this, [this] { SetOrientation(1); });
+    connect(c.actLandscapeRight, &QAction::triggered, this, [this] { SetOrientation(2); });
+}
+
+void TfrmMain::PlaceWindow()
+{
+    move(globals::PosLeft, globals::PosTop);
+    resize(globals::Width, globals::Height);
+    // A position from another screen layout (or a hand-edited file) could put the window
+    // where nobody can reach it: keep its title bar on some screen.
+    const QRect titleBar(pos(), QSize(std::min(width(), 100), 30));
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(titleBar)) return;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        move(primary->availableGeometry().topLeft() + QPoint(20, 100));
+}
+
+void TfrmMain::RebuildRecentMenu()
+{
+    for (QAction* action : std::as_const(FRecentActions)) {
+        FFileMenu->removeAction(action);
+        delete action;
+    }
+    FRecentActions.clear();
+    const QStringList& items = FCommon.mruList.Items();
+    for (int i = 0; i < items.size(); ++i) {
+        auto* action = new QAction(TRecentFiles::Caption(i, items[i]), FFileMenu);
+        const QString path = items[i];
+        connect(action, &QAction::triggered, this,
+                [this, path] { app::Guarded([this, &path] { mruListClick(path); }); });
+        FFileMenu->insertAction(FRecentEnd, action);
+        FRecentActions.append(action);
+    }
+}
+
+int TfrmMain::PageCount() const
+{
+    return FStream ? FReader.Pages.Count() : 0;
+}
+
+void TfrmMain::UpdateActions()
+{
+    TdmCommon& c = FCommon;
+    const int pages = PageCount();
+    c.actShowFirst->setEnabled(pages > 0 && (FPageIndex > 0 || FPageIndex == -1));
+    c.actShowPrev->setEnabled(pages > 0 && FPageIndex > 0);
+    c.actShowNext->setEnabled(pages > 0 && FPageIndex < pages - 1);
+    c.actShowLast->setEnabled(pages > 0 && FPageIndex < pages - 1);
+    c.actGoToPage->setEnabled(pages > 0);
+    c.actShowCover->setEnabled(FStream && FReader.HasCover() && FPageIndex >= 0);
+    c.actShowDescription->setEnabled(pages > 0);
+    c.actEditDescription->setEnabled(pages > 0);
+    c.actEditTOC->setEnabled(pages > 0);
+    actShowTOCUpdate();
+    // Only on a change: setting an icon schedules a repaint, and this runs on every idle.
+    if (FShownOrientationIcon != FOrientation) {
+        FShownOrientationIcon = FOrientation;
+        c.actOrientation->setIcon(TdmCommon::ActionImage(14 + FOrientation));
+    }
+}
+
+void TfrmMain::OpenBook(const QString& path)
+{
+    FCommon.mruList.Add(path);
+    FFileName = path;
+    FStream.reset();
+    try {
+        FStream = std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
+                                                      wolf::TFileStream::TMode::OpenRead);
+    } catch (...) {
+        ClearView();
+        CloseBook();
+        throw;
+    }
+    try {
+        ClearView();
+        FReader.Open(*FStream);
+        ChooseEncoding();
+        LoadTOC();
+        setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(path).fileName()));
+        FPageIndex = -2;
+        ShowPage(FReader.HasCover() ? -1 : 0);
+    } catch (const wolf::EWolf&) {
+        CloseBook();
+        throw;
+    } catch (const std::exception&) {
+        CloseBook();
+        app::ShowMessage(QMessageBox::NoIcon, QStringLiteral("Error reading Wolf file!"));
+    }
+}
+
+void TfrmMain::ChooseEncoding()
+{
+    std::vector<std::string> samples;
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
+        samples.push_back(FReader.Description.GetField(i));
+    for (int i = 0; i < FReader.TOC.Count(); ++i) samples.push_back(FReader.TOC[i].Title());
+    FEncoding = platform::TBookEncoding::Choose(globals::TextEncoding, samples);
+}
+
+void TfrmMain::ReopenBook()
+{
+    const int shown = FPageIndex;
+    OpenBook(FFileName);
+    FPageIndex = -2;
+    ShowPage(shown);
+}
+
+void TfrmMain::CloseBook()
+{
+    FReader.Clear();
+    FStream.reset();
+    imvPage->Blacken();
+    setWindowTitle(app::ApplicationTitle);
+    pnlPageNum->clear();
+}
+
+void TfrmMain::GoToPage(int index)
+{
+    ShowPage(index);
+    HideTOCAfterJump();
+}
+
+void TfrmMain::actFileOpenExecute()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
+    if (!path.isEmpty()) OpenBook(path);
+}
+
+void TfrmMain::actShowFirstExecute()
+{
+    ShowPage(0);
+    UpdateActions();
+}
+
+void TfrmMain::actShowPrevExecute()
+{
+    ShowPage(FPageIndex - 1);
+    UpdateActions();
+}
+
+void TfrmMain::actShowNextExecute()
+{
+    ShowPage(FPageIndex + 1);
+    UpdateActions();
+}
+
+void TfrmMain::actShowLastExecute()
+{
+    ShowPage(PageCount() - 1);
+    UpdateActions();
+}
+
+void TfrmMain::actGoToPageExecute()
+{
+    int page = 0;
+    if (frmPageNum->AskPageNumber(PageCount(), page)) ShowPage(page - 1);
+}
+
+void TfrmMain::actShowCoverExecute()
+{
+    ShowPage(-1);
+}
+
+void TfrmMain::SetOrientation(int orientation)
+{
+    FOrientation = orientation;
+    RedisplayPage();
+}
+
+void TfrmMain::cmbScaleClick()
+{
+    ApplyScale();
+    if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == this)
+        focused->clearFocus();
+}
+
+void TfrmMain::mruListClick(const QString& path)
+{
+    OpenBook(path);
+}
+
+void TfrmMain::ReceiveHandOver(const QString& path)
+{
+    app::Guarded([&] {
+        if (!path.isEmpty()) OpenBook(path);
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    });
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (FStartFile.isEmpty()) return;
+    const QString path = std::exchange(FStartFile, QString());
+    QTimer::singleShot(0, this, [this, path] {
+        if (QFileInfo(path).isFile()) app::Guarded([&] { OpenBook(path); });
+    });
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // The text view would take Ctrl+C as Copy; here it shows the cover like everywhere else.
+    if (event->type() == QEvent::ShortcutOverride && watched == memPage
+        && static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_C)) {
+        event->ignore();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    // A key travels from the focused control up to the window; look at it once, where it
+    // starts.
+    if (event->type() == QEvent::KeyPress) {
+        QWidget* focused = QApplication::focusWidget();
+        if (widget != (focused && focused->window() == this ? focused : this)) return false;
+        return FormKeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return FormMouseWheel(static_cast<QWheelEvent*>(event));
+}
+
+bool TfrmMain::FormKeyDown(QKeyEvent* event)
+{
+    if (FFileName.isEmpty()) return false;
+    QAction* action = nullptr;
+    switch (event->key()) {
+    case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp: case Qt::Key_Backspace:
+        action = FCommon.actShowPrev;
+        break;
+    case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageDown: case Qt::Key_Space:
+        action = FCommon.actShowNext;
+        break;
+    case Qt::Key_Home:
+        action = FCommon.actShowFirst;
+        break;
+    case Qt::Key_End:
+        action = FCommon.actShowLast;
+        break;
+    default:
+        return false;
+    }
+    if (action->isEnabled()) action->trigger();
+    return false;  // the focused control still gets the key
+}
+
+bool TfrmMain::FormMouseWheel(QWheelEvent* event)
+{
+    if (memPage->isVisible()) return false;
+    const QPoint delta = event->angleDelta();
+    const int amount = delta.y() != 0 ? delta.y() : delta.x();
+    if (event->modifiers() == Qt::ShiftModifier && event->buttons() == Qt::NoButton)
+        imvPage->ScrollBy(-amount, 0);
+    else
+        imvPage->ScrollBy(0, -amount);
+    return true;
+}

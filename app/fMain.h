@@ -1,0 +1,126 @@
+// The program's main window: the open book, its pages, and the commands around them.
+#pragma once
+
+#include "BookEncoding.h"
+#include "dCommon.h"
+#include "uWolfReader.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QToolButton;
+class TImageView;
+class TfrmPageNum;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Opens a book and shows its cover or first page. Puts the path at the top of the
+    // recent files first. A file that cannot be opened or is not a Wolf book raises the
+    // error for the default error report; other read errors are reported here.
+    void OpenBook(const QString& path);
+    // Opens the current file again and returns to the page that was shown.
+    void ReopenBook();
+    void CloseBook();
+    // Shows a page and hides the table-of-contents window when the settings ask for it.
+    void GoToPage(int index);
+    int PageCount() const;
+    int PageIndex() const { return FPageIndex; }
+    int Orientation() const { return FOrientation; }
+    const QString& FileName() const { return FFileName; }
+    wolf::TWolfReader& Reader() { return FReader; }
+    // The open book file; null while no book is open.
+    wolf::TStream* Stream() { return FStream.get(); }
+    // The encoding of the open book's texts.
+    const platform::TBookEncoding& Encoding() const { return FEncoding; }
+    TdmCommon& Common() { return FCommon; }
+
+    // Page display.
+    void ShowPage(int index);
+    void RedisplayPage();
+    void ApplyScale();
+    void ShowMessagePage(const QString& text);
+
+    // Evaluates every action's enabling rule; runs whenever the event loop goes idle.
+    void UpdateActions();
+    // The book named on the command line, opened when the window is first shown.
+    void SetStartFile(const QString& path) { FStartFile = path; }
+    // A later start handed its path over.
+    void ReceiveHandOver(const QString& path);
+
+    // Widgets the tests look at.
+    TImageView* PageView() const { return imvPage; }
+    QPlainTextEdit* TextView() const { return memPage; }
+    QLabel* PageLabel() const { return pnlPageNum; }
+    QComboBox* ScaleList() const { return cmbScale; }
+    QToolButton* OrientationButton() const { return tbiOrientation; }
+    TfrmPageNum* PageNumDialog() const { return frmPageNum; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolbar();
+    void CreatePagePanel();
+    void ConnectActions();
+    void PlaceWindow();
+    void RebuildRecentMenu();
+    void StoreSettings();
+    bool FormKeyDown(QKeyEvent* event);
+    bool FormMouseWheel(QWheelEvent* event);
+    void DrawPage(wolf::TWolfPageItem& item);
+    void ShowImage(QImage picture);
+    void ChooseEncoding();
+
+    void actFileOpenExecute();
+    void actShowFirstExecute();
+    void actShowPrevExecute();
+    void actShowNextExecute();
+    void actShowLastExecute();
+    void actGoToPageExecute();
+    void actShowCoverExecute();
+    void SetOrientation(int orientation);
+    void cmbScaleClick();
+    void mruListClick(const QString& path);
+
+    // Touchpoints with the dialogs (fMainDialogs.cpp).
+    void CreateDialogs();
+    void ClearView();
+    void LoadTOC();
+    void HideTOCAfterJump();
+    void actShowTOCUpdate();
+    void actFilePrefsExecute();
+    void actShowDescriptionExecute();
+    void actShowTOCExecute();
+    void actEditDescriptionExecute();
+    void actEditTOCExecute();
+    void actAboutExecute();
+
+    TdmCommon FCommon;
+    wolf::TWolfReader FReader;
+    std::unique_ptr<wolf::TStream> FStream;
+    platform::TBookEncoding FEncoding;
+    QString FFileName;
+    QString FStartFile;
+    int FPageIndex = 0;
+    int FOrientation = 0;
+    int FShownOrientationIcon = -1;
+
+    QMenu* FFileMenu = nullptr;
+    QAction* FRecentEnd = nullptr;
+    QList<QAction*> FRecentActions;
+    QComboBox* cmbScale = nullptr;
+    QToolButton* tbiOrientation = nullptr;
+    QLabel* pnlPageNum = nullptr;
+    TImageView* imvPage = nullptr;
+    QPlainTextEdit* memPage = nullptr;
+    TfrmPageNum* frmPageNum = nullptr;
+};

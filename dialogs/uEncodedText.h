@@ -1,0 +1,26 @@
+// Book texts are bytes in the book's encoding; the dialogs edit them as Unicode.
+#pragma once
+
+#include "BookEncoding.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace dialogs {
+
+// The text in the book's encoding, cut to at most maxBytes without splitting a character;
+// nullopt when the encoding cannot hold one of its characters.
+std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text,
+                                         size_t maxBytes);
+
+// Every lone CR and lone LF becomes CR LF. Safe on the bytes of any encoding a book may
+// use, since none of them has CR or LF inside a multi-byte character.
+std::string NormaliseLineBreaks(const std::string& bytes);
+
+// Text the user edited, or the original bytes when the edit gave back the very text they
+// decode to: untouched text is never re-encoded.
+std::optional<std::string> EncodeEdited(const platform::TBookEncoding& encoding, const std::string& original,
+                                        const QString& edited, size_t maxBytes);
+
+}  // namespace dialogs

@@ -1,0 +1,95 @@
+// Two real karavel processes: a later start hands its book to the running one.
+#include "TestBooks.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+class TKaravel {
+public:
+    explicit TKaravel(const QString& settingsFile, const QStringList& arguments = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KARAVEL_SETTINGS", settingsFile);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        FProcess.setProcessEnvironment(environment);
+        FProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        FProcess.start(KARAVEL_PATH, arguments);
+        FProcess.waitForStarted();
+    }
+    ~TKaravel()
+    {
+        if (FProcess.state() != QProcess::NotRunning) {
+            FProcess.kill();
+            FProcess.waitForFinished();
+        }
+    }
+    // Closes the window as at logout, which saves the settings.
+    bool Stop()
+    {
+        FProcess.terminate();
+        return FProcess.waitForFinished(10000) && FProcess.exitStatus() == QProcess::NormalExit;
+    }
+    QProcess FProcess;
+};
+
+// The running instance needs a moment before it listens; there is nothing to poll that
+// would not itself become an instance.
+void LetItStart()
+{
+    QTest::qWait(2500);
+}
+
+QString SettingsText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+}  // namespace
+
+class HandOverTest : public QObject {
+    Q_OBJECT
+private slots:
+    void SecondStartHandsItsBookOver()
+    {
+        testbooks::TSandbox sandbox;
+        const QString book = sandbox.Write("handed.wol", testbooks::BookWithPages(2, true));
+        TKaravel running(sandbox.SettingsFile());
+        LetItStart();
+        QCOMPARE(running.FProcess.state(), QProcess::Running);
+
+        TKaravel second(sandbox.SettingsFile(), {book});
+        QVERIFY(second.FProcess.waitForFinished(15000));
+        QCOMPARE(second.FProcess.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.FProcess.exitCode(), 0);
+
+        // Without a path the running window only comes to the front.
+        TKaravel third(sandbox.SettingsFile());
+        QVERIFY(third.FProcess.waitForFinished(15000));
+        QCOMPARE(third.FProcess.exitCode(), 0);
+
+        QVERIFY(running.Stop());
+        const QString settings = SettingsText(sandbox.SettingsFile());
+        QVERIFY2(settings.contains("MRU1=" + book), qPrintable(settings));
+        QVERIFY(!settings.contains("MRU2="));
+    }
+
+    void WithoutSingleInstanceASecondWindowRuns()
+    {
+        testbooks::TSandbox sandbox;
+        QFile file(sandbox.SettingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Config]\nAllowOneInstance=0\n");
+        file.close();
+        TKaravel first(sandbox.SettingsFile());
+        LetItStart();
+        TKaravel second(sandbox.SettingsFile());
+        QVERIFY(!second.FProcess.waitForFinished(2000));
+        QVERIFY(second.Stop());
+        QVERIFY(first.Stop());
+    }
+};
+
+QTEST_MAIN(HandOverTest)
+#include "HandOverTest.moc"

@@ -1,0 +1,213 @@
+// The main window's commands, keys and recent files on real book files.
+#include "ImageView.h"
+#include "TestBooks.h"
+#include "fMain.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace {
+struct TActionStates {
+    bool First, Prev, Next, Last, Cover;
+};
+
+TActionStates States(TfrmMain& window)
+{
+    testbooks::Idle();
+    const TdmCommon& c = window.Common();
+    return {c.actShowFirst->isEnabled(), c.actShowPrev->isEnabled(), c.actShowNext->isEnabled(),
+            c.actShowLast->isEnabled(), c.actShowCover->isEnabled()};
+}
+
+// Sends a key where the user's key would land: the focused control, else the window.
+void PressKey(TfrmMain& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused && focused->window() == &window ? focused : &window, key, modifiers);
+}
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void BookWithCoverOpensOnTheCover()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.OpenBook(sandbox.Write("cover.wol", testbooks::BookWithPages(3, true)));
+        QCOMPARE(window.PageIndex(), -1);
+        QCOMPARE(window.PageLabel()->text(), QStringLiteral("Cover Page"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel - [cover.wol]"));
+        TActionStates s = States(window);
+        QVERIFY(s.First && !s.Prev && s.Next && s.Last && !s.Cover);
+
+        window.Common().actShowNext->trigger();
+        QCOMPARE(window.PageIndex(), 0);
+        QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page 1 of 3"));
+        s = States(window);
+        QVERIFY(!s.First && !s.Prev && s.Next && s.Cover);
+
+        window.Common().actShowCover->trigger();
+        testbooks::Idle();
+        window.Common().actShowFirst->trigger();
+        QCOMPARE(window.PageIndex(), 0);
+    }
+
+    void BookWithoutCoverOpensOnPageOne()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.OpenBook(sandbox.Write("plain.wol", testbooks::BookWithPages(2, false)));
+        QCOMPARE(window.PageIndex(), 0);
+        const TActionStates s = States(window);
+        QVERIFY(!s.First && !s.Prev && s.Next && s.Last && !s.Cover);
+        QVERIFY(window.Common().actGoToPage->isEnabled());
+        QVERIFY(!window.Common().actShowTOC->isEnabled());  // no table of contents
+    }
+
+    void KeysTurnPagesButStopAtTheLastPage()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PressKey(window, Qt::Key_Right);  // no book yet: ignored
+        QCOMPARE(window.PageIndex(), 0);
+
+        window.OpenBook(sandbox.Write("keys.wol", testbooks::BookWithPages(3, false)));
+        testbooks::Idle();
+        PressKey(window, Qt::Key_End);
+        QCOMPARE(window.PageIndex(), 2);
+        const TActionStates s = States(window);
+        QVERIFY(!s.Next && !s.Last && s.Prev && s.First);
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Space}) {
+            PressKey(window, key);
+            QCOMPARE(window.PageIndex(), 2);
+        }
+        PressKey(window, Qt::Key_Left, Qt::ShiftModifier);  // modifiers are not looked at
+        QCOMPARE(window.PageIndex(), 1);
+        PressKey(window, Qt::Key_Backspace);
+        QCOMPARE(window.PageIndex(), 0);
+        PressKey(window, Qt::Key_Up);  // already on the first page
+        QCOMPARE(window.PageIndex(), 0);
+        PressKey(window, Qt::Key_PageDown);
+        testbooks::Idle();
+        PressKey(window, Qt::Key_Home);
+        QCOMPARE(window.PageIndex(), 0);
+    }
+
+    void CtrlCShowsTheCoverAlsoFromATextPage()
+    {
+        testbooks::TSandbox sandbox;
+        wolf::TWolfBookBuilder book = testbooks::BookWithPages(1, true);
+        book.AddTextPage("First line\r\nSecond line");
+        TfrmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        window.OpenBook(sandbox.Write("text.wol", book));
+        window.ShowPage(1);
+        QVERIFY(window.TextView()->isVisible());
+        QVERIFY(!window.PageView()->isVisible());
+        QCOMPARE(window.TextView()->toPlainText(), QStringLiteral("First line\nSecond line"));
+        QCOMPARE(QApplication::focusWidget(), window.TextView());
+        testbooks::Idle();
+        PressKey(window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(window.PageIndex(), -1);
+        QVERIFY(window.PageView()->isVisible());
+    }
+
+    void RecentFilesKeepOneEntryPerBookAndAtMostFive()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        const TRecentFiles& recent = window.Common().mruList;
+        const QString first = sandbox.Write("first.wol", testbooks::BookWithPages(1, false));
+        window.OpenBook(first);
+        window.OpenBook(first);
+        QCOMPARE(recent.Items(), QStringList{first});
+        // Letter case does not make another entry; the new spelling replaces the old.
+        const QString upper = sandbox.Path("FIRST.wol");
+        QVERIFY_THROWS_EXCEPTION(wolf::EStreamError, window.OpenBook(upper));
+        QCOMPARE(recent.Items(), QStringList{upper});
+
+        QStringList opened;
+        for (int i = 0; i < 6; ++i) {
+            opened.prepend(sandbox.Write(QStringLiteral("book%1.wol").arg(i), testbooks::BookWithPages(1, false)));
+            window.OpenBook(opened.front());
+        }
+        QCOMPARE(recent.Items(), opened.mid(0, 5));
+        QCOMPARE(TRecentFiles::Caption(0, "/a & b.wol"), QStringLiteral("&1 /a && b.wol"));
+    }
+
+    void MissingRecentFileLeavesNoBookAndStaysOnTop()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.OpenBook(sandbox.Write("good.wol", testbooks::BookWithPages(2, false)));
+        const QString missing = sandbox.Path("gone.wol");
+        try {
+            window.OpenBook(missing);
+            QFAIL("a missing file must raise");
+        } catch (const wolf::EStreamError& error) {
+            QVERIFY(QString::fromLocal8Bit(error.what()).startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
+        }
+        QCOMPARE(window.Common().mruList.Items().front(), missing);
+        QCOMPARE(window.PageCount(), 0);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
+    }
+
+    void BadBooksLeaveTheWindowEmpty()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.OpenBook(sandbox.Write("good.wol", testbooks::BookWithPages(2, true)));
+
+        wolf::TWolfBookBuilder wrongMagic = testbooks::BookWithPages(2, true);
+        wrongMagic.Magic = "NotAWolfBook!";
+        QVERIFY_THROWS_EXCEPTION(wolf::EWolf, window.OpenBook(sandbox.Write("bad.wol", wrongMagic)));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
+        QCOMPARE(window.PageLabel()->text(), QString());
+        QCOMPARE(window.PageCount(), 0);
+        QCOMPARE(sandbox.Messages, QStringList());  // the caller reports it
+        const QImage picture = window.PageView()->Bitmap();
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::black));
+        testbooks::Idle();
+        for (QAction* action : {window.Common().actShowFirst, window.Common().actShowNext,
+                                window.Common().actGoToPage, window.Common().actShowCover,
+                                window.Common().actShowDescription, window.Common().actEditTOC})
+            QVERIFY(!action->isEnabled());
+
+        // A book cut short is not malformed: it is reported here, plainly.
+        wolf::TWolfBookBuilder described = testbooks::BookWithPages(2, true);
+        described.Description = "<title>" + std::string(300, 'x') + "</title>";
+        window.OpenBook(sandbox.Write("short.wol", described.Build().substr(0, 200)));
+        QCOMPARE(sandbox.Messages, QStringList{"Error reading Wolf file!"});
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
+    }
+
+    void ReopenReturnsToThePageShown()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.OpenBook(sandbox.Write("reopen.wol", testbooks::BookWithPages(4, true)));
+        window.ShowPage(2);
+        window.ReopenBook();
+        QCOMPARE(window.PageIndex(), 2);
+        QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page 3 of 4"));
+    }
+
+    void ErrorReportAddsAFullStopOnlyWhereNeeded()
+    {
+        QCOMPARE(app::WithFullStop("Stream read error"), QStringLiteral("Stream read error."));
+        QCOMPARE(app::WithFullStop("Done."), QStringLiteral("Done."));
+        QCOMPARE(app::WithFullStop("Error reading Wolf file!"), QStringLiteral("Error reading Wolf file!"));
+        QCOMPARE(app::WithFullStop("(code 5)"), QStringLiteral("(code 5)"));
+        QCOMPARE(app::WithFullStop(""), QString());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
