@@ -16,6 +16,7 @@ namespace wolf {
 
 namespace {
 constexpr size_t BufferCapacity = 64 * 1024;
+constexpr size_t SeekFill = 4 * 1024;
 constexpr size_t CopyChunk = 1024 * 1024;
 
 // Positions before the start of a stream are as unreadable as those after its end.
@@ -228,9 +229,12 @@ size_t TFileStream::Read(void* buffer, size_t count)
             done += n;
             break;
         }
+        // Right after a seek the read may be the only one there (a title, a tag): fill a
+        // little, and the whole buffer once reading goes on where that fill ended.
+        const size_t fill = FBuffer.empty() ? std::max(SeekFill, count - done) : BufferCapacity;
         FBufferStart = position;
-        FBuffer.resize(BufferCapacity);
-        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), BufferCapacity));
+        FBuffer.resize(fill);
+        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), fill));
         FBufferPos = 0;
         if (FBuffer.empty()) break;
     }

@@ -105,3 +105,32 @@ TEST(Findings, SubcatalogTitlesAreReadAsFarAsTheModelKeepsThem)
     TMemoryStream far(bookWithTitleAt(static_cast<int64_t>(pastTheEnd.size())));
     EXPECT_THROW(reader.Open(far), EReadError);
 }
+
+// A subcatalog title may be read from anywhere in the file, here from the header. A
+// description rewrite moved its offset along with the titles area, so the new book read
+// the title from other bytes, or from before the start of the file.
+TEST(Findings, DescriptionRewriteRefusesSubcatalogTitlesOutsideTheTitlesArea)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("text");
+    TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "Ebook", 0);
+    builder.SetSubcatalog(toc);
+    const std::string sound = builder.Build();
+    std::string book = sound;
+    const size_t record = book.find("<subcatalog>") + 12;
+    PatchU32(book, record + 4, 4);  // "Ebook" of the signature
+
+    TMemoryStream stream(book);
+    TWolfReader reader;
+    reader.Open(stream);
+    ASSERT_EQ(reader.TOC[0].Title(), "Ebook");  // the reader takes such a book
+
+    TWolfDescription description;
+    description.SetField(0, "Another title");
+    auto retitled = [&](const std::string& bytes) {
+        return RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, bytes);
+    };
+    EXPECT_EQ(retitled(book), "Bad Wolf subcatalog");
+    EXPECT_EQ(retitled(sound), "rewritten");
+}
