@@ -1,5 +1,6 @@
 // Rewriting the description of a 200 MB book, next to a plain copy of the same file:
-// the rewrite streams the book and should cost little more than copying it.
+// the rewrite streams the book and should cost little more than copying it. And writing
+// the largest table of contents, whose record links must not take quadratic time.
 #include "SafeSave.h"
 #include "WolfStream.h"
 #include "uWolfBuilder.h"
@@ -81,8 +82,30 @@ void SaveSafely(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(book.Path())));
 }
 
+// The largest table of contents a book can number: 255 chapters of 255 sections each.
+void RewriteFullTOC(benchmark::State& state)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("A page of text");
+    const std::string book = builder.Build();
+    TWolfTOCList toc;
+    for (int chapter = 1; chapter <= 255; ++chapter) {
+        toc.AddItem(static_cast<uint8_t>(chapter), 0, 0, "Chapter", 0);
+        for (int section = 1; section <= 255; ++section)
+            toc.AddItem(static_cast<uint8_t>(chapter), static_cast<uint8_t>(section), 0, "Section", 0);
+    }
+    TWolfPageList pages;
+    pages.AddPageAt(builder.PageOffset(0));
+    for (auto _ : state) {
+        TMemoryStream source(book), destination;
+        ReplaceTOC(source, destination, pages, toc);
+        benchmark::DoNotOptimize(destination.Data().data());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(RewriteFullTOC)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainCopy)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(RewriteDescription)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(SaveSafely)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);

@@ -149,6 +149,7 @@ void WriteCatalogFile(const std::string& path, const std::vector<std::string>& l
         file.WriteText(line);
         file.WriteText("\r\n");
     }
+    file.Sync();  // a failure to write the last bytes must be reported, not lost on closing
 }
 
 }  // namespace wolf

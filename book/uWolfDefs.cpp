@@ -229,7 +229,36 @@ int TWolfTOCList::IndexOfKey(uint32_t key) const
     return -1;
 }
 
+TWolfTOCList::TKeyIndex::TKeyIndex(const TWolfTOCList& list)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        const TWolfTOCItem& item = list[i];
+        FFirstIndex.emplace(item.Key(), i);
+        // Counted for its parent exactly when the parent's IsParentOf would say so.
+        const uint32_t parent = item.ParentKey();
+        if (item.Level() == TWolfTOCItem::LevelOfKey(parent) + 1) ++FChildCount[parent];
+    }
+}
+
+int TWolfTOCList::TKeyIndex::IndexOfKey(uint32_t key) const
+{
+    const auto found = FFirstIndex.find(key);
+    return found == FFirstIndex.end() ? -1 : found->second;
+}
+
+uint16_t TWolfTOCList::TKeyIndex::ChildCount(uint32_t key) const
+{
+    const auto found = FChildCount.find(key);
+    return found == FChildCount.end() ? 0 : static_cast<uint16_t>(found->second);
+}
+
 void TWolfTOCList::FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_t (&record)[RecordSize]) const
+{
+    FillSubcatalogRecord(index, recordsStart, record, TKeyIndex(*this));
+}
+
+void TWolfTOCList::FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_t (&record)[RecordSize],
+                                        const TKeyIndex& keys) const
 {
     const TWolfTOCItem& item = (*this)[index];
     std::memset(record, 0, RecordSize);
@@ -241,14 +270,11 @@ void TWolfTOCList::FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_
         for (int i = 0; i < 4; ++i) record[at + i] = static_cast<uint8_t>(v >> (8 * i));
     };
     auto link = [&](uint32_t key) -> uint32_t {
-        const int n = key == 0 ? -1 : IndexOfKey(key);
+        const int n = key == 0 ? -1 : keys.IndexOfKey(key);
         return n < 0 ? 0 : static_cast<uint32_t>(recordsStart + 80u * static_cast<uint32_t>(n));
     };
     put16(8, static_cast<uint32_t>(item.Title().size()));
-    uint32_t children = 0;
-    for (const auto& other : FItems)
-        if (item.IsParentOf(*other)) ++children;
-    put16(10, children);
+    put16(10, keys.ChildCount(item.Key()));
     put32(12, link(item.PrevSiblingKey()));
     put32(16, link(item.NextSiblingKey()));
     put32(20, link(item.FirstChildKey()));

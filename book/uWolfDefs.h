@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace wolf {
@@ -138,7 +139,22 @@ public:
     int IndexOfKey(uint32_t key) const;
 
     static constexpr size_t RecordSize = 80;
+    // Where each key first stands and how many children it has: with it, filling every
+    // record of a long list takes linear rather than quadratic time. Describes the list as
+    // it was when made.
+    class TKeyIndex {
+    public:
+        explicit TKeyIndex(const TWolfTOCList& list);
+        int IndexOfKey(uint32_t key) const;
+        uint16_t ChildCount(uint32_t key) const;
+
+    private:
+        std::unordered_map<uint32_t, int> FFirstIndex;
+        std::unordered_map<uint32_t, uint32_t> FChildCount;
+    };
     void FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_t (&record)[RecordSize]) const;
+    void FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_t (&record)[RecordSize],
+                              const TKeyIndex& keys) const;
 };
 
 struct TWolfPageItem {

@@ -108,9 +108,10 @@ void WriteSubcatalog(TStream& destination, const TWolfTOCList& toc, const TWolfP
     destination.WriteText("<subcatalog>");
     const uint32_t recordsStart = subcatalogOffset + 12;
     uint32_t titleCursor = recordsStart + static_cast<uint32_t>(RecordSize * toc.Count());
+    const TWolfTOCList::TKeyIndex keys(toc);
     for (int i = 0; i < toc.Count(); ++i) {
         uint8_t record[RecordSize];
-        toc.FillSubcatalogRecord(i, recordsStart, record);
+        toc.FillSubcatalogRecord(i, recordsStart, record, keys);
         PutU32(record, PagePosition(pages, toc[i].PageIndex, pageBase));
         PutU32(record + 4, titleCursor);
         titleCursor += static_cast<uint32_t>(toc[i].Title().size());

@@ -178,3 +178,10 @@ TEST(CatalogTextFile, WritesCrLfAfterEveryLineAndReadsAnyLineBreak)
     EXPECT_EQ(lines, (std::vector<std::string>{"A... ...1", "B", "C... ...3", "", "D... ...4"}));
     std::filesystem::remove(path);
 }
+
+#ifdef __linux__
+TEST(CatalogTextFile, ReportsAFullDiskInsteadOfLosingTheLastLines)
+{
+    EXPECT_THROW(WriteCatalogFile("/dev/full", {"A... ...1"}), EStreamError);
+}
+#endif

@@ -233,7 +233,7 @@ TEST(ShiftOffset, LeavesTheMissingMarksAndWrapsAt32Bits)
     EXPECT_EQ(ShiftOffset(5, -10), 0xFFFFFFFBu);
 }
 
-TEST(ReplaceTOC, OneChapterGivesTheDocumentedBlocksByteForByte)
+TEST(ReplaceTOC, OneChapterGivesItsCatalogAndSubcatalogByteForByte)
 {
     const TWolfBookBuilder builder = SampleBook(false);
     const std::string old = builder.Build();
@@ -371,4 +371,24 @@ TEST(ReplaceTOC, RefusesEntriesThatWouldMakeAnUnreadableBook)
     section.AddItem(1, 1, 0, "A</item>B", 0);
     const TOpened opened(NewTOC(old, section));
     EXPECT_EQ(opened.Reader.TOC[1].Title(), "A</item>B");
+}
+
+TEST(ReplaceTOC, RefusesWhatTheHeaderFieldsCannotHold)
+{
+    const TWolfBookBuilder builder = SampleBook(false);
+    TWolfTOCList oneChapter;
+    oneChapter.AddItem(1, 0, 0, "Intro", 0);
+    TWolfTOCList tooMany;
+    for (int i = 0; i < 65536; ++i) tooMany.AddItem(1, 0, 0, "C", -1);
+
+    std::string huge = builder.Build();  // claims page data that would push offsets past 32 bits
+    PutU32(reinterpret_cast<uint8_t*>(&huge[header::PageDataSize]), 0xFFFFFF00u);
+    for (const auto& [book, toc] : {std::pair{huge, oneChapter}, std::pair{builder.Build(), tooMany}}) {
+        TMemoryStream source(book), destination;
+        TWolfPageList pages;
+        pages.AddPageAt(builder.PageOffset(0));
+        TWolfTOCList copy = toc;
+        EXPECT_THROW(ReplaceTOC(source, destination, pages, copy), EWolf);
+        EXPECT_EQ(destination.Size(), 0u);
+    }
 }
