@@ -25,6 +25,10 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
 // JSON names of the nine description fields, in field order (info prints them, describe sets them).
 extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
 
+// A path as the book library's files take it: UTF-8 on Windows, where the library widens
+// it; the local file-name encoding elsewhere.
+std::string FileSystemPath(const QString& path);
+
 // A book opened read-only and read with the whole open sequence.
 class TOpenBook {
 public:
