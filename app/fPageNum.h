@@ -7,27 +7,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Whether a typed digit may go into a page-number entry: the text it would give (text
-// before the selection, the digit, text after it) must be a number not above pageCount.
-bool PageDigitAccepted(const QString& text, int selectionStart, int selectionLength, QChar digit,
-                       int pageCount);
-
-// Installed on a page-number entry: digits pass by PageDigitAccepted, Backspace and
-// keys that type nothing pass, every other character is dropped. Pasted text is not
-// filtered; the dialog checks the result.
-class TPageNumberKeyFilter : public QObject {
-    Q_OBJECT
-public:
-    TPageNumberKeyFilter(QLineEdit* edit, int pageCount);
-    void SetPageCount(int pageCount) { FPageCount = pageCount; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QLineEdit* FEdit;
-    int FPageCount;
-};
+// Whether the text a typed digit would give is a page number not above pageCount (a
+// leading zero may be typed).
+bool PageTextAccepted(const QString& text, int pageCount);
 
 class TfrmPageNum : public QDialog {
     Q_OBJECT
@@ -45,5 +27,5 @@ private:
     QLineEdit* edtPageNum;
     QPushButton* btnOK;
     QPushButton* btnCancel;
-    TPageNumberKeyFilter* FKeyFilter;
+    int FPageCount = 1;
 };
