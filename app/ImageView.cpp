@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QSizeGrip>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,7 @@ TImageView::TImageView(QWidget* parent) : QAbstractScrollArea(parent)
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
+    setCornerWidget(new QSizeGrip(this));
 }
 
 void TImageView::SetBitmap(QImage bitmap)

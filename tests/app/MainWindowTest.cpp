@@ -4,7 +4,9 @@
 #include "fMain.h"
 
 #include <QLabel>
+#include <QComboBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -197,6 +199,35 @@ private slots:
         window.ReopenBook();
         QCOMPARE(window.PageIndex(), 2);
         QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page 3 of 4"));
+    }
+
+    void WheelScrollsThePictureShiftSideways()
+    {
+        testbooks::TSandbox sandbox;
+        wolf::TWolfBookBuilder book;
+        book.AddImagePage(600, 800, 2, false, testbooks::Plain2Bit(600, 800, 2));
+        TfrmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.OpenBook(sandbox.Write("wide.wol", book));
+        window.ScaleList()->setCurrentIndex(8);
+        window.ApplyScale();
+        TImageView* view = window.PageView();
+        const auto turnWheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+            const QPointF centre = view->viewport()->rect().center();
+            QWheelEvent wheel(centre, view->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+        };
+        turnWheel(-120, Qt::NoModifier);  // towards the user: down
+        QCOMPARE(view->verticalScrollBar()->value(), 120);
+        turnWheel(-120, Qt::ControlModifier);
+        QCOMPARE(view->verticalScrollBar()->value(), 240);
+        turnWheel(-120, Qt::ShiftModifier);
+        QCOMPARE(view->horizontalScrollBar()->value(), 120);
+        turnWheel(120, Qt::ShiftModifier);
+        QCOMPARE(view->horizontalScrollBar()->value(), 0);
+        QCOMPARE(view->verticalScrollBar()->value(), 240);
     }
 
     void ErrorReportAddsAFullStopOnlyWhereNeeded()
