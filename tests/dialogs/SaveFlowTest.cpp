@@ -41,6 +41,19 @@ wolf::TWolfBookBuilder ThreeChapterBook()
     return book;
 }
 
+// A book of three chapters open in a main window with its own settings, on a page.
+struct TOpenBook {
+    explicit TOpenBook(int page)
+    {
+        window.OpenBook(path);
+        window.GoToPage(page);
+    }
+    testbooks::TSandbox sandbox;
+    QString path = sandbox.Write("tale.wol", ThreeChapterBook());
+    std::string before = ReadAll(path);
+    TfrmMain window;
+};
+
 QTreeWidgetItem* Chapter(dialogs::TfrmTOC* window, int index)
 {
     return window->tvwTOC->topLevelItem(0)->child(index);
@@ -53,12 +66,8 @@ class SaveFlowTest : public QObject {
 private slots:
     void DescriptionSaveWritesTheRewrittenBook()
     {
-        testbooks::TSandbox sandbox;
-        const QString path = sandbox.Write("tale.wol", ThreeChapterBook());
-        const std::string before = ReadAll(path);
-        TfrmMain window;
-        window.OpenBook(path);
-        window.GoToPage(3);
+        TOpenBook book(3);
+        auto& [sandbox, path, before, window] = book;
 
         WhenModal<dialogs::TfrmDescription>([](dialogs::TfrmDescription* shown) {
             shown->edtTitle->setText(QStringLiteral("A Longer Tale"));
@@ -81,12 +90,8 @@ private slots:
 
     void TOCSaveWritesTheRewrittenBookAndReopensIt()
     {
-        testbooks::TSandbox sandbox;
-        const QString path = sandbox.Write("tale.wol", ThreeChapterBook());
-        const std::string before = ReadAll(path);
-        TfrmMain window;
-        window.OpenBook(path);
-        window.GoToPage(2);
+        TOpenBook book(2);
+        auto& [sandbox, path, before, window] = book;
         auto* toc = window.findChild<dialogs::TfrmTOC*>();
 
         WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) {
@@ -121,11 +126,8 @@ private slots:
 
     void CancelledEditsChangeNothing()
     {
-        testbooks::TSandbox sandbox;
-        const QString path = sandbox.Write("tale.wol", ThreeChapterBook());
-        const std::string before = ReadAll(path);
-        TfrmMain window;
-        window.OpenBook(path);
+        TOpenBook book(-1);
+        auto& [sandbox, path, before, window] = book;
         auto* toc = window.findChild<dialogs::TfrmTOC*>();
 
         WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) {
@@ -152,13 +154,9 @@ private slots:
     // it was, open and readable on the page that was shown.
     void FailedSaveKeepsTheBook()
     {
-        testbooks::TSandbox sandbox;
-        const QString path = sandbox.Write("tale.wol", ThreeChapterBook());
-        const std::string before = ReadAll(path);
+        TOpenBook book(1);
+        auto& [sandbox, path, before, window] = book;
         QVERIFY(QDir().mkdir(path + ".saving"));
-        TfrmMain window;
-        window.OpenBook(path);
-        window.GoToPage(1);
 
         WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) { editor->actSave->trigger(); });
         testbooks::Idle();  // where the window enables its commands
