@@ -6,6 +6,7 @@
 #include "uWolfReader.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -14,6 +15,7 @@ class QPlainTextEdit;
 class QToolButton;
 class TImageView;
 class TfrmPageNum;
+class TMainDialogs;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -103,6 +105,7 @@ private:
     void actEditDescriptionExecute();
     void actEditTOCExecute();
     void actAboutExecute();
+    void RewriteBook(const std::function<void(wolf::TStream& source, wolf::TStream& destination)>& rewrite);
 
     TdmCommon FCommon;
     wolf::TWolfReader FReader;
@@ -123,4 +126,5 @@ private:
     TImageView* imvPage = nullptr;
     QPlainTextEdit* memPage = nullptr;
     TfrmPageNum* frmPageNum = nullptr;
+    TMainDialogs* FDialogs = nullptr;  // a child object of the window
 };

@@ -16,7 +16,7 @@ namespace wolf {
 
 namespace {
 constexpr size_t BufferCapacity = 64 * 1024;
-constexpr size_t JumpReadAhead = 512;
+constexpr size_t SeekFill = 4 * 1024;
 constexpr size_t CopyChunk = 1024 * 1024;
 
 // Positions before the start of a stream are as unreadable as those after its end.
@@ -229,13 +229,12 @@ size_t TFileStream::Read(void* buffer, size_t count)
             done += n;
             break;
         }
-        // After a jump only a little is read: opening a book reads one short tag per page,
-        // and reading ahead a whole buffer each time would read the whole book.
-        const bool sequential = position == FBufferStart + FBuffer.size() && !FBuffer.empty();
-        const size_t refill = sequential ? BufferCapacity : JumpReadAhead;
+        // Right after a seek the read may be the only one there (a title, a tag): fill a
+        // little, and the whole buffer once reading goes on where that fill ended.
+        const size_t fill = FBuffer.empty() ? std::max(SeekFill, count - done) : BufferCapacity;
         FBufferStart = position;
-        FBuffer.resize(refill);
-        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), refill));
+        FBuffer.resize(fill);
+        FBuffer.resize(RawRead(FHandle, position, FBuffer.data(), fill));
         FBufferPos = 0;
         if (FBuffer.empty()) break;
     }

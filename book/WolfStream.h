@@ -86,7 +86,6 @@ private:
 #else
     int FHandle = -1;
 #endif
-    uint64_t FFilePos = 0;         // position of the system file pointer
     uint64_t FBufferStart = 0;     // file offset of FBuffer[0]
     std::vector<uint8_t> FBuffer;  // read-ahead or pending write bytes
     size_t FBufferPos = 0;         // our position inside FBuffer

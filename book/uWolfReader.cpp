@@ -311,8 +311,12 @@ void TWolfReader::ReadSubcatalog(TStream& stream)
         if (titleLength > 0) {
             const uint64_t resume = stream.Position();
             try {
-                stream.Seek(GetU32(record + 4), TSeekOrigin::Begin);
-                title = stream.ReadString(titleLength);
+                const uint32_t titleOffset = GetU32(record + 4);
+                // The model keeps only the first MaxTitle bytes: the rest must lie in the file
+                // but is not read, so that 65535 titles of 64 KiB cost no time.
+                if (uint64_t{titleOffset} + titleLength > size) throw EReadError();
+                stream.Seek(titleOffset, TSeekOrigin::Begin);
+                title = stream.ReadString(std::min<uint64_t>(titleLength, TWolfTOCItem::MaxTitle));
             } catch (...) {
                 stream.Seek(static_cast<int64_t>(resume), TSeekOrigin::Begin);
                 throw;

@@ -45,9 +45,11 @@ struct TGreyImage {
     uint8_t Pixel(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 
-// Largest picture a page may have: larger claims are shown as not valid.
+// Largest picture a page may have: larger claims are shown as not valid. 32 megapixels,
+// far beyond any reading device's screen, keep one decoded page with its working copy
+// well under 64 MiB.
 constexpr int32_t MaxPageSide = 16384;
-constexpr int64_t MaxPagePixels = 64LL * 1024 * 1024;
+constexpr int64_t MaxPagePixels = 32LL * 1024 * 1024;
 
 class TWolfReader {
 public:

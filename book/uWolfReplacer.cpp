@@ -96,13 +96,25 @@ void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount,
     if (!ExpectText(source, "<subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
     destination.WriteText("<subcatalog>");
     uint64_t titlesLength = 0;
+    uint64_t titlesFrom = UINT64_MAX;  // the span of the records' title offsets
+    uint64_t titlesTo = 0;
     for (uint32_t i = 0; i < recordCount; ++i) {
         uint8_t record[RecordSize];
         source.ReadBuffer(record, RecordSize);
+        const uint16_t titleLength = GetU16(record + RecordTitleLength);
+        if (titleLength != 0) {
+            titlesFrom = std::min<uint64_t>(titlesFrom, GetU32(record + 4));
+            titlesTo = std::max<uint64_t>(titlesTo, uint64_t{GetU32(record + 4)} + titleLength);
+        }
         for (size_t field : RecordOffsetFields) ShiftField(record + field, distance);
         destination.WriteBuffer(record, RecordSize);
-        titlesLength += GetU16(record + RecordTitleLength);
+        titlesLength += titleLength;
     }
+    // Titles kept anywhere but in the titles area would not move with it, and the new book
+    // would read them from other bytes, or from beyond its end.
+    const uint64_t titlesStart = source.Position();
+    if (titlesTo != 0 && (titlesFrom < titlesStart || titlesTo > titlesStart + titlesLength))
+        RaiseWolfError("Bad Wolf subcatalog");
     replacer::CopyBlock(source, destination, titlesLength);
     // An optional filler byte may stand before the closing tag.
     const uint64_t beforeFiller = source.Position();
@@ -123,9 +135,13 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
     WriteTag(destination, tag);
     uint8_t parameters[PageTableParameters * 4];
     source.ReadBuffer(parameters, sizeof parameters);
+    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
+    // Entries anywhere but behind the tag would not move with the page table, and the new
+    // book would read its pages from other bytes.
+    const uint32_t entriesStart = GetU32(parameters);
+    if (entriesStart < source.Position() || entriesStart > source.Size()) RaiseWolfError("Bad Wolf page table");
     ShiftOffsets(parameters, PageTableParameters, parameterDistance);
     destination.WriteBuffer(parameters, sizeof parameters);
-    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
     destination.WriteText("</pagetable>");
 
     // The rest of the file is a run of 32-bit offsets, moved a chunk at a time.

@@ -18,12 +18,15 @@ namespace {
 
 constexpr int PictureSize = 48;
 
-// The application's icon, or a plain drawn book while the program has none.
+// The application's icon, the platform layer's copy of its picture, or a plain drawn
+// book where the program carries neither.
 QPixmap ProgramPicture()
 {
     const QIcon icon = QApplication::windowIcon();
     if (!icon.availableSizes().isEmpty())
         return icon.pixmap(PictureSize, PictureSize);
+    if (const QPixmap installed(QStringLiteral(":/desktop/icons/karavel-48.png")); !installed.isNull())
+        return installed;
     QPixmap picture(PictureSize, PictureSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

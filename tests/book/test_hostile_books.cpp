@@ -39,7 +39,7 @@ TEST(HostileBooks, HugeDimensionsAreNotValid)
         EXPECT_FALSE(Decodes(b)) << tag;
     }
     TWolfBookBuilder fits;
-    fits.AddTaggedPage("img width=8192 height=8192 bitcount=1 compact=1 length=4", "abcd");
+    fits.AddTaggedPage("img width=8192 height=4096 bitcount=1 compact=1 length=4", "abcd");
     EXPECT_TRUE(Decodes(fits));
 }
 

@@ -1,0 +1,136 @@
+// Faults found by fuzzing and by the resource-bound tests, each kept as a regression test.
+#include "uWolfBuilder.h"
+#include "uWolfReader.h"
+#include "uWolfReplacer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace wolf;
+
+namespace {
+
+void PatchU16(std::string& bytes, size_t at, uint16_t value) { PutU16(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
+void PatchU32(std::string& bytes, size_t at, uint32_t value) { PutU32(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
+
+std::string U32Bytes(uint32_t value)
+{
+    std::string bytes(4, '\0');
+    PutU32(reinterpret_cast<uint8_t*>(bytes.data()), value);
+    return bytes;
+}
+
+std::string RewriteError(const std::function<void(TStream&, TStream&)>& rewrite, const std::string& book)
+{
+    TMemoryStream source(book);
+    TMemoryStream destination;
+    try {
+        rewrite(source, destination);
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "rewritten";
+}
+
+}  // namespace
+
+// The page table's first parameter may send the reader to entries anywhere in the file.
+// Rewriting moved that parameter with the page table but not the bytes it pointed at, so
+// the new book read its pages from other bytes, or from none.
+TEST(Findings, RewritesRefusePageTableEntriesOutsideThePageTable)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("the page");
+    const int entryHolder = builder.AddTextPage(U32Bytes(builder.PageOffset(0)));
+    builder.SetEntryOrder({0});
+    std::string book = builder.Build();
+    const size_t parameters = book.rfind("<pagetable") + std::string("<pagetable version=\"001\">").size();
+    PatchU32(book, parameters, builder.PageOffset(entryHolder));
+    PatchU32(book, parameters + 4, builder.PageOffset(entryHolder));
+
+    TMemoryStream stream(book);
+    TWolfReader reader;
+    reader.Open(stream);
+    ASSERT_EQ(reader.Pages.Count(), 1);  // the reader takes such a book
+
+    TWolfDescription description;
+    description.SetField(0, "A longer title than before");
+    EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, book),
+              "Bad Wolf page table");
+    TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "Chapter", 0);
+    EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceTOC(s, d, reader.Pages, toc); }, book),
+              "Bad Wolf page table");
+
+    // Entries where they belong, right behind the tag, still rewrite.
+    TWolfBookBuilder sound;
+    sound.AddTextPage("the page");
+    EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, sound.Build()),
+              "rewritten");
+}
+
+// Reading every subcatalog title in full made 65535 titles of 64 KiB take seconds; the
+// model keeps 254 bytes of a title, and only those are read now. A title that runs past
+// the end of the file still ends the open.
+TEST(Findings, SubcatalogTitlesAreReadAsFarAsTheModelKeepsThem)
+{
+    // One record whose 300-byte title fills the titles area; the block stands in a record
+    // that the page table leaves out.
+    auto bookWithTitleAt = [](int64_t titleShift) {
+        TWolfBookBuilder builder;
+        builder.AddTextPage("text");
+        const uint32_t blockAt = builder.PageOffset(1);
+        uint8_t record[TWolfTOCList::RecordSize] = {};
+        PutU32(record + 4, static_cast<uint32_t>(blockAt + 12 + sizeof record + titleShift));
+        PutU16(record + 8, 300);
+        record[30] = 1;
+        std::string block = "<subcatalog>";
+        block.append(reinterpret_cast<const char*>(record), sizeof record);
+        block += std::string(300, 'L') + "</subcatalog>";
+        builder.AddTextPage(block);
+        builder.SetEntryOrder({0});
+        std::string book = builder.Build();
+        PatchU32(book, header::SubcatalogOffset, blockAt);
+        PatchU16(book, header::Level1Count, 1);
+        return book;
+    };
+    TMemoryStream stream(bookWithTitleAt(0));
+    TWolfReader reader;
+    reader.Open(stream);
+    ASSERT_EQ(reader.TOC.Count(), 1);
+    EXPECT_EQ(reader.TOC[0].Title(), std::string(TWolfTOCItem::MaxTitle, 'L'));
+
+    const std::string pastTheEnd = bookWithTitleAt(0);
+    TMemoryStream far(bookWithTitleAt(static_cast<int64_t>(pastTheEnd.size())));
+    EXPECT_THROW(reader.Open(far), EReadError);
+}
+
+// A subcatalog title may be read from anywhere in the file, here from the header. A
+// description rewrite moved its offset along with the titles area, so the new book read
+// the title from other bytes, or from before the start of the file.
+TEST(Findings, DescriptionRewriteRefusesSubcatalogTitlesOutsideTheTitlesArea)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("text");
+    TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "Ebook", 0);
+    builder.SetSubcatalog(toc);
+    const std::string sound = builder.Build();
+    std::string book = sound;
+    const size_t record = book.find("<subcatalog>") + 12;
+    PatchU32(book, record + 4, 4);  // "Ebook" of the signature
+
+    TMemoryStream stream(book);
+    TWolfReader reader;
+    reader.Open(stream);
+    ASSERT_EQ(reader.TOC[0].Title(), "Ebook");  // the reader takes such a book
+
+    TWolfDescription description;
+    description.SetField(0, "Another title");
+    auto retitled = [&](const std::string& bytes) {
+        return RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, bytes);
+    };
+    EXPECT_EQ(retitled(book), "Bad Wolf subcatalog");
+    EXPECT_EQ(retitled(sound), "rewritten");
+}

@@ -1,0 +1,181 @@
+// The two edit save flows of the main window on real book files: what lands on disk is
+// exactly what the rewriter makes of the old book, and a failed save loses nothing.
+#include "ModalAnswer.h"
+#include "TestBooks.h"
+
+#include "fDescription.h"
+#include "fMain.h"
+#include "fTOC.h"
+#include "uTOCTree.h"
+#include "uWolfReplacer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+std::string ReadAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+wolf::TWolfBookBuilder ThreeChapterBook()
+{
+    wolf::TWolfBookBuilder book = testbooks::BookWithPages(6, true);
+    book.Description = "<title>Tale\r\n<author>Ann\r\n";
+    wolf::TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "One", 0);
+    toc.AddItem(1, 1, 0, "One a", 1);
+    toc.AddItem(2, 0, 0, "Two", 2);
+    toc.AddItem(2, 1, 0, "Two a", 3);
+    toc.AddItem(2, 2, 0, "Two b", 4);
+    toc.AddItem(3, 0, 0, "Three", 5);
+    book.SetSubcatalog(toc);
+    return book;
+}
+
+// A book of three chapters open in a main window with its own settings, on a page.
+struct TOpenBook {
+    explicit TOpenBook(int page)
+    {
+        window.OpenBook(path);
+        window.GoToPage(page);
+    }
+    testbooks::TSandbox sandbox;
+    QString path = sandbox.Write("tale.wol", ThreeChapterBook());
+    std::string before = ReadAll(path);
+    TfrmMain window;
+};
+
+QTreeWidgetItem* Chapter(dialogs::TfrmTOC* window, int index)
+{
+    return window->tvwTOC->topLevelItem(0)->child(index);
+}
+
+}  // namespace
+
+class SaveFlowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void DescriptionSaveWritesTheRewrittenBook()
+    {
+        TOpenBook book(3);
+        auto& [sandbox, path, before, window] = book;
+
+        WhenModal<dialogs::TfrmDescription>([](dialogs::TfrmDescription* shown) {
+            shown->edtTitle->setText(QStringLiteral("A Longer Tale"));
+            shown->btnSave->click();
+        });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditDescription->trigger();
+
+        wolf::TWolfDescription expected;
+        expected.FromText("<title>Tale\r\n<author>Ann\r\n");
+        expected.SetField(0, "A Longer Tale");
+        wolf::TMemoryStream source(before), destination;
+        wolf::ReplaceDescription(source, destination, expected);
+        QCOMPARE(ReadAll(path), destination.Data());
+        QCOMPARE(ReadAll(path + ".bak"), before);
+        QCOMPARE(sandbox.Messages, QStringList(QStringLiteral("Current Wolf file will be changed!\r\nContinue?")));
+        QCOMPARE(window.PageIndex(), 3);
+        QCOMPARE(window.Reader().Description.GetField(0), std::string("A Longer Tale"));
+    }
+
+    void TOCSaveWritesTheRewrittenBookAndReopensIt()
+    {
+        TOpenBook book(2);
+        auto& [sandbox, path, before, window] = book;
+        auto* toc = window.findChild<dialogs::TfrmTOC*>();
+
+        WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) {
+            editor->tvwTOC->setCurrentItem(Chapter(editor, 1));
+            editor->actMoveUp->trigger();
+            editor->actSave->trigger();
+        });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditTOC->trigger();
+
+        wolf::TWolfTOCList expected;
+        expected.AddItem(1, 0, 0, "Two", 2);
+        expected.AddItem(1, 1, 0, "Two a", 3);
+        expected.AddItem(1, 2, 0, "Two b", 4);
+        expected.AddItem(2, 0, 0, "One", 0);
+        expected.AddItem(2, 1, 0, "One a", 1);
+        expected.AddItem(3, 0, 0, "Three", 5);
+        wolf::TMemoryStream source(before), destination;
+        wolf::TWolfReader reader;
+        reader.Open(source);
+        wolf::ReplaceTOC(source, destination, reader.Pages, expected);
+        QCOMPARE(ReadAll(path), destination.Data());
+        QCOMPARE(ReadAll(path + ".bak"), before);
+        QCOMPARE(window.PageIndex(), 2);
+
+        // The book opened again shows the tree as it was saved.
+        QCOMPARE(Chapter(toc, 0)->text(0), QStringLiteral("Two [3]"));
+        QCOMPARE(Chapter(toc, 0)->child(1)->text(0), QStringLiteral("Two b [5]"));
+        QCOMPARE(Chapter(toc, 1)->text(0), QStringLiteral("One [1]"));
+        QCOMPARE(toc->InvariantViolation(), QString());
+    }
+
+    void CancelledEditsChangeNothing()
+    {
+        TOpenBook book(-1);
+        auto& [sandbox, path, before, window] = book;
+        auto* toc = window.findChild<dialogs::TfrmTOC*>();
+
+        WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) {
+            editor->tvwTOC->setCurrentItem(Chapter(editor, 2));
+            editor->actDeleteItem->trigger();
+            editor->actCancel->trigger();
+        });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditTOC->trigger();
+        QCOMPARE(toc->tvwTOC->topLevelItem(0)->childCount(), 3);  // loaded again from the book
+
+        WhenModal<dialogs::TfrmDescription>([](dialogs::TfrmDescription* shown) {
+            shown->edtTitle->setText(QStringLiteral("Changed"));
+            shown->btnCancel->click();
+        });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditDescription->trigger();
+        QCOMPARE(ReadAll(path), before);
+        QVERIFY(!QFile::exists(path + ".bak"));
+        QVERIFY(sandbox.Messages.isEmpty());
+    }
+
+    // Something in the way of the new file: the error is reported and the book stays as
+    // it was, open and readable on the page that was shown.
+    void FailedSaveKeepsTheBook()
+    {
+        TOpenBook book(1);
+        auto& [sandbox, path, before, window] = book;
+        QVERIFY(QDir().mkdir(path + ".saving"));
+
+        WhenModal<dialogs::TfrmTOC>([](dialogs::TfrmTOC* editor) { editor->actSave->trigger(); });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditTOC->trigger();
+        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(sandbox.Messages.size(), 2);  // the question, then the error
+        QVERIFY(window.Stream());
+        QCOMPARE(window.PageCount(), 6);
+        QCOMPARE(window.PageIndex(), 1);
+        window.Common().actShowNext->trigger();
+        QCOMPARE(window.PageIndex(), 2);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SaveFlowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SaveFlowTest.moc"
