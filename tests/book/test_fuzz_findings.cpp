@@ -134,3 +134,28 @@ TEST(Findings, DescriptionRewriteRefusesSubcatalogTitlesOutsideTheTitlesArea)
     EXPECT_EQ(retitled(book), "Bad Wolf subcatalog");
     EXPECT_EQ(retitled(sound), "rewritten");
 }
+
+// A table of contents of sections without a chapter: the catalog was sized for the book's
+// title as its single item and counted it, but the item was not written, so the subcatalog
+// stood elsewhere than the header said and held one record fewer.
+TEST(Findings, TOCOfSectionsWithoutAChapterRewritesReadably)
+{
+    TWolfBookBuilder builder;
+    builder.Description = "<title>Tale\r\n";
+    builder.AddTextPage("text");
+    const std::string book = builder.Build();
+    TMemoryStream source(book);
+    TWolfReader reader;
+    reader.Open(source);
+    TWolfTOCList toc;
+    toc.AddItem(1, 1, 0, "Section", 0);
+    toc.AddItem(1, 1, 1, "Detail", 0);
+    TMemoryStream destination;
+    ReplaceTOC(source, destination, reader.Pages, toc);
+
+    TMemoryStream rewritten(destination.Data());
+    ASSERT_NO_THROW(reader.Open(rewritten));
+    ASSERT_EQ(reader.TOC.Count(), 2);
+    EXPECT_EQ(reader.TOC[0].Title(), "Section");
+    EXPECT_EQ(reader.TOC[1].Title(), "Detail");
+}
