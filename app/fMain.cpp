@@ -299,6 +299,7 @@ void TfrmMain::ReopenBook()
 {
     const int shown = FPageIndex;
     OpenBook(FFileName);
+    if (!FStream) return;  // the failure was reported; a closed book has no page to go back to
     FPageIndex = -2;
     ShowPage(shown);
 }

@@ -199,6 +199,16 @@ private slots:
         window.ReopenBook();
         QCOMPARE(window.PageIndex(), 2);
         QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page 3 of 4"));
+
+        // A book that can no longer be read is reported once and left closed, with no page label.
+        wolf::TWolfBookBuilder cutShort = testbooks::BookWithPages(4, true);
+        cutShort.Description = "<title>" + std::string(300, 'x');
+        sandbox.Write("reopen.wol", cutShort.Build().substr(0, 200));
+        window.ShowPage(-1);
+        window.ReopenBook();
+        QCOMPARE(sandbox.Messages, QStringList{"Error reading Wolf file!"});
+        QCOMPARE(window.PageLabel()->text(), QString());
+        QCOMPARE(window.PageCount(), 0);
     }
 
     void WheelScrollsThePictureShiftSideways()
