@@ -57,12 +57,19 @@ size_t UnpackLzss(const std::string& data, uint8_t* out, size_t capacity)
         const size_t length = std::min<size_t>((hi & 0x0Fu) + lzss::MinMatch, capacity - written);
         const unsigned r = static_cast<unsigned>(lzss::StartPosition + written) & Mask;
         const size_t distance = ((r - position) & Mask) == 0 ? lzss::WindowSize : (r - position) & Mask;
-        if (written >= distance && distance >= length) {
-            std::memcpy(out + written, out + written - distance, length);
+        if (written >= distance) {
+            uint8_t* target = out + written;
+            const uint8_t* source = target - distance;
+            if (distance >= length)
+                std::memcpy(target, source, length);
+            else if (distance == 1)  // a run of one byte, as in white space
+                std::memset(target, *source, length);
+            else
+                for (size_t k = 0; k < length; ++k) target[k] = source[k];  // repeats a short pattern
             written += length;
             continue;
         }
-        for (size_t k = 0; k < length; ++k, ++written)  // overlapping, or reaching the blanks
+        for (size_t k = 0; k < length; ++k, ++written)  // reaches back into the blanks
             out[written] = written >= distance ? out[written - distance] : lzss::InitialFill;
     }
     return written;
