@@ -187,6 +187,15 @@ void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescri
                                  GetU16(&header[header::SubLevelCount]);
         CopySubcatalog(source, destination, records, distance);
     }
+    // Bytes in front of the page table that readers use would be copied into it, and no
+    // reader would find it again.
+    const uint64_t here = source.Position();
+    const uint32_t pageTableSize = GetU32(&header[header::PageTableSize]);
+    if (pageTableSize <= source.Size() && here != source.Size() - pageTableSize) {
+        source.Seek(-static_cast<int64_t>(pageTableSize), TSeekOrigin::End);
+        if (StartsWithNoCase(ReadTag(source), "pagetable")) RaiseWolfError("Bad Wolf page table");
+        source.Seek(static_cast<int64_t>(here), TSeekOrigin::Begin);
+    }
     CopyPageTable(source, destination, distance, distance);
 }
 

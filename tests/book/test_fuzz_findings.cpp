@@ -159,3 +159,26 @@ TEST(Findings, TOCOfSectionsWithoutAChapterRewritesReadably)
     EXPECT_EQ(reader.TOC[0].Title(), "Section");
     EXPECT_EQ(reader.TOC[1].Title(), "Detail");
 }
+
+// Bytes between the catalog and the page table, here a second copy of the page table, which
+// the reader never looks at. The description rewrite copied them into the page table and
+// left a book whose page table no reader could find.
+TEST(Findings, DescriptionRewriteRefusesBytesInFrontOfThePageTable)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("text");
+    std::string book = builder.Build();
+    const size_t pageTable = book.rfind("<pagetable");
+    const std::string table = book.substr(pageTable);
+    book.insert(pageTable, table);
+    PatchU32(book, header::CatalogSize, GetU32(reinterpret_cast<const uint8_t*>(&book[header::CatalogSize])) +
+                                            static_cast<uint32_t>(table.size()));
+    TMemoryStream stream(book);
+    TWolfReader reader;
+    ASSERT_NO_THROW(reader.Open(stream));
+
+    TWolfDescription description;
+    description.SetField(0, "Another title");
+    EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, book),
+              "Bad Wolf page table");
+}
