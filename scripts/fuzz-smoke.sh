@@ -22,7 +22,7 @@ run() {  # target, seed folder
   echo "== $target: ${seconds}s"
   build-fuzz/fuzz/"$target" "$work/corpus/$target" "$work/seeds/$seeds" \
     -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 -timeout=20 \
-    -dict=fuzz/wolf.dict -print_final_stats=1 -artifact_prefix="$work/artifacts/${target}_" \
+    -dict=fuzz/wolf.dict -seed=1 -print_final_stats=1 -artifact_prefix="$work/artifacts/${target}_" \
     >"$work/$target.log" 2>&1 || { tail -n 60 "$work/$target.log"; exit 1; }
   grep -E '^#[0-9]+[[:space:]]+DONE' "$work/$target.log" || true
 }
