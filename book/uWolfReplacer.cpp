@@ -140,6 +140,12 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
     // book would read its pages from other bytes.
     const uint32_t entriesStart = GetU32(parameters);
     if (entriesStart < source.Position() || entriesStart > source.Size()) RaiseWolfError("Bad Wolf page table");
+    // An end that would move below the file's start wraps to 4 GB: the new book would read
+    // entries until it ran out of file.
+    const uint32_t entriesEnd = GetU32(parameters + 4);
+    const int64_t movedEnd = int64_t{entriesEnd} + parameterDistance;
+    if (entriesEnd != 0 && entriesEnd != 0xFFFFFFFF && (movedEnd < 0 || movedEnd > int64_t{UINT32_MAX}))
+        RaiseWolfError("Bad Wolf page table");
     ShiftOffsets(parameters, PageTableParameters, parameterDistance);
     destination.WriteBuffer(parameters, sizeof parameters);
     destination.WriteText("</pagetable>");

@@ -182,3 +182,25 @@ TEST(Findings, DescriptionRewriteRefusesBytesInFrontOfThePageTable)
     EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, book),
               "Bad Wolf page table");
 }
+
+// An entries end before the entries start still reads one entry; a table-of-contents
+// rewrite that shrinks the book moved that end below zero, where it wrapped to 4 GB and
+// the new book read entries until the file ran out.
+TEST(Findings, RewriteRefusesAnEntriesEndThatWouldWrap)
+{
+    TWolfBookBuilder builder;
+    builder.AddTextPage("the page");
+    builder.Catalog = {{std::string(400, 'c'), 0}, {"second", 0}};
+    std::string book = builder.Build();
+    const size_t parameters = book.rfind("<pagetable") + std::string("<pagetable version=\"001\">").size();
+    PatchU32(book, parameters + 4, 200);
+
+    TMemoryStream stream(book);
+    TWolfReader reader;
+    reader.Open(stream);
+    ASSERT_EQ(reader.Pages.Count(), 1);
+
+    TWolfTOCList emptied;
+    EXPECT_EQ(RewriteError([&](TStream& s, TStream& d) { ReplaceTOC(s, d, reader.Pages, emptied); }, book),
+              "Bad Wolf page table");
+}
