@@ -1,5 +1,6 @@
 #include "FailingFileSystem.h"
 #include "SafeSave.h"
+#include "TestFiles.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
@@ -19,6 +20,8 @@
 
 using namespace wolf;
 namespace fs = std::filesystem;
+using testfiles::ReadAll;
+using testfiles::WriteAll;
 
 namespace {
 
@@ -39,21 +42,6 @@ TBookRewrite Retitle(const std::string& title)
         description.SetField(0, title);
         ReplaceDescription(source, destination, description);
     };
-}
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// A new file, never writing through a hard link that a save may have made.
-void WriteAll(const fs::path& path, const std::string& bytes)
-{
-    fs::remove(path);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::string TitleOf(const fs::path& path)

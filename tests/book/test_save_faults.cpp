@@ -4,6 +4,7 @@
 #include "FailingFileSystem.h"
 #include "Lzss.h"
 #include "SafeSave.h"
+#include "TestFiles.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
@@ -26,6 +27,8 @@
 
 using namespace wolf;
 namespace fs = std::filesystem;
+using testfiles::ReadAll;
+using testfiles::WriteAll;
 
 namespace {
 
@@ -56,21 +59,6 @@ std::string LargeBook()
     toc.AddItem(1, 1, 1, "Detail", 1);
     builder.SetSubcatalog(toc);
     return builder.Build();
-}
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// A new file, never writing through a hard link that a save may have made.
-void WriteAll(const fs::path& path, const std::string& bytes)
-{
-    fs::remove(path);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 TBookRewrite Retitle(const std::string& title)
