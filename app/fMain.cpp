@@ -1,5 +1,6 @@
 #include "fMain.h"
 
+#include "ActionIcons.h"
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "fPageNum.h"
@@ -23,11 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString ScaleEntries[ZoomEntryCount] = {
-    QStringLiteral("1:1"),  QStringLiteral("25%"),  QStringLiteral("50%"),
-    QStringLiteral("75%"),  QStringLiteral("100%"), QStringLiteral("125%"),
-    QStringLiteral("150%"), QStringLiteral("175%"), QStringLiteral("200%")};
-
 // Connects an action to a member command; whatever the command throws goes to the
 // default error report.
 template <class TCommand>
@@ -41,6 +37,7 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(app::ApplicationTitle);
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(465, 200);
     setMaximumSize(999999, 999999);
 
@@ -52,6 +49,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     CreateMenus();
     CreateToolbar();
     ConnectActions();
+    ConnectComforts();
     PlaceWindow();
     cmbScale->setCurrentIndex(globals::DefScaleIdx);
 
@@ -67,10 +65,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
-    globals::PosTop = y();
-    globals::PosLeft = x();
-    globals::Height = height();
-    globals::Width = width();
+    RememberReadingPosition();
+    // Full screen is not stored: the window keeps the place it had before.
+    const bool full = isFullScreen() && FNormalGeometry.isValid();
+    globals::PosTop = full ? FNormalGeometry.y() : y();
+    globals::PosLeft = full ? FNormalGeometry.x() : x();
+    globals::Height = full ? FNormalGeometry.height() : height();
+    globals::Width = full ? FNormalGeometry.width() : width();
     app::Guarded([this] { globals::SaveSettings(FCommon.mruList.Items()); });
 }
 
@@ -87,6 +88,7 @@ void TfrmMain::CreatePagePanel()
     imvPage = new TImageView(pnlPage);
     memPage = new QPlainTextEdit(pnlPage);
     memPage->setReadOnly(true);
+    memPage->setAcceptDrops(false);  // a dropped book goes to the window
     memPage->setFrameShape(QFrame::NoFrame);
     memPage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont mono(QStringLiteral("Courier New"));
@@ -127,6 +129,8 @@ void TfrmMain::CreateMenus()
     orientation->addActions({c.actPortrait, c.actLandscapeLeft, c.actLandscapeRight});
     view->addSeparator();
     view->addActions({c.actShowCover, c.actShowDescription, c.actShowTOC});
+    view->addSeparator();
+    view->addActions({c.actZoomIn, c.actZoomOut, c.actFullScreen});
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->addActions({c.actEditDescription, c.actEditTOC});
@@ -153,8 +157,9 @@ void TfrmMain::CreateToolbar()
     tbrToolbar->addSeparator();
 
     cmbScale = new QComboBox(tbrToolbar);
-    for (const QString& entry : ScaleEntries) cmbScale->addItem(entry);
-    cmbScale->setFixedWidth(60);
+    cmbScale->addItems(zoom::EntryTexts());
+    cmbScale->setMinimumWidth(60);
+    cmbScale->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbScale->setMaxVisibleItems(ZoomEntryCount);
     // Never focused, so the arrow keys keep turning pages after a zoom was chosen.
     cmbScale->setFocusPolicy(Qt::NoFocus);
@@ -258,6 +263,7 @@ void TfrmMain::UpdateActions()
 
 void TfrmMain::OpenBook(const QString& path)
 {
+    RememberReadingPosition();
     FCommon.mruList.Add(path);
     FFileName = path;
     FStream.reset();
@@ -276,7 +282,7 @@ void TfrmMain::OpenBook(const QString& path)
         LoadTOC();
         setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(path).fileName()));
         FPageIndex = -2;
-        ShowPage(FReader.HasCover() ? -1 : 0);
+        ShowPage(FirstPageToShow());
     } catch (const wolf::EWolf&) {
         CloseBook();
         throw;
@@ -322,7 +328,7 @@ void TfrmMain::GoToPage(int index)
 void TfrmMain::actFileOpenExecute()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
+        this, QString(), OpenDialogFolder(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
     if (!path.isEmpty()) OpenBook(path);
 }
 
@@ -416,7 +422,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         QWidget* focused = QApplication::focusWidget();
         if (widget != (focused && focused->window() == this ? focused : this)) return false;
-        return FormKeyDown(static_cast<QKeyEvent*>(event));
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && isFullScreen()) {
+            SetFullScreen(false);
+            return true;
+        }
+        return FormKeyDown(key);
     }
     return FormMouseWheel(static_cast<QWheelEvent*>(event));
 }

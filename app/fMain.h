@@ -6,6 +6,7 @@
 #include "uWolfReader.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -64,9 +65,18 @@ public:
     QToolButton* OrientationButton() const { return tbiOrientation; }
     TfrmPageNum* PageNumDialog() const { return frmPageNum; }
 
+    // Reading comforts (fMainComforts.cpp).
+    void SetFullScreen(bool on);
+    // Steps through the percentage entries from the zoom now shown: 1 larger, -1 smaller.
+    void StepZoom(int step);
+    // The first .wol of the files, opened as OpenBook does; anything else is refused.
+    void OpenDroppedFiles(const QList<QUrl>& urls);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();
@@ -81,6 +91,10 @@ private:
     void DrawPage(wolf::TWolfPageItem& item);
     void ShowImage(QImage picture);
     void ChooseEncoding();
+    void ConnectComforts();
+    void RememberReadingPosition();
+    int FirstPageToShow() const;
+    QString OpenDialogFolder() const;
 
     void actFileOpenExecute();
     void actShowFirstExecute();
@@ -116,6 +130,7 @@ private:
     int FPageIndex = 0;
     int FOrientation = 0;
     int FShownOrientationIcon = -1;
+    QRect FNormalGeometry;  // the window's place before it went full screen
 
     QMenu* FFileMenu = nullptr;
     QAction* FRecentEnd = nullptr;

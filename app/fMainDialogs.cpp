@@ -95,7 +95,7 @@ void TfrmMain::actFilePrefsExecute()
 {
     dialogs::TPreferences settings{globals::AllowOneInstance, globals::AutoHideTOC, globals::DefScaleIdx,
                                    globals::MonitorType,      globals::MonitorWidth, globals::MonitorHeight,
-                                   globals::TextEncoding};
+                                   globals::TextEncoding,     globals::ResumeReading};
     if (!FDialogs->frmPreferences->Execute(settings))
         return;
     const bool encodingChanged = settings.TextEncoding != globals::TextEncoding;
@@ -106,6 +106,7 @@ void TfrmMain::actFilePrefsExecute()
     globals::MonitorWidth = settings.MonitorWidth;
     globals::MonitorHeight = settings.MonitorHeight;
     globals::TextEncoding = settings.TextEncoding;
+    globals::ResumeReading = settings.ResumeReading;
     globals::SaveSettings(FCommon.mruList.Items());
     ApplyScale();
     if (encodingChanged && FStream) {

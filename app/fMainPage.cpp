@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 namespace {
 const QString InvalidPage = QStringLiteral("This page is not a valid Wolf page");
@@ -72,10 +73,17 @@ void TfrmMain::RedisplayPage()
 void TfrmMain::ApplyScale()
 {
     const QImage& bitmap = imvPage->Bitmap();
+    const int entry = cmbScale->currentIndex();
+    if (zoom::IsFit(entry)) {
+        const int scrollBar = imvPage->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, imvPage);
+        if (const auto factor = FitFactor(entry, bitmap.size(), imvPage->maximumViewportSize(), scrollBar))
+            imvPage->SetScale(*factor, *factor);
+        return;
+    }
     QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
     if (FOrientation != 0) page.transpose();
-    if (const auto factors = ZoomFactors(cmbScale->currentIndex(), platform::PrimaryScreenSize(),
+    if (const auto factors = ZoomFactors(entry, platform::PrimaryScreenSize(),
                                          globals::MonitorWidth, globals::MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);
 }

@@ -1,5 +1,5 @@
 #include "uGlobals.h"
-#include "Zoom.h"
+#include "uZoomEntries.h"
 
 #include "IniFile.h"
 
@@ -19,6 +19,8 @@ int PosTop = 100;
 int PosLeft = 20;
 int Width = 450;
 int Height = 520;
+bool ResumeReading = false;
+TReadingPositions ReadingPositions;
 
 QString SettingsFileName;
 
@@ -26,8 +28,34 @@ namespace {
 const QString Config = QStringLiteral("Config");
 const QString MainWindow = QStringLiteral("MainWindow");
 const QString MRUList = QStringLiteral("MRUList");
+const QString Reading = QStringLiteral("Reading");
+const QString LastPages = QStringLiteral("LastPages");
 
 QString RecentKey(int number) { return QStringLiteral("MRU%1").arg(number); }
+QString BookKey(int number) { return QStringLiteral("Book%1").arg(number); }
+
+void LoadReadingPositions(const platform::TIniFile& ini)
+{
+    QList<TReadingPosition> entries;
+    for (int n = 1; n <= TReadingPositions::MaxBooks; ++n)
+        if (const auto entry = TReadingPositions::Decode(ini.ReadString(LastPages, BookKey(n), QString())))
+            entries.append(*entry);
+    ReadingPositions.SetEntries(entries);
+}
+
+void SaveReadingPositions(platform::TIniFile& ini)
+{
+    const QList<TReadingPosition>& entries = ReadingPositions.Entries();
+    QList<std::pair<QString, QString>> values;
+    QStringList removed;
+    for (int n = 1; n <= TReadingPositions::MaxBooks; ++n) {
+        if (n <= entries.size())
+            values.append({BookKey(n), TReadingPositions::Encode(entries[n - 1])});
+        else
+            removed.append(BookKey(n));
+    }
+    ini.WriteKeys(LastPages, values, removed);
+}
 }  // namespace
 
 const QString& SettingsFile()
@@ -56,7 +84,7 @@ void LoadSettings(QStringList& recentFiles)
     const platform::TIniFile ini(SettingsFile());
     AllowOneInstance = ini.ReadBool(Config, QStringLiteral("AllowOneInstance"), true);
     AutoHideTOC = ini.ReadBool(Config, QStringLiteral("AutoHideTOC"), false);
-    DefScaleIdx = std::clamp(ini.ReadInteger(Config, QStringLiteral("DefScaleIdx"), 4), 0, ZoomEntryCount - 1);
+    DefScaleIdx = std::clamp(ini.ReadInteger(Config, QStringLiteral("DefScaleIdx"), 4), 0, zoom::EntryCount - 1);
     MonitorType = ini.ReadInteger(Config, QStringLiteral("MonitorType"), 0);
     MonitorWidth = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorWidth"), 360), MinMonitorSize);
     MonitorHeight = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorHeight"), 270), MinMonitorSize);
@@ -71,6 +99,9 @@ void LoadSettings(QStringList& recentFiles)
         const QString path = ini.ReadString(MRUList, RecentKey(n), QString());
         if (!path.isEmpty()) recentFiles.append(path);
     }
+    ResumeReading = ini.ReadBool(Reading, QStringLiteral("ResumeReading"), false);
+    ReadingPositions = TReadingPositions();
+    if (ResumeReading) LoadReadingPositions(ini);
 }
 
 void SaveSettings(const QStringList& recentFiles)
@@ -93,6 +124,9 @@ void SaveSettings(const QStringList& recentFiles)
         else
             ini.DeleteKey(MRUList, RecentKey(n));
     }
+    ini.WriteBool(Reading, QStringLiteral("ResumeReading"), ResumeReading);
+    // Off, the program keeps no trace of what was read.
+    if (ResumeReading) SaveReadingPositions(ini);
 }
 
 }  // namespace globals

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "uReadingPositions.h"
+
 namespace globals {
 
 // "Config"
 extern bool AllowOneInstance;   // true
 extern bool AutoHideTOC;        // false
-extern int DefScaleIdx;         // 4 ("100%"), 0..8
+extern int DefScaleIdx;         // 4 ("100%"), 0..10 (9, 10 the fitting entries)
 extern int MonitorType;         // 0 ("Custom...")
 extern int MonitorWidth;        // 360 mm, at least 5
 extern int MonitorHeight;       // 270 mm, at least 5
@@ -20,6 +22,10 @@ extern int PosTop;   // 100
 extern int PosLeft;  // 20
 extern int Width;    // 450
 extern int Height;   // 520
+// "Reading", after the classic sections
+extern bool ResumeReading;  // false: books open on their cover or first page
+// "LastPages", Book1 to Book100, most recent first; kept only while ResumeReading is on
+extern TReadingPositions ReadingPositions;
 
 // Fixed on first use: the environment variable KARAVEL_SETTINGS when set (tests run the
 // real program against a temporary file with it), otherwise platform::DefaultSettingsFileName().

@@ -24,6 +24,7 @@ struct TPreferences {
     int MonitorWidth = 360;
     int MonitorHeight = 270;
     QByteArray TextEncoding = "auto";
+    bool ResumeReading = false;
 };
 
 struct TScreenPreset {
@@ -49,6 +50,7 @@ public:
     QWidget* tshView;
     QCheckBox* chbOnlyOneInst;
     QCheckBox* chbAutoHideTOC;
+    QCheckBox* chbResumeReading;
     QPushButton* btnAssociate;
     QComboBox* cmbScale;
     QComboBox* cmbScreenType;

@@ -42,7 +42,7 @@ private slots:
             "[Config]",       "AllowOneInstance=1", "AutoHideTOC=0", "DefScaleIdx=4",
             "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
             "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
-            "Width=465"};
+            "Width=465",      "[Reading]",          "ResumeReading=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
     }
 
@@ -71,7 +71,7 @@ private slots:
         QStringList recent;
         globals::LoadSettings(recent);
         QCOMPARE(globals::AllowOneInstance, true);
-        QCOMPARE(globals::DefScaleIdx, 8);
+        QCOMPARE(globals::DefScaleIdx, 10);  // the last entry, "Fit Width"
         QCOMPARE(globals::MonitorWidth, 360);
         QCOMPARE(globals::MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <QtTest>
 
 namespace testbooks {
 
@@ -39,6 +40,12 @@ wolf::TWolfBookBuilder BookWithPages(int pageCount, bool cover)
     if (cover) book.SetCover(8, 4, 2, false, Plain2Bit(8, 4, 1));
     for (int i = 0; i < pageCount; ++i) book.AddImagePage(8, 4, 2, false, Plain2Bit(8, 4, i % 4));
     return book;
+}
+
+void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused && focused->window() == &window ? focused : &window, key, modifiers);
 }
 
 void Idle()

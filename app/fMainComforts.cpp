@@ -1,0 +1,106 @@
+// What readers expect of a document viewer beyond the classic commands: fitting zooms and
+// zoom steps, full screen, dropped files, the open dialog's folder and reopening a book
+// where it was left.
+#include "fMain.h"
+
+#include "ErrorReport.h"
+#include "ImageView.h"
+#include "Zoom.h"
+#include "uGlobals.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+
+namespace {
+bool IsBookFile(const QUrl& url)
+{
+    return url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(u"wol", Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
+void TfrmMain::ConnectComforts()
+{
+    TdmCommon& c = FCommon;
+    connect(c.actZoomIn, &QAction::triggered, this, [this] { StepZoom(1); });
+    connect(c.actZoomOut, &QAction::triggered, this, [this] { StepZoom(-1); });
+    connect(c.actFullScreen, &QAction::toggled, this, &TfrmMain::SetFullScreen);
+    // The window carries every action, so that their keys still work while the menu bar
+    // and the toolbar are hidden in full screen.
+    addActions(c.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly));
+    connect(imvPage, &TImageView::Resized, this, [this] {
+        if (zoom::IsFit(cmbScale->currentIndex())) ApplyScale();
+    });
+    setAcceptDrops(true);
+}
+
+void TfrmMain::SetFullScreen(bool on)
+{
+    if (on == isFullScreen()) return;
+    if (on) FNormalGeometry = QRect(pos(), size());
+    menuBar()->setVisible(!on);
+    for (QToolBar* toolbar : findChildren<QToolBar*>()) toolbar->setVisible(!on);
+    setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    FCommon.actFullScreen->setChecked(on);
+}
+
+void TfrmMain::StepZoom(int step)
+{
+    if (const auto entry = PercentEntryBeside(imvPage->ScaleX(), step)) {
+        cmbScale->setCurrentIndex(*entry);
+        ApplyScale();
+    }
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    const QList<QUrl> urls = event->mimeData()->urls();
+    // Not from inside the drop: the source waits for it, and a message box would hold it.
+    QMetaObject::invokeMethod(this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
+{
+    for (const QUrl& url : urls) {
+        if (IsBookFile(url)) {
+            app::Guarded([&] { OpenBook(url.toLocalFile()); });
+            return;
+        }
+    }
+    // The message the reader gives for a file that is not a book.
+    app::ShowErrorReport(wolf::EWolf("This is not a Wolf file"));
+}
+
+QString TfrmMain::OpenDialogFolder() const
+{
+    const QString last = !FFileName.isEmpty() ? FFileName
+                         : FCommon.mruList.Items().isEmpty() ? QString()
+                                                              : FCommon.mruList.Items().first();
+    return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
+}
+
+void TfrmMain::RememberReadingPosition()
+{
+    if (!globals::ResumeReading || !FStream || FPageIndex < -1 || FPageIndex >= PageCount()) return;
+    const QFileInfo file(FFileName);
+    globals::ReadingPositions.Remember({file.absoluteFilePath(), file.size(), FPageIndex});
+}
+
+int TfrmMain::FirstPageToShow() const
+{
+    const int first = FReader.HasCover() ? -1 : 0;
+    if (!globals::ResumeReading) return first;
+    const QFileInfo file(FFileName);
+    const std::optional<int> page = globals::ReadingPositions.Find(file.absoluteFilePath(), file.size());
+    if (!page || *page >= PageCount() || (*page == -1 && !FReader.HasCover())) return first;
+    return *page;
+}
