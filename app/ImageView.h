@@ -13,6 +13,8 @@ public:
     // A thin dark line around the picture, so that a grey page edge stands out from the
     // grey surround.
     static const QColor Edge;
+    // Room a fitted picture leaves on each side, so that its edge stays in view.
+    static constexpr int FitMargin = 2;
 
     explicit TImageView(QWidget* parent = nullptr);
 

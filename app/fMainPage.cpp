@@ -76,7 +76,8 @@ void TfrmMain::ApplyScale()
     const int entry = cmbScale->currentIndex();
     if (zoom::IsFit(entry)) {
         const int scrollBar = imvPage->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, imvPage);
-        if (const auto factor = FitFactor(entry, bitmap.size(), imvPage->maximumViewportSize(), scrollBar))
+        const QSize area = imvPage->maximumViewportSize().shrunkBy(QMargins() + TImageView::FitMargin);
+        if (const auto factor = FitFactor(entry, bitmap.size(), area, scrollBar))
             imvPage->SetScale(*factor, *factor);
         return;
     }

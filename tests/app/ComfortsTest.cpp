@@ -23,7 +23,7 @@ void WriteSetting(const testbooks::TSandbox& sandbox, const QString& section, co
 // The scaled picture lies wholly inside the view and touches its edges on the fitted axis.
 void VerifyFits(TImageView* view, bool wholePage)
 {
-    const QSize area = view->maximumViewportSize();
+    const QSize area = view->maximumViewportSize().shrunkBy(QMargins() + TImageView::FitMargin);
     const QSizeF shown(view->Bitmap().width() * view->ScaleX(), view->Bitmap().height() * view->ScaleY());
     QCOMPARE(view->ScaleX(), view->ScaleY());
     if (wholePage) {
