@@ -1,7 +1,7 @@
 // Scale factors of the zoom list's entries.
 #pragma once
 
-#include "uZoomEntries.h"
+#include "ZoomEntries.h"
 
 #include <QSize>
 #include <optional>

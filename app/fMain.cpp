@@ -34,7 +34,7 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
 }
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
 {
     setWindowTitle(app::ApplicationTitle);
     setWindowIcon(ApplicationIcon());
@@ -42,8 +42,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setMaximumSize(999999, 999999);
 
     QStringList recent;
-    globals::LoadSettings(recent);
+    FSettings.Load(recent);
     FCommon.mruList.SetItems(recent);
+    FReadingPositions.Load(FSettings.FileName());
 
     CreatePagePanel();
     CreateMenus();
@@ -51,7 +52,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     ConnectActions();
     ConnectComforts();
     PlaceWindow();
-    cmbScale->setCurrentIndex(globals::DefScaleIdx);
+    cmbScale->setCurrentIndex(FSettings.Values().DefScaleIdx);
+    connect(&FSettings, &settings::TSettings::Changed, this, &TfrmMain::SettingsChanged);
 
     frmPageNum = new TfrmPageNum(this);
     CreateDialogs();
@@ -67,12 +69,18 @@ TfrmMain::~TfrmMain()
     qApp->removeEventFilter(this);
     RememberReadingPosition();
     // Full screen is not stored: the window keeps the place it had before.
-    const bool full = isFullScreen() && FNormalGeometry.isValid();
-    globals::PosTop = full ? FNormalGeometry.y() : y();
-    globals::PosLeft = full ? FNormalGeometry.x() : x();
-    globals::Height = full ? FNormalGeometry.height() : height();
-    globals::Width = full ? FNormalGeometry.width() : width();
-    app::Guarded([this] { globals::SaveSettings(FCommon.mruList.Items()); });
+    const QRect place = isFullScreen() && FNormalGeometry.isValid() ? FNormalGeometry : QRect(pos(), size());
+    settings::TSettingValues values = FSettings.Values();
+    values.PosTop = place.y();
+    values.PosLeft = place.x();
+    values.Height = place.height();
+    values.Width = place.width();
+    FSettings.SetValues(values);
+    app::Guarded([this] {
+        FSettings.Save(FCommon.mruList.Items());
+        // Off, the program keeps no trace of what was read.
+        if (FSettings.Values().ResumeReading) FReadingPositions.Save(FSettings.FileName());
+    });
 }
 
 void TfrmMain::CreatePagePanel()
@@ -206,8 +214,9 @@ void TfrmMain::ConnectActions()
 
 void TfrmMain::PlaceWindow()
 {
-    move(globals::PosLeft, globals::PosTop);
-    resize(globals::Width, globals::Height);
+    const settings::TSettingValues& stored = FSettings.Values();
+    move(stored.PosLeft, stored.PosTop);
+    resize(stored.Width, stored.Height);
     // A position from another screen layout (or a hand-edited file) could put the window
     // where nobody can reach it: keep its title bar on some screen.
     const QRect titleBar(pos(), QSize(std::min(width(), 100), 30));
@@ -298,7 +307,7 @@ void TfrmMain::ChooseEncoding()
     for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
         samples.push_back(FReader.Description.GetField(i));
     for (int i = 0; i < FReader.TOC.Count(); ++i) samples.push_back(FReader.TOC[i].Title());
-    FEncoding = platform::TBookEncoding::Choose(globals::TextEncoding, samples);
+    FEncoding = platform::TBookEncoding::Choose(FSettings.Values().TextEncoding, samples);
 }
 
 void TfrmMain::ReopenBook()

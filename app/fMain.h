@@ -2,6 +2,8 @@
 #pragma once
 
 #include "BookEncoding.h"
+#include "ReadingPositions.h"
+#include "Settings.h"
 #include "dCommon.h"
 #include "uWolfReader.h"
 
@@ -85,7 +87,7 @@ private:
     void ConnectActions();
     void PlaceWindow();
     void RebuildRecentMenu();
-    void StoreSettings();
+    void SettingsChanged(const settings::TSettingValues& previous);
     bool FormKeyDown(QKeyEvent* event);
     bool FormMouseWheel(QWheelEvent* event);
     void DrawPage(wolf::TWolfPageItem& item);
@@ -121,6 +123,8 @@ private:
     void actAboutExecute();
     void RewriteBook(const std::function<void(wolf::TStream& source, wolf::TStream& destination)>& rewrite);
 
+    settings::TSettings FSettings;
+    TReadingPositions FReadingPositions;
     TdmCommon FCommon;
     wolf::TWolfReader FReader;
     std::unique_ptr<wolf::TStream> FStream;

@@ -6,7 +6,6 @@
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "Zoom.h"
-#include "uGlobals.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -90,17 +89,17 @@ QString TfrmMain::OpenDialogFolder() const
 
 void TfrmMain::RememberReadingPosition()
 {
-    if (!globals::ResumeReading || !FStream || FPageIndex < -1 || FPageIndex >= PageCount()) return;
+    if (!FSettings.Values().ResumeReading || !FStream || FPageIndex < -1 || FPageIndex >= PageCount()) return;
     const QFileInfo file(FFileName);
-    globals::ReadingPositions.Remember({file.absoluteFilePath(), file.size(), FPageIndex});
+    FReadingPositions.Remember({file.absoluteFilePath(), file.size(), FPageIndex});
 }
 
 int TfrmMain::FirstPageToShow() const
 {
     const int first = FReader.HasCover() ? -1 : 0;
-    if (!globals::ResumeReading) return first;
+    if (!FSettings.Values().ResumeReading) return first;
     const QFileInfo file(FFileName);
-    const std::optional<int> page = globals::ReadingPositions.Find(file.absoluteFilePath(), file.size());
+    const std::optional<int> page = FReadingPositions.Find(file.absoluteFilePath(), file.size());
     if (!page || *page >= PageCount() || (*page == -1 && !FReader.HasCover())) return first;
     return *page;
 }

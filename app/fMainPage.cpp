@@ -6,7 +6,6 @@
 #include "PagePicture.h"
 #include "Screen.h"
 #include "Zoom.h"
-#include "uGlobals.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -84,8 +83,8 @@ void TfrmMain::ApplyScale()
     QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
     if (FOrientation != 0) page.transpose();
-    if (const auto factors = ZoomFactors(entry, platform::PrimaryScreenSize(),
-                                         globals::MonitorWidth, globals::MonitorHeight, page))
+    if (const auto factors = ZoomFactors(entry, platform::PrimaryScreenSize(), FSettings.Values().MonitorWidth,
+                                         FSettings.Values().MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);
 }
 

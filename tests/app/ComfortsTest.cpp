@@ -4,7 +4,7 @@
 #include "TestBooks.h"
 #include "fMain.h"
 #include "uGlobals.h"
-#include "uReadingPositions.h"
+#include "ReadingPositions.h"
 
 #include "IniFile.h"
 

@@ -1,4 +1,4 @@
-#include "uZoomEntries.h"
+#include "ZoomEntries.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,14 @@
-#include "uReadingPositions.h"
+#include "ReadingPositions.h"
+
+#include "IniFile.h"
 
 #include <QDir>
 
 namespace {
+const QString Section = QStringLiteral("LastPages");
+
+QString BookKey(int number) { return QStringLiteral("Book%1").arg(number); }
+
 bool SamePath(const QString& a, const QString& b)
 {
 #ifdef Q_OS_WIN
@@ -52,4 +58,26 @@ std::optional<TReadingPosition> TReadingPositions::Decode(const QString& value)
     if (!pageOk || !sizeOk || position.Page < -1 || position.Size < 0 || position.Path.isEmpty())
         return std::nullopt;
     return position;
+}
+
+void TReadingPositions::Load(const QString& settingsFile)
+{
+    const platform::TIniFile ini(settingsFile);
+    QList<TReadingPosition> entries;
+    for (int n = 1; n <= MaxBooks; ++n)
+        if (const auto entry = Decode(ini.ReadString(Section, BookKey(n), QString()))) entries.append(*entry);
+    SetEntries(entries);
+}
+
+void TReadingPositions::Save(const QString& settingsFile) const
+{
+    QList<std::pair<QString, QString>> values;
+    QStringList removed;
+    for (int n = 1; n <= MaxBooks; ++n) {
+        if (n <= FEntries.size())
+            values.append({BookKey(n), Encode(FEntries[n - 1])});
+        else
+            removed.append(BookKey(n));
+    }
+    platform::TIniFile(settingsFile).WriteKeys(Section, values, removed);
 }

@@ -22,6 +22,11 @@ public:
     const QList<TReadingPosition>& Entries() const { return FEntries; }
     void SetEntries(QList<TReadingPosition> entries);
 
+    // Section "LastPages" of the settings file, keys Book1 to Book100; values that cannot be
+    // read are skipped. Save raises platform::EIniWriteError when the file cannot be written.
+    void Load(const QString& settingsFile);
+    void Save(const QString& settingsFile) const;
+
     // "page,size,path" as stored in the settings file; nothing for a malformed value.
     static QString Encode(const TReadingPosition& position);
     static std::optional<TReadingPosition> Decode(const QString& value);
