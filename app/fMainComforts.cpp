@@ -81,25 +81,27 @@ void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
 
 QString TfrmMain::OpenDialogFolder() const
 {
-    const QString last = !FFileName.isEmpty() ? FFileName
-                         : FCommon.mruList.Items().isEmpty() ? QString()
-                                                              : FCommon.mruList.Items().first();
+    const QStringList& recent = FCommon.mruList.Items();
+    const QString last = !FSession.FileName().isEmpty() ? FSession.FileName()
+                         : recent.isEmpty()               ? QString()
+                                                          : recent.first();
     return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
 }
 
 void TfrmMain::RememberReadingPosition()
 {
-    if (!FSettings.Values().ResumeReading || !FStream || FPageIndex < -1 || FPageIndex >= PageCount()) return;
-    const QFileInfo file(FFileName);
-    FReadingPositions.Remember({file.absoluteFilePath(), file.size(), FPageIndex});
+    const int page = FSession.PageIndex();
+    if (!FSettings.Values().ResumeReading || !FSession.IsOpen() || page < -1 || page >= PageCount()) return;
+    const QFileInfo file(FSession.FileName());
+    FReadingPositions.Remember({file.absoluteFilePath(), file.size(), page});
 }
 
 int TfrmMain::FirstPageToShow() const
 {
-    const int first = FReader.HasCover() ? -1 : 0;
+    const int first = FSession.PageIndex();  // the cover, or the first page
     if (!FSettings.Values().ResumeReading) return first;
-    const QFileInfo file(FFileName);
+    const QFileInfo file(FSession.FileName());
     const std::optional<int> page = FReadingPositions.Find(file.absoluteFilePath(), file.size());
-    if (!page || *page >= PageCount() || (*page == -1 && !FReader.HasCover())) return first;
+    if (!page || *page >= PageCount() || (*page == -1 && !FSession.Reader().HasCover())) return first;
     return *page;
 }

@@ -194,13 +194,13 @@ private slots:
             QCoreApplication::processEvents();
         };
         drop({QUrl::fromLocalFile(text), QUrl::fromLocalFile(book)});
-        QCOMPARE(window.FileName(), book);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel - [dropped.WOL]"));
         QCOMPARE(window.PageCount(), 2);
         QVERIFY(sandbox.Messages.isEmpty());
 
         drop({QUrl::fromLocalFile(text)});
         QCOMPARE(sandbox.Messages, QStringList{"This is not a Wolf file."});
-        QCOMPARE(window.FileName(), book);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Karavel - [dropped.WOL]"));
         QCOMPARE(window.Common().mruList.Items().size(), 1);
     }
 
