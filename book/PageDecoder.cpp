@@ -58,6 +58,30 @@ void CheckPictureSize(const TWolfPageItem& page)
         RaiseWolfError("Bad Wolf page description");
 }
 
+constexpr uint8_t NotALevel = 0xFF;
+
+// The stored code of every grey value, NotALevel for values the decoder never shows.
+struct TLevelCodes {
+    std::array<uint8_t, 256> OneBit{};  // a set bit is black
+    std::array<uint8_t, 256> TwoBit{};
+    TLevelCodes()
+    {
+        OneBit.fill(NotALevel);
+        TwoBit.fill(NotALevel);
+        OneBit[GreyLevels[0]] = 1;
+        OneBit[GreyLevels[3]] = 0;
+        for (uint8_t code = 0; code < 4; ++code) TwoBit[GreyLevels[code]] = code;
+    }
+};
+const TLevelCodes Codes;
+
+[[noreturn]] void RaiseBadLevel(int x, int y, uint8_t value, int bits)
+{
+    RaiseWolfError("The pixel at " + std::to_string(x) + "," + std::to_string(y) + " has the grey value " +
+                   std::to_string(value) + ", which " + std::to_string(bits) + "-bit pages cannot hold (" +
+                   (bits == 1 ? "0 or 255" : "0, 128, 192 or 255") + ")");
+}
+
 }  // namespace
 
 void TWolfReader::DecodePage(TStream& stream, TWolfPageItem& page, TGreyImage& image)
@@ -92,6 +116,25 @@ void DecodeImageData(const TWolfPageItem& page, std::string_view data, TGreyImag
         UnpackRows(reinterpret_cast<const uint8_t*>(data.data()), std::min(data.size(), imageBytes), page.BitCount,
                    image);
     }
+}
+
+std::string PackRows(const TGreyImage& image, int bits)
+{
+    const std::array<uint8_t, 256>& codes = bits == 1 ? Codes.OneBit : Codes.TwoBit;
+    const int perByte = 8 / bits;
+    const size_t rowBytes = RowBytes(image.Width, bits);
+    std::string rows(rowBytes * static_cast<size_t>(image.Height), '\0');
+    for (int y = 0; y < image.Height; ++y) {
+        const uint8_t* pixels = image.Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(image.Width);
+        char* row = rows.data() + static_cast<size_t>(y) * rowBytes;
+        for (int x = 0; x < image.Width; ++x) {
+            const uint8_t code = codes[pixels[x]];
+            if (code == NotALevel) RaiseBadLevel(x, y, pixels[x], bits);
+            // Leftmost pixel in the most significant bits; padding stays 0.
+            row[x / perByte] = static_cast<char>(row[x / perByte] | code << (8 - bits * (x % perByte + 1)));
+        }
+    }
+    return rows;
 }
 
 }  // namespace wolf

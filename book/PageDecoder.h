@@ -5,6 +5,7 @@
 #include "uWolfDefs.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,5 +39,9 @@ constexpr size_t RowBytes(int32_t width, int32_t bitCount)
 // Decodes a page's image data into image; what the data does not reach stays white, other
 // bit counts give a white picture. Raises EWolf for sizes that cannot be shown.
 void DecodeImageData(const TWolfPageItem& page, std::string_view data, TGreyImage& image);
+
+// The inverse, for writers: rows of 1 or 2 bits from a picture that holds only the levels
+// those bits show (1 bit: 0 and 255). Raises EWolf naming the first pixel off them.
+std::string PackRows(const TGreyImage& image, int bits);
 
 }  // namespace wolf
