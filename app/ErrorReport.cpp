@@ -1,5 +1,7 @@
 #include "ErrorReport.h"
 
+#include "ErrorTexts.h"
+
 namespace app {
 
 const QString ApplicationTitle = QStringLiteral("Karavel");
@@ -27,13 +29,15 @@ QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& t
 
 QString WithFullStop(const QString& message)
 {
-    if (!message.isEmpty() && message.back() > u'.') return message + u'.';
-    return message;
+    if (message.isEmpty() || message.back() <= u'.') return message;
+    // A translated message may already end in its language's own punctuation ("。", "！").
+    if (message.back().unicode() > 0x7f && message.back().isPunct()) return message;
+    return message + QCoreApplication::translate("ErrorText", ".", "the full stop added to a message");
 }
 
 void ShowErrorReport(const QString& message)
 {
-    ShowMessage(QMessageBox::Critical, WithFullStop(message));
+    ShowMessage(QMessageBox::Critical, WithFullStop(TranslatedErrorText(message)));
 }
 
 void ShowErrorReport(const std::exception& error)

@@ -23,7 +23,8 @@ QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& t
 // The message with a full stop added unless it ends in one or in a character sorting
 // before it ("!", ")").
 QString WithFullStop(const QString& message);
-// The default error report: critical icon, OK.
+// The default error report: critical icon, OK; the lower layers' English messages in the
+// program's language.
 void ShowErrorReport(const QString& message);
 void ShowErrorReport(const std::exception& error);
 

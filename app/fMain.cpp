@@ -124,7 +124,7 @@ void TfrmMain::CreatePagePanel()
 void TfrmMain::CreateMenus()
 {
     TdmCommon& c = FCommon;
-    FFileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    FFileMenu = menuBar()->addMenu(tr("&File"));
     FFileMenu->addAction(c.actFileOpen);
     FFileMenu->addSeparator();
     FFileMenu->addAction(c.actFilePrefs);
@@ -134,29 +134,29 @@ void TfrmMain::CreateMenus()
     connect(&c.mruList, &TRecentFiles::Changed, this, &TfrmMain::RebuildRecentMenu);
     RebuildRecentMenu();
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({c.actShowFirst, c.actShowPrev, c.actShowNext, c.actShowLast});
     view->addSeparator();
     view->addAction(c.actGoToPage);
     view->addSeparator();
-    QMenu* orientation = view->addMenu(QStringLiteral("Orientation"));
+    QMenu* orientation = view->addMenu(tr("Orientation"));
     orientation->addActions({c.actPortrait, c.actLandscapeLeft, c.actLandscapeRight});
     view->addSeparator();
     view->addActions({c.actShowCover, c.actShowDescription, c.actShowTOC});
     view->addSeparator();
     view->addActions({c.actZoomIn, c.actZoomOut, c.actFullScreen});
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addActions({c.actEditDescription, c.actEditTOC});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(c.actAbout);
 }
 
 void TfrmMain::CreateToolbar()
 {
     TdmCommon& c = FCommon;
-    QToolBar* tbrToolbar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* tbrToolbar = addToolBar(tr("Toolbar"));
     tbrToolbar->setMovable(false);
     tbrToolbar->setFloatable(false);
     tbrToolbar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -297,14 +297,14 @@ void TfrmMain::ReadBook(const std::function<void()>& read)
     } catch (const wolf::EFOpenError&) {
         throw;
     } catch (const std::exception&) {
-        app::ShowMessage(QMessageBox::NoIcon, QStringLiteral("Error reading Wolf file!"));
+        app::ShowMessage(QMessageBox::NoIcon, tr("Error reading Wolf file!"));
     }
 }
 
 void TfrmMain::BookOpened()
 {
     LoadTOC();
-    setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(FSession.FileName()).fileName()));
+    setWindowTitle(tr("Karavel - [%1]").arg(QFileInfo(FSession.FileName()).fileName()));
     if (FResuming) FSession.SetPageIndex(FirstPageToShow());
     RedisplayPage();
 }
@@ -331,7 +331,7 @@ void TfrmMain::GoToPage(int index)
 void TfrmMain::actFileOpenExecute()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, QString(), OpenDialogFolder(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
+        this, QString(), OpenDialogFolder(), tr("Wolf eBook (*.wol);;All Files (*)"));
     if (!path.isEmpty()) OpenBook(path);
 }
 

@@ -54,7 +54,7 @@ namespace {
 
 bool ConfirmRewrite()
 {
-    return app::ShowMessage(QMessageBox::Warning, QStringLiteral("Current Wolf file will be changed!\r\nContinue?"),
+    return app::ShowMessage(QMessageBox::Warning, QCoreApplication::translate("TfrmMain", "Current Wolf file will be changed!\r\nContinue?"),
                             QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

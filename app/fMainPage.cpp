@@ -14,7 +14,6 @@
 #include <QStyle>
 
 namespace {
-const QString InvalidPage = QStringLiteral("This page is not a valid Wolf page");
 // Also the page size "1:1" assumes before any page was decoded.
 const QSize MessagePageSize(600, 800);
 }  // namespace
@@ -26,14 +25,14 @@ void TfrmMain::ShowPage(int index)
     wolf::TWolfReader& reader = FSession.Reader();
     if (index >= reader.Pages.Count()) return;
     wolf::TWolfPageItem& item = index == -1 ? reader.Cover : reader.Pages[index];
-    pnlPageNum->setText(index == -1 ? QStringLiteral("Cover Page")
-                                    : QStringLiteral("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
+    pnlPageNum->setText(index == -1 ? tr("Cover Page")
+                                    : tr("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
     try {
         DrawPage(item);
     } catch (...) {
         // A page that cannot be shown is drawn as a message, never reported.
         try {
-            ShowMessagePage(InvalidPage);
+            ShowMessagePage(tr("This page is not a valid Wolf page"));
         } catch (...) {
         }
     }
@@ -42,7 +41,7 @@ void TfrmMain::ShowPage(int index)
 void TfrmMain::DrawPage(wolf::TWolfPageItem& item)
 {
     if (!item.IsValid() || !FSession.IsOpen()) {
-        ShowMessagePage(InvalidPage);
+        ShowMessagePage(tr("This page is not a valid Wolf page"));
     } else if (item.IsText()) {
         std::vector<std::string> lines;
         FSession.Reader().ReadTextPage(FSession.Stream(), item, lines);

@@ -19,11 +19,11 @@ TfrmPageNum::TfrmPageNum(QWidget* parent)
     : QDialog(parent)
     , lblPageNum(new QLabel(this))
     , edtPageNum(new QLineEdit(this))
-    , btnOK(new QPushButton(QStringLiteral("OK"), this))
-    , btnCancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , btnOK(new QPushButton(tr("OK"), this))
+    , btnCancel(new QPushButton(tr("Cancel"), this))
 {
     new dialogs::TDigitKeyFilter(edtPageNum, [this](const QString& text) { return PageTextAccepted(text, FPageCount); });
-    setWindowTitle(QStringLiteral("Go to page..."));
+    setWindowTitle(tr("Go to page..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -42,7 +42,7 @@ TfrmPageNum::TfrmPageNum(QWidget* parent)
 
 bool TfrmPageNum::AskPageNumber(int pageCount, int& page)
 {
-    lblPageNum->setText(QStringLiteral("Enter page (1..%1):").arg(pageCount));
+    lblPageNum->setText(tr("Enter page (1..%1):").arg(pageCount));
     edtPageNum->setMaxLength(static_cast<int>(QString::number(pageCount).size()));
     FPageCount = pageCount;
     edtPageNum->setFocus();

@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 #include "SingleInstance.h"
 #include "TerminationSignal.h"
+#include "Translations.h"
 #include "fMain.h"
 #include "uGlobals.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     app::TApplication application(argc, argv);
     QApplication::setApplicationName(app::ApplicationTitle);
+    app::InstallTranslations(QLocale::system());
 
     const QStringList arguments = QApplication::arguments();
     const QString bookPath = arguments.size() > 1 ? arguments[1] : QString();

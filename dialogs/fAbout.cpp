@@ -43,7 +43,7 @@ QPixmap ProgramPicture()
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
-    setWindowTitle(QStringLiteral(" About"));
+    setWindowTitle(tr(" About"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -62,7 +62,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
     QFont bold = font();
     bold.setBold(true);
     lblTitle = new QLabel(QStringLiteral("Karavel"), this);
-    lblVersion = new QLabel(QStringLiteral("version %1").arg(version.ShortText), this);
+    lblVersion = new QLabel(tr("version %1").arg(version.ShortText), this);
     for (QLabel* label : {lblTitle, lblVersion}) {
         label->setFont(bold);
         label->setAlignment(Qt::AlignCenter);
@@ -70,8 +70,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
-    pnlBuild = new QLabel(QStringLiteral("    Build: %1").arg(version.LongText), this);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    pnlBuild = new QLabel(tr("    Build: %1").arg(version.LongText), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 

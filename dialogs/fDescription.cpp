@@ -26,7 +26,7 @@ int StoredLength(const QString& text)
 TfrmDescription::TfrmDescription(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral(" Description"));
+    setWindowTitle(tr(" Description"));
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
     const auto addEdit = [&](const QString& label, int index, int limit) {
@@ -36,10 +36,10 @@ TfrmDescription::TfrmDescription(QWidget* parent)
         return TLineField{edit, index, limit};
     };
     FLineFields = {
-        addEdit(QStringLiteral("Title"), 0, 127),        addEdit(QStringLiteral("Author"), 2, 127),
-        addEdit(QStringLiteral("Subject"), 1, 127),      addEdit(QStringLiteral("Adapter"), 3, 127),
-        addEdit(QStringLiteral("Translator"), 4, 127),   addEdit(QStringLiteral("Publisher"), 5, 127),
-        addEdit(QStringLiteral("Publish Time"), 6, 15), addEdit(QStringLiteral("ISBN"), 8, 127),
+        addEdit(tr("Title"), 0, 127),        addEdit(tr("Author"), 2, 127),
+        addEdit(tr("Subject"), 1, 127),      addEdit(tr("Adapter"), 3, 127),
+        addEdit(tr("Translator"), 4, 127),   addEdit(tr("Publisher"), 5, 127),
+        addEdit(tr("Publish Time"), 6, 15), addEdit(QStringLiteral("ISBN"), 8, 127),
     };
     edtTitle = FLineFields[0].Edit;
     edtAuthor = FLineFields[1].Edit;
@@ -54,10 +54,10 @@ TfrmDescription::TfrmDescription(QWidget* parent)
     memAnnotation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memAnnotation->setTabChangesFocus(true);
     memAnnotation->setFixedHeight(89);
-    form->addRow(QStringLiteral("Annotation"), memAnnotation);
+    form->addRow(tr("Annotation"), memAnnotation);
 
-    btnSave = new QPushButton(QStringLiteral("Save"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnSave = new QPushButton(tr("Save"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton* button : {btnSave, btnCancel})
         button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -146,7 +146,7 @@ int TfrmDescription::ShowDescription(const wolf::TWolfDescription& description,
     btnSave->hide();
     btnSave->setDefault(false);
     btnCancel->setDefault(true);
-    btnCancel->setText(QStringLiteral("Close"));
+    btnCancel->setText(tr("Close"));
     btnCancel->setFocus();
     const int result = exec();
     FEncoding = nullptr;
@@ -159,7 +159,7 @@ bool TfrmDescription::EditDescription(wolf::TWolfDescription& description, const
     SetEditable(true);
     LoadControls(description);
     btnCancel->setDefault(false);
-    btnCancel->setText(QStringLiteral("Cancel"));
+    btnCancel->setText(tr("Cancel"));
     btnSave->show();
     btnSave->setDefault(true);
     edtTitle->setFocus();
@@ -193,8 +193,7 @@ void TfrmDescription::btnSaveClick()
         refused = memAnnotation;
     if (refused) {
         QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             QStringLiteral("The description holds characters that the book's encoding (%1) "
-                                            "cannot store.")
+                             tr("The description holds characters that the book's encoding (%1) cannot store.")
                                  .arg(QString::fromLatin1(FEncoding->Name())));
         refused->setFocus();
         return;

@@ -51,14 +51,14 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       FReport(std::move(report))
 {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     pagPreferences = new QTabWidget(this);
 
     tshGlobal = new QWidget;
-    chbOnlyOneInst = new QCheckBox(QStringLiteral("Allow only one instance (activate on next run)"), tshGlobal);
-    chbAutoHideTOC = new QCheckBox(QStringLiteral("Auto hide TOC after selecting"), tshGlobal);
+    chbOnlyOneInst = new QCheckBox(tr("Allow only one instance (activate on next run)"), tshGlobal);
+    chbAutoHideTOC = new QCheckBox(tr("Auto hide TOC after selecting"), tshGlobal);
     chbResumeReading = new QCheckBox(tr("Reopen books at the page last read"), tshGlobal);
-    btnAssociate = new QPushButton(QStringLiteral("Associate with .wol files"), tshGlobal);
+    btnAssociate = new QPushButton(tr("Associate with .wol files"), tshGlobal);
     btnAssociate->setAutoDefault(false);
     auto* global = new QVBoxLayout(tshGlobal);
     global->addWidget(chbOnlyOneInst);
@@ -66,7 +66,7 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     global->addWidget(chbResumeReading);
     global->addWidget(btnAssociate, 0, Qt::AlignLeft);
     global->addStretch();
-    pagPreferences->addTab(tshGlobal, QStringLiteral("Global"));
+    pagPreferences->addTab(tshGlobal, tr("Global"));
 
     tshView = new QWidget;
     cmbScale = new QComboBox(tshView);
@@ -74,31 +74,31 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     cmbScale->setMaxVisibleItems(zoom::EntryCount);
     cmbScreenType = new QComboBox(tshView);
     for (const TScreenPreset& preset : ScreenPresets)
-        cmbScreenType->addItem(QString::fromLatin1(preset.Text));
+        cmbScreenType->addItem(preset.Width == 0 ? tr("Custom...") : QString::fromLatin1(preset.Text));
     edtScreenWidth = MillimetreEdit(tshView);
     edtScreenHeight = MillimetreEdit(tshView);
     cmbTextEncoding = new QComboBox(tshView);
     for (const QString& name : platform::TBookEncoding::KnownNames()) {
         const bool automatic = name == QLatin1String(platform::TBookEncoding::Automatic);
-        cmbTextEncoding->addItem(automatic ? QStringLiteral("Automatic") : name, name.toLatin1());
+        cmbTextEncoding->addItem(automatic ? tr("Automatic") : name, name.toLatin1());
     }
     auto* dimensions = new QHBoxLayout;
     dimensions->addWidget(edtScreenWidth);
-    dimensions->addWidget(new QLabel(QStringLiteral("x"), tshView));
+    dimensions->addWidget(new QLabel(tr("x"), tshView));
     dimensions->addWidget(edtScreenHeight);
-    dimensions->addWidget(new QLabel(QStringLiteral("mm"), tshView));
+    dimensions->addWidget(new QLabel(tr("mm"), tshView));
     dimensions->addStretch();
     auto* view = new QFormLayout(tshView);
     view->setLabelAlignment(Qt::AlignRight);
-    view->addRow(QStringLiteral("Default zoom:"), cmbScale);
-    view->addRow(QStringLiteral("Screen type:"), cmbScreenType);
-    view->addRow(QStringLiteral("Screen dimensions:"), dimensions);
-    view->addRow(QStringLiteral("Text encoding:"), cmbTextEncoding);
-    pagPreferences->addTab(tshView, QStringLiteral("View"));
+    view->addRow(tr("Default zoom:"), cmbScale);
+    view->addRow(tr("Screen type:"), cmbScreenType);
+    view->addRow(tr("Screen dimensions:"), dimensions);
+    view->addRow(tr("Text encoding:"), cmbTextEncoding);
+    pagPreferences->addTab(tshView, tr("View"));
 
     auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btnCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    btnOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    btnCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btnOK->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pagPreferences);

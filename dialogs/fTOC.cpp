@@ -19,8 +19,6 @@ using wolf::TWolfTOCItem;
 
 namespace {
 
-const QString CatalogFilter = QStringLiteral("Wolf catalog (*.cat);;All Files (*)");
-
 std::string LocalPath(const QString& fileName)
 {
     return QFile::encodeName(fileName).toStdString();
@@ -44,7 +42,7 @@ void ExpandSubtree(QTreeWidgetItem* node)
 TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), FHost(host), frmTOCItem(new TfrmTOCItem(this))
 {
-    setWindowTitle(QStringLiteral(" Table of contents"));
+    setWindowTitle(tr(" Table of contents"));
     resize(360, 421);
 
     tbrTOCMain = new QToolBar(this);
@@ -69,32 +67,32 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     // The separator belongs to the toolbar's look: it goes with it in browse mode.
     connect(tbrTOCMain, &QToolBar::visibilityChanged, separator, &QFrame::setVisible);
 
-    actImportTOC = AddAction(QStringLiteral("Import TOC"), QStringLiteral("Import Table of Contents from file"), 17, {});
-    actExportTOC = AddAction(QStringLiteral("Export TOC"), QStringLiteral("Export Table of Contents to file"), 18, {});
+    actImportTOC = AddAction(tr("Import TOC"), tr("Import Table of Contents from file"), 17, {});
+    actExportTOC = AddAction(tr("Export TOC"), tr("Export Table of Contents to file"), 18, {});
     tbrTOCMain->addSeparator();
-    actNewPeerItem = AddAction(QStringLiteral("New Peer Item"), QStringLiteral("Create new peer item"), 19,
+    actNewPeerItem = AddAction(tr("New Peer Item"), tr("Create new peer item"), 19,
                                QKeySequence(Qt::Key_Insert));
-    actNewSubItem = AddAction(QStringLiteral("New Subitem"), QStringLiteral("Create new subitem"), 20,
+    actNewSubItem = AddAction(tr("New Subitem"), tr("Create new subitem"), 20,
                               QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    actEditItem = AddAction(QStringLiteral("Edit Item"), QStringLiteral("Edit TOC item"), 21,
+    actEditItem = AddAction(tr("Edit Item"), tr("Edit TOC item"), 21,
                             QKeySequence(Qt::CTRL | Qt::Key_E));
-    actDeleteItem = AddAction(QStringLiteral("Delete Item"), QStringLiteral("Delete TOC item"), 22,
+    actDeleteItem = AddAction(tr("Delete Item"), tr("Delete TOC item"), 22,
                               QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     tbrTOCMain->addSeparator();
-    actMoveUp = AddAction(QStringLiteral("Move Up"), QStringLiteral("Move item up"), 23, QKeySequence(Qt::CTRL | Qt::Key_Up));
-    actMoveDown = AddAction(QStringLiteral("Move Down"), QStringLiteral("Move item down"), 24,
+    actMoveUp = AddAction(tr("Move Up"), tr("Move item up"), 23, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    actMoveDown = AddAction(tr("Move Down"), tr("Move item down"), 24,
                             QKeySequence(Qt::CTRL | Qt::Key_Down));
     tbrTOCMain->addSeparator();
     using Page = TTOCHost::TPageAction;
-    actShowFirst = AddPageAction(Page::First, QStringLiteral("First Page"), QStringLiteral("Go to first page"), 4, {});
-    actShowPrev = AddPageAction(Page::Prev, QStringLiteral("Previous Page"), QStringLiteral("Go to previous page"), 5,
+    actShowFirst = AddPageAction(Page::First, tr("First Page"), tr("Go to first page"), 4, {});
+    actShowPrev = AddPageAction(Page::Prev, tr("Previous Page"), tr("Go to previous page"), 5,
                                 QKeySequence(Qt::CTRL | Qt::Key_Left));
-    actShowNext = AddPageAction(Page::Next, QStringLiteral("Next Page"), QStringLiteral("Go to next page"), 6,
+    actShowNext = AddPageAction(Page::Next, tr("Next Page"), tr("Go to next page"), 6,
                                 QKeySequence(Qt::CTRL | Qt::Key_Right));
-    actShowLast = AddPageAction(Page::Last, QStringLiteral("Last Page"), QStringLiteral("Go to last page"), 7, {});
+    actShowLast = AddPageAction(Page::Last, tr("Last Page"), tr("Go to last page"), 7, {});
     tbrTOCMain->addSeparator();
-    actSave = AddAction(QStringLiteral("Save"), QStringLiteral("Save changes"), 25, {});
-    actCancel = AddAction(QStringLiteral("Cancel"), QStringLiteral("Cancel changes"), 26, {});
+    actSave = AddAction(tr("Save"), tr("Save changes"), 25, {});
+    actCancel = AddAction(tr("Cancel"), tr("Cancel changes"), 26, {});
 
     connect(actImportTOC, &QAction::triggered, this, &TfrmTOC::actImportTOCExecute);
     connect(actExportTOC, &QAction::triggered, this, &TfrmTOC::actExportTOCExecute);
@@ -249,7 +247,7 @@ void TfrmTOC::BindNode(QTreeWidgetItem* node, TWolfTOCItem& entry)
 void TfrmTOC::NewEntry(QTreeWidgetItem* parent)
 {
     QTreeWidgetItem* previous = Selected();
-    auto* node = new QTreeWidgetItem(parent, QStringList(QStringLiteral("<New Item>")));
+    auto* node = new QTreeWidgetItem(parent, QStringList(tr("<New Item>")));
     parent->setExpanded(true);
     tvwTOC->setCurrentItem(node);
 
@@ -282,7 +280,7 @@ void TfrmTOC::actDeleteItemExecute()
     QTreeWidgetItem* node = Selected();
     if (node->childCount() > 0 &&
         QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             QStringLiteral("Current item have subitems!\r\nDelete all subitems?"),
+                             tr("Current item have subitems!\r\nDelete all subitems?"),
                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     QTreeWidgetItem* parent = node->parent();
@@ -357,8 +355,8 @@ namespace {
 QString AskCatalogFile(QWidget* parent, QFileDialog::AcceptMode mode)
 {
     const bool save = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, save ? QStringLiteral("Export Wolf Catalog") : QStringLiteral("Import Wolf Catalog"),
-                       QString(), CatalogFilter);
+    QFileDialog dialog(parent, save ? TfrmTOC::tr("Export Wolf Catalog") : TfrmTOC::tr("Import Wolf Catalog"),
+                       QString(), TfrmTOC::tr("Wolf catalog (*.cat);;All Files (*)"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("cat"));

@@ -19,9 +19,9 @@ TfrmTOCItem::TfrmTOCItem(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("TOC Item"));
+    setWindowTitle(tr("TOC Item"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    layout->addWidget(new QLabel(tr("Name:"), this));
     edtItemName = new QLineEdit(this);
     edtItemName->setMaxLength(MaxNameLength);
     layout->addWidget(edtItemName);
@@ -36,8 +36,8 @@ TfrmTOCItem::TfrmTOCItem(QWidget* parent)
     });
 
     auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    btnCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    btnOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    btnCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     btnOK->setDefault(true);
     layout->addWidget(buttons);
     connect(btnOK, &QPushButton::clicked, this, &TfrmTOCItem::btnOKClick);
@@ -52,7 +52,7 @@ bool TfrmTOCItem::AskItem(const platform::TBookEncoding& encoding, int pageCount
     FOriginalName = name;
     page = std::clamp(page, 1, std::max(pageCount, 1));
     edtItemName->setText(encoding.Decode(name));
-    lblPageNum->setText(QStringLiteral("Page (1..%1):").arg(pageCount));
+    lblPageNum->setText(tr("Page (1..%1):").arg(pageCount));
     edtPageNum->setText(QString::number(page));
     edtItemName->setFocus();
     const bool confirmed = exec() == QDialog::Accepted;
@@ -76,7 +76,7 @@ void TfrmTOCItem::btnOKClick()
         EncodeEdited(*FEncoding, FOriginalName, edtItemName->text(), MaxNameLength);
     if (!bytes) {
         QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             QStringLiteral("The name holds characters that the book's encoding (%1) cannot store.")
+                             tr("The name holds characters that the book's encoding (%1) cannot store.")
                                  .arg(QString::fromLatin1(FEncoding->Name())));
         edtItemName->setFocus();
         return;

@@ -1,5 +1,7 @@
 #include "uTOCTree.h"
 
+#include <QCoreApplication>
+
 #include <QHash>
 #include <QSet>
 #include <QTreeWidget>
@@ -28,7 +30,8 @@ int NodeLevel(const QTreeWidgetItem* node)
 
 QString NodeCaption(const TWolfTOCItem& entry, const platform::TBookEncoding& encoding)
 {
-    const QString title = entry.Title().empty() ? QStringLiteral("(empty)") : encoding.Decode(entry.Title());
+    const QString title = entry.Title().empty() ? QCoreApplication::translate("TOCTree", "(empty)")
+                                                : encoding.Decode(entry.Title());
     if (entry.PageIndex < 0)
         return title + QStringLiteral(" [x]");
     return QStringLiteral("%1 [%2]").arg(title).arg(qint64(entry.PageIndex) + 1);
@@ -37,7 +40,7 @@ QString NodeCaption(const TWolfTOCItem& entry, const platform::TBookEncoding& en
 QString RootCaption(const std::string& title, const platform::TBookEncoding& encoding)
 {
     const std::string trimmed = wolf::Trim(title);
-    return trimmed.empty() ? QStringLiteral("No name") : encoding.Decode(trimmed);
+    return trimmed.empty() ? QCoreApplication::translate("TOCTree", "No name") : encoding.Decode(trimmed);
 }
 
 uint32_t KeyAtPlace(const QTreeWidgetItem* node)

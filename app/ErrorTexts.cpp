@@ -1,0 +1,89 @@
+#include "ErrorTexts.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace app {
+
+namespace {
+
+// Every message of the lower layers that can reach the user, with %1, %2 ... where the
+// message carries a path, a number or the system's reason.
+const char* const Messages[] = {
+    QT_TRANSLATE_NOOP("ErrorText", "This is not a Wolf file"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad Wolf page table"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad Wolf page description"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad Wolf catalog"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad Wolf subcatalog"),
+    QT_TRANSLATE_NOOP("ErrorText", "Stream read error"),
+    QT_TRANSLATE_NOOP("ErrorText", "Stream write error"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot open file \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot create file \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot link \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot rename \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot delete \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "Can't rename \"%1\".\r\nWrite protected file?"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad TOC item level on line %1"),
+    QT_TRANSLATE_NOOP("ErrorText", "Too many TOC items under one parent on line %1"),
+    QT_TRANSLATE_NOOP("ErrorText", "Bad TOC item - no page divider on line %1"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is too large for a catalog file"),
+    QT_TRANSLATE_NOOP("ErrorText", "The TOC item \"%1\" leads to page %2, but the book has only %3 pages"),
+    QT_TRANSLATE_NOOP("ErrorText", "The chapter title \"%1\" must not contain \"%2\""),
+    QT_TRANSLATE_NOOP("ErrorText",
+                      "The table of contents has too many entries: a book holds at most %1 chapters and as many sections"),
+    QT_TRANSLATE_NOOP("ErrorText", "The book would grow beyond 4 GB, which its 32-bit offsets cannot address"),
+    QT_TRANSLATE_NOOP("ErrorText", "The description's size does not match its text"),
+    QT_TRANSLATE_NOOP("ErrorText", "The description is %1 bytes long; a book holds at most 65535"),
+    QT_TRANSLATE_NOOP("ErrorText", "Unable to write to %1"),
+    QT_TRANSLATE_NOOP("ErrorText", "Failed to set data for '%1'"),
+    QT_TRANSLATE_NOOP("ErrorText", "Invalid data type for '%1'"),
+    QT_TRANSLATE_NOOP("ErrorText", "Failed to create key '%1'"),
+    QT_TRANSLATE_NOOP("ErrorText", "Missing resource %1"),
+    QT_TRANSLATE_NOOP("ErrorText", "Unknown error"),
+};
+
+const QRegularExpression& Placeholder()
+{
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    return placeholder;
+}
+
+// The English text as a pattern: each placeholder matches anything, the rest itself.
+QRegularExpression PatternOf(const QString& english)
+{
+    QString pattern;
+    qsizetype from = 0;
+    for (auto it = Placeholder().globalMatch(english); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        pattern += QRegularExpression::escape(english.mid(from, match.capturedStart() - from));
+        pattern += QStringLiteral("(?<p%1>.*)").arg(match.captured(1));
+        from = match.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(english.mid(from));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+}  // namespace
+
+QString TranslatedErrorText(const QString& message)
+{
+    for (const char* english : Messages) {
+        const QRegularExpressionMatch found = PatternOf(QString::fromUtf8(english)).match(message);
+        if (!found.hasMatch()) continue;
+        // In one pass, so that a path holding "%2" stays as it is.
+        const QString translated = QCoreApplication::translate("ErrorText", english);
+        QString result;
+        qsizetype from = 0;
+        for (auto it = Placeholder().globalMatch(translated); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            result += translated.mid(from, match.capturedStart() - from);
+            result += found.captured(QStringLiteral("p") + match.captured(1));
+            from = match.capturedEnd();
+        }
+        return result + translated.mid(from);
+    }
+    return message;
+}
+
+}  // namespace app

@@ -1,0 +1,688 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>.</source>
+        <comment>the full stop added to a message</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>This is not a Wolf file</source>
+        <translation>Это не файл Wolf</translation>
+    </message>
+    <message>
+        <source>Bad Wolf page table</source>
+        <translation>Повреждена таблица страниц Wolf</translation>
+    </message>
+    <message>
+        <source>Bad Wolf page description</source>
+        <translation>Повреждено описание страницы Wolf</translation>
+    </message>
+    <message>
+        <source>Bad Wolf catalog</source>
+        <translation>Поврежден каталог Wolf</translation>
+    </message>
+    <message>
+        <source>Bad Wolf subcatalog</source>
+        <translation>Поврежден подкаталог Wolf</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Ошибка чтения потока</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Ошибка записи в поток</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удается открыть файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не удается создать файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot link &quot;%1&quot;. %2</source>
+        <translation>Не удается создать ссылку на «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot rename &quot;%1&quot;. %2</source>
+        <translation>Не удается переименовать «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;. %2</source>
+        <translation>Не удается удалить «%1». %2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t rename &quot;%1&quot;.<byte value="xd"/>
+Write protected file?</source>
+        <translation>Не удается переименовать «%1».<byte value="xd"/>
+Файл защищен от записи?</translation>
+    </message>
+    <message>
+        <source>Bad TOC item level on line %1</source>
+        <translation>Неверный уровень пункта оглавления в строке %1</translation>
+    </message>
+    <message>
+        <source>Too many TOC items under one parent on line %1</source>
+        <translation>Слишком много пунктов оглавления у одного родителя в строке %1</translation>
+    </message>
+    <message>
+        <source>Bad TOC item - no page divider on line %1</source>
+        <translation>Неверный пункт оглавления: нет разделителя страницы в строке %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a catalog file</source>
+        <translation>«%1» слишком велик для файла каталога</translation>
+    </message>
+    <message>
+        <source>The TOC item &quot;%1&quot; leads to page %2, but the book has only %3 pages</source>
+        <translation>Пункт оглавления «%1» ведет на страницу %2, но в книге всего %3 стр.</translation>
+    </message>
+    <message>
+        <source>The chapter title &quot;%1&quot; must not contain &quot;%2&quot;</source>
+        <translation>Название главы «%1» не должно содержать «%2»</translation>
+    </message>
+    <message>
+        <source>The table of contents has too many entries: a book holds at most %1 chapters and as many sections</source>
+        <translation>В оглавлении слишком много пунктов: книга вмещает не более %1 глав и столько же разделов</translation>
+    </message>
+    <message>
+        <source>The book would grow beyond 4 GB, which its 32-bit offsets cannot address</source>
+        <translation>Книга превысит 4 ГБ, а ее 32-битные смещения не могут адресовать больше</translation>
+    </message>
+    <message>
+        <source>The description&apos;s size does not match its text</source>
+        <translation>Размер описания не соответствует его тексту</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a book holds at most 65535</source>
+        <translation>Описание занимает %1 байт; книга вмещает не более 65535</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Не удается записать в %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Не удалось записать данные для «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Недопустимый тип данных для «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to create key &apos;%1&apos;</source>
+        <translation>Не удалось создать раздел «%1»</translation>
+    </message>
+    <message>
+        <source>Missing resource %1</source>
+        <translation>Отсутствует ресурс %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>TOCTree</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(пусто)</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>Без названия</translation>
+    </message>
+</context>
+<context>
+    <name>TdmCommon</name>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Open Wolf file</source>
+        <translation>Открыть файл Wolf</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Set preferences</source>
+        <translation>Изменить настройки</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Первая страница</translation>
+    </message>
+    <message>
+        <source>Go to first page</source>
+        <translation>Перейти на первую страницу</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Предыдущая страница</translation>
+    </message>
+    <message>
+        <source>Go to previous page</source>
+        <translation>Перейти на предыдущую страницу</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Следующая страница</translation>
+    </message>
+    <message>
+        <source>Go to next page</source>
+        <translation>Перейти на следующую страницу</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Последняя страница</translation>
+    </message>
+    <message>
+        <source>Go to last page</source>
+        <translation>Перейти на последнюю страницу</translation>
+    </message>
+    <message>
+        <source>Go To Page...</source>
+        <translation>Перейти к странице...</translation>
+    </message>
+    <message>
+        <source>Go to custom page</source>
+        <translation>Перейти к указанной странице</translation>
+    </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Обложка</translation>
+    </message>
+    <message>
+        <source>Show cover page</source>
+        <translation>Показать обложку</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Show book description</source>
+        <translation>Показать описание книги</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>Оглавление</translation>
+    </message>
+    <message>
+        <source>Show Table of Contents</source>
+        <translation>Показать оглавление</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <source>Change orientation</source>
+        <translation>Изменить ориентацию</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Landscape Left</source>
+        <translation>Альбомная влево</translation>
+    </message>
+    <message>
+        <source>Landscape Right</source>
+        <translation>Альбомная вправо</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Изменить описание</translation>
+    </message>
+    <message>
+        <source>Edit Table of Contents</source>
+        <translation>Изменить оглавление</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>About program</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Show the page larger</source>
+        <translation>Показать страницу крупнее</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Show the page smaller</source>
+        <translation>Показать страницу мельче</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Во весь экран</translation>
+    </message>
+    <message>
+        <source>Show the page on the whole screen</source>
+        <translation>Показать страницу на весь экран</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Error reading Wolf file!</source>
+        <translation>Ошибка чтения файла Wolf!</translation>
+    </message>
+    <message>
+        <source>Karavel - [%1]</source>
+        <translation>Karavel - [%1]</translation>
+    </message>
+    <message>
+        <source>Wolf eBook (*.wol);;All Files (*)</source>
+        <translation>Электронные книги Wolf (*.wol);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Current Wolf file will be changed!<byte value="xd"/>
+Continue?</source>
+        <translation>Текущий файл Wolf будет изменен!<byte value="xd"/>
+Продолжить?</translation>
+    </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>Обложка</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>This page is not a valid Wolf page</source>
+        <translation>Эта страница не является допустимой страницей Wolf</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPageNum</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Go to page...</source>
+        <translation>Перейти к странице...</translation>
+    </message>
+    <message>
+        <source>Enter page (1..%1):</source>
+        <translation>Введите номер страницы (1..%1):</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>Fit Page</source>
+        <translation>По размеру страницы</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>По ширине</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmAbout</name>
+    <message>
+        <source> About</source>
+        <translation> О программе</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версия %1</translation>
+    </message>
+    <message>
+        <source>    Build: %1</source>
+        <translation>    Сборка: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmDescription</name>
+    <message>
+        <source> Description</source>
+        <translation> Описание</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Адаптация</translation>
+    </message>
+    <message>
+        <source>Translator</source>
+        <translation>Переводчик</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Издательство</translation>
+    </message>
+    <message>
+        <source>Publish Time</source>
+        <translation>Дата издания</translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation>Аннотация</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The description holds characters that the book&apos;s encoding (%1) cannot store.</source>
+        <translation>В описании есть символы, которые кодировка книги (%1) не может сохранить.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Allow only one instance (activate on next run)</source>
+        <translation>Только один экземпляр программы (со следующего запуска)</translation>
+    </message>
+    <message>
+        <source>Auto hide TOC after selecting</source>
+        <translation>Скрывать оглавление после выбора</translation>
+    </message>
+    <message>
+        <source>Reopen books at the page last read</source>
+        <translation>Открывать книги на последней прочитанной странице</translation>
+    </message>
+    <message>
+        <source>Associate with .wol files</source>
+        <translation>Связать с файлами .wol</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Другой...</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+    <message>
+        <source>Default zoom:</source>
+        <translation>Масштаб по умолчанию:</translation>
+    </message>
+    <message>
+        <source>Screen type:</source>
+        <translation>Тип экрана:</translation>
+    </message>
+    <message>
+        <source>Screen dimensions:</source>
+        <translation>Размеры экрана:</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>Кодировка текста:</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmTOC</name>
+    <message>
+        <source> Table of contents</source>
+        <translation> Оглавление</translation>
+    </message>
+    <message>
+        <source>Import TOC</source>
+        <translation>Импорт оглавления</translation>
+    </message>
+    <message>
+        <source>Import Table of Contents from file</source>
+        <translation>Импортировать оглавление из файла</translation>
+    </message>
+    <message>
+        <source>Export TOC</source>
+        <translation>Экспорт оглавления</translation>
+    </message>
+    <message>
+        <source>Export Table of Contents to file</source>
+        <translation>Экспортировать оглавление в файл</translation>
+    </message>
+    <message>
+        <source>New Peer Item</source>
+        <translation>Новый пункт того же уровня</translation>
+    </message>
+    <message>
+        <source>Create new peer item</source>
+        <translation>Создать пункт того же уровня</translation>
+    </message>
+    <message>
+        <source>New Subitem</source>
+        <translation>Новый подпункт</translation>
+    </message>
+    <message>
+        <source>Create new subitem</source>
+        <translation>Создать подпункт</translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation>Изменить пункт</translation>
+    </message>
+    <message>
+        <source>Edit TOC item</source>
+        <translation>Изменить пункт оглавления</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Удалить пункт</translation>
+    </message>
+    <message>
+        <source>Delete TOC item</source>
+        <translation>Удалить пункт оглавления</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move item up</source>
+        <translation>Переместить пункт вверх</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Move item down</source>
+        <translation>Переместить пункт вниз</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Первая страница</translation>
+    </message>
+    <message>
+        <source>Go to first page</source>
+        <translation>Перейти на первую страницу</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Предыдущая страница</translation>
+    </message>
+    <message>
+        <source>Go to previous page</source>
+        <translation>Перейти на предыдущую страницу</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Следующая страница</translation>
+    </message>
+    <message>
+        <source>Go to next page</source>
+        <translation>Перейти на следующую страницу</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Последняя страница</translation>
+    </message>
+    <message>
+        <source>Go to last page</source>
+        <translation>Перейти на последнюю страницу</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Сохранить изменения</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation>Отменить изменения</translation>
+    </message>
+    <message>
+        <source>&lt;New Item&gt;</source>
+        <translation>&lt;Новый пункт&gt;</translation>
+    </message>
+    <message>
+        <source>Current item have subitems!<byte value="xd"/>
+Delete all subitems?</source>
+        <translation>У текущего пункта есть подпункты!<byte value="xd"/>
+Удалить все подпункты?</translation>
+    </message>
+    <message>
+        <source>Export Wolf Catalog</source>
+        <translation>Экспорт каталога Wolf</translation>
+    </message>
+    <message>
+        <source>Import Wolf Catalog</source>
+        <translation>Импорт каталога Wolf</translation>
+    </message>
+    <message>
+        <source>Wolf catalog (*.cat);;All Files (*)</source>
+        <translation>Каталоги Wolf (*.cat);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmTOCItem</name>
+    <message>
+        <source>TOC Item</source>
+        <translation>Пункт оглавления</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Page (1..%1):</source>
+        <translation>Страница (1..%1):</translation>
+    </message>
+    <message>
+        <source>The name holds characters that the book&apos;s encoding (%1) cannot store.</source>
+        <translation>В названии есть символы, которые кодировка книги (%1) не может сохранить.</translation>
+    </message>
+</context>
+</TS>

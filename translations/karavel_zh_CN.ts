@@ -1,0 +1,688 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>.</source>
+        <comment>the full stop added to a message</comment>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>This is not a Wolf file</source>
+        <translation>这不是 Wolf 文件</translation>
+    </message>
+    <message>
+        <source>Bad Wolf page table</source>
+        <translation>Wolf 页表损坏</translation>
+    </message>
+    <message>
+        <source>Bad Wolf page description</source>
+        <translation>Wolf 页面描述损坏</translation>
+    </message>
+    <message>
+        <source>Bad Wolf catalog</source>
+        <translation>Wolf 目录损坏</translation>
+    </message>
+    <message>
+        <source>Bad Wolf subcatalog</source>
+        <translation>Wolf 子目录损坏</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>流读取错误</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>流写入错误</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot link &quot;%1&quot;. %2</source>
+        <translation>无法链接“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot rename &quot;%1&quot;. %2</source>
+        <translation>无法重命名“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot delete &quot;%1&quot;. %2</source>
+        <translation>无法删除“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t rename &quot;%1&quot;.<byte value="xd"/>
+Write protected file?</source>
+        <translation>无法重命名“%1”。<byte value="xd"/>
+文件是否受写保护？</translation>
+    </message>
+    <message>
+        <source>Bad TOC item level on line %1</source>
+        <translation>第 %1 行：目录项层级错误</translation>
+    </message>
+    <message>
+        <source>Too many TOC items under one parent on line %1</source>
+        <translation>第 %1 行：同一上级下的目录项过多</translation>
+    </message>
+    <message>
+        <source>Bad TOC item - no page divider on line %1</source>
+        <translation>第 %1 行：目录项错误，缺少页码分隔符</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a catalog file</source>
+        <translation>“%1”过大，不能作为目录文件</translation>
+    </message>
+    <message>
+        <source>The TOC item &quot;%1&quot; leads to page %2, but the book has only %3 pages</source>
+        <translation>目录项“%1”指向第 %2 页，但本书只有 %3 页</translation>
+    </message>
+    <message>
+        <source>The chapter title &quot;%1&quot; must not contain &quot;%2&quot;</source>
+        <translation>章节标题“%1”不得包含“%2”</translation>
+    </message>
+    <message>
+        <source>The table of contents has too many entries: a book holds at most %1 chapters and as many sections</source>
+        <translation>目录条目过多：一本书最多容纳 %1 个章和同样多的节</translation>
+    </message>
+    <message>
+        <source>The book would grow beyond 4 GB, which its 32-bit offsets cannot address</source>
+        <translation>书籍将超过 4 GB，其 32 位偏移量无法寻址</translation>
+    </message>
+    <message>
+        <source>The description&apos;s size does not match its text</source>
+        <translation>书籍信息的大小与其文本不符</translation>
+    </message>
+    <message>
+        <source>The description is %1 bytes long; a book holds at most 65535</source>
+        <translation>书籍信息长 %1 字节；一本书最多容纳 65535 字节</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>无法设置“%1”的数据</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>“%1”的数据类型无效</translation>
+    </message>
+    <message>
+        <source>Failed to create key &apos;%1&apos;</source>
+        <translation>无法创建注册表项“%1”</translation>
+    </message>
+    <message>
+        <source>Missing resource %1</source>
+        <translation>缺少资源 %1</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+</context>
+<context>
+    <name>TOCTree</name>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>No name</source>
+        <translation>无名称</translation>
+    </message>
+</context>
+<context>
+    <name>TdmCommon</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open Wolf file</source>
+        <translation>打开 Wolf 文件</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Set preferences</source>
+        <translation>设置首选项</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>第一页</translation>
+    </message>
+    <message>
+        <source>Go to first page</source>
+        <translation>转到第一页</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Go to previous page</source>
+        <translation>转到上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Go to next page</source>
+        <translation>转到下一页</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <source>Go to last page</source>
+        <translation>转到最后一页</translation>
+    </message>
+    <message>
+        <source>Go To Page...</source>
+        <translation>转到页面...</translation>
+    </message>
+    <message>
+        <source>Go to custom page</source>
+        <translation>转到指定页面</translation>
+    </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Show cover page</source>
+        <translation>显示封面</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>书籍信息</translation>
+    </message>
+    <message>
+        <source>Show book description</source>
+        <translation>显示书籍信息</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Show Table of Contents</source>
+        <translation>显示目录</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Change orientation</source>
+        <translation>更改方向</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Landscape Left</source>
+        <translation>横向（向左）</translation>
+    </message>
+    <message>
+        <source>Landscape Right</source>
+        <translation>横向（向右）</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>编辑书籍信息</translation>
+    </message>
+    <message>
+        <source>Edit Table of Contents</source>
+        <translation>编辑目录</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>About program</source>
+        <translation>关于本程序</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Show the page larger</source>
+        <translation>放大显示页面</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Show the page smaller</source>
+        <translation>缩小显示页面</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Show the page on the whole screen</source>
+        <translation>在整个屏幕上显示页面</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Error reading Wolf file!</source>
+        <translation>读取 Wolf 文件时出错！</translation>
+    </message>
+    <message>
+        <source>Karavel - [%1]</source>
+        <translation>Karavel - [%1]</translation>
+    </message>
+    <message>
+        <source>Wolf eBook (*.wol);;All Files (*)</source>
+        <translation>Wolf 电子书 (*.wol);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Current Wolf file will be changed!<byte value="xd"/>
+Continue?</source>
+        <translation>当前 Wolf 文件将被更改！<byte value="xd"/>
+是否继续？</translation>
+    </message>
+    <message>
+        <source>Cover Page</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>This page is not a valid Wolf page</source>
+        <translation>此页不是有效的 Wolf 页面</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPageNum</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Go to page...</source>
+        <translation>转到页面...</translation>
+    </message>
+    <message>
+        <source>Enter page (1..%1):</source>
+        <translation>输入页码 (1..%1)：</translation>
+    </message>
+</context>
+<context>
+    <name>Zoom</name>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmAbout</name>
+    <message>
+        <source> About</source>
+        <translation> 关于</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>    Build: %1</source>
+        <translation>    构建：%1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmDescription</name>
+    <message>
+        <source> Description</source>
+        <translation> 书籍信息</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>书名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>改编者</translation>
+    </message>
+    <message>
+        <source>Translator</source>
+        <translation>译者</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Publish Time</source>
+        <translation>出版时间</translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation>简介</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The description holds characters that the book&apos;s encoding (%1) cannot store.</source>
+        <translation>书籍信息中含有该书编码（%1）无法保存的字符。</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Allow only one instance (activate on next run)</source>
+        <translation>只允许运行一个实例（下次启动时生效）</translation>
+    </message>
+    <message>
+        <source>Auto hide TOC after selecting</source>
+        <translation>选择后自动隐藏目录</translation>
+    </message>
+    <message>
+        <source>Reopen books at the page last read</source>
+        <translation>重新打开书籍时回到上次阅读的页面</translation>
+    </message>
+    <message>
+        <source>Associate with .wol files</source>
+        <translation>关联 .wol 文件</translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>自定义...</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>毫米</translation>
+    </message>
+    <message>
+        <source>Default zoom:</source>
+        <translation>默认缩放：</translation>
+    </message>
+    <message>
+        <source>Screen type:</source>
+        <translation>屏幕类型：</translation>
+    </message>
+    <message>
+        <source>Screen dimensions:</source>
+        <translation>屏幕尺寸：</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文本编码：</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmTOC</name>
+    <message>
+        <source> Table of contents</source>
+        <translation> 目录</translation>
+    </message>
+    <message>
+        <source>Import TOC</source>
+        <translation>导入目录</translation>
+    </message>
+    <message>
+        <source>Import Table of Contents from file</source>
+        <translation>从文件导入目录</translation>
+    </message>
+    <message>
+        <source>Export TOC</source>
+        <translation>导出目录</translation>
+    </message>
+    <message>
+        <source>Export Table of Contents to file</source>
+        <translation>将目录导出到文件</translation>
+    </message>
+    <message>
+        <source>New Peer Item</source>
+        <translation>新建同级项</translation>
+    </message>
+    <message>
+        <source>Create new peer item</source>
+        <translation>创建新的同级项</translation>
+    </message>
+    <message>
+        <source>New Subitem</source>
+        <translation>新建子项</translation>
+    </message>
+    <message>
+        <source>Create new subitem</source>
+        <translation>创建新的子项</translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation>编辑项</translation>
+    </message>
+    <message>
+        <source>Edit TOC item</source>
+        <translation>编辑目录项</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>删除项</translation>
+    </message>
+    <message>
+        <source>Delete TOC item</source>
+        <translation>删除目录项</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move item up</source>
+        <translation>将项上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Move item down</source>
+        <translation>将项下移</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>第一页</translation>
+    </message>
+    <message>
+        <source>Go to first page</source>
+        <translation>转到第一页</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Go to previous page</source>
+        <translation>转到上一页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Go to next page</source>
+        <translation>转到下一页</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <source>Go to last page</source>
+        <translation>转到最后一页</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>保存更改</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation>取消更改</translation>
+    </message>
+    <message>
+        <source>&lt;New Item&gt;</source>
+        <translation>&lt;新项&gt;</translation>
+    </message>
+    <message>
+        <source>Current item have subitems!<byte value="xd"/>
+Delete all subitems?</source>
+        <translation>当前项含有子项！<byte value="xd"/>
+是否删除所有子项？</translation>
+    </message>
+    <message>
+        <source>Export Wolf Catalog</source>
+        <translation>导出 Wolf 目录</translation>
+    </message>
+    <message>
+        <source>Import Wolf Catalog</source>
+        <translation>导入 Wolf 目录</translation>
+    </message>
+    <message>
+        <source>Wolf catalog (*.cat);;All Files (*)</source>
+        <translation>Wolf 目录 (*.cat);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmTOCItem</name>
+    <message>
+        <source>TOC Item</source>
+        <translation>目录项</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Page (1..%1):</source>
+        <translation>页码 (1..%1)：</translation>
+    </message>
+    <message>
+        <source>The name holds characters that the book&apos;s encoding (%1) cannot store.</source>
+        <translation>名称中含有该书编码（%1）无法保存的字符。</translation>
+    </message>
+</context>
+</TS>
