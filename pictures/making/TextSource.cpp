@@ -1,0 +1,96 @@
+#include "TextSource.h"
+
+#include "PictureDecoding.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace making {
+namespace {
+
+constexpr qint64 MaxTextFileBytes = 256LL * 1024 * 1024;
+
+class TPageCollector {
+public:
+    TPageCollector(QStringList& pages, int maxCharacters) : FPages(pages), FMax(maxCharacters) {}
+
+    void AddLine(QString line)
+    {
+        while (line.size() > FMax) {
+            const qsizetype space = line.lastIndexOf(u' ', FMax - 1);
+            const qsizetype cut = space > 0 ? space : FMax;
+            AddLine(line.left(cut));
+            line = line.mid(cut).trimmed();
+        }
+        if (FSize + line.size() > FMax) Flush();
+        if (FLines.isEmpty() && line.trimmed().isEmpty()) return;
+        if (line.trimmed().isEmpty()) FLastBlank = FLines.size();
+        FLines.append(line);
+        FSize += line.size() + 1;
+    }
+
+    void Flush()
+    {
+        // Past the middle of a page, the last paragraph end is the better place to turn.
+        qsizetype keep = FLines.size();
+        qsizetype kept = 0;
+        if (FLastBlank > 0) {
+            for (qsizetype i = 0; i < FLastBlank; ++i) kept += FLines[i].size() + 1;
+            if (kept * 2 >= FSize) keep = FLastBlank;
+        }
+        QStringList rest = FLines.mid(keep);
+        FLines.resize(keep);
+        while (!FLines.isEmpty() && FLines.last().trimmed().isEmpty()) FLines.removeLast();
+        if (!FLines.isEmpty()) FPages.append(FLines.join(u'\n'));
+        FLines.clear();
+        FSize = 0;
+        FLastBlank = -1;
+        for (const QString& line : rest) AddLine(line);
+    }
+
+private:
+    QStringList& FPages;
+    const int FMax;
+    QStringList FLines;
+    qsizetype FSize = 0;
+    qsizetype FLastBlank = -1;
+};
+
+}  // namespace
+
+int TextPageCharacters(QSize screen)
+{
+    // A reading font takes roughly 12 by 24 pixels a character on these screens.
+    return std::clamp((screen.width() / 12) * (screen.height() / 24), 200, 4000);
+}
+
+QStringList SplitTextPages(const QString& text, int maxCharacters)
+{
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList pages;
+    TPageCollector collector(pages, maxCharacters);
+    for (const QString& line : normalised.split(u'\n')) collector.AddLine(line);
+    collector.Flush();
+    return pages;
+}
+
+void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
+                      std::vector<TSourcePage>& pages)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
+    if (file.size() > MaxTextFileBytes)
+        throw EMakeFailure(QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextFileBytes >> 20));
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(file.readAll());
+    if (decoder.hasError())
+        throw EMakeFailure(QStringLiteral("The text file \"%1\" is not UTF-8 text; convert it first "
+                                          "(for example with iconv)").arg(path));
+    for (const QString& pageText : SplitTextPages(text, TextPageCharacters(screen)))
+        pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
+}
+
+}  // namespace making
