@@ -10,7 +10,6 @@
 #include "ToolSupport.h"
 #include "uCatalogText.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonValue>
 #include <atomic>
@@ -169,12 +168,7 @@ wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& pa
 making::TSourcePage CoverPage(const QString& path, making::TPageKind kind)
 {
     if (!QFileInfo(path).isFile()) throw ECommandFailure(QStringLiteral("Cannot open the cover \"%1\"").arg(path));
-    return {kind, path, {}, [path] {
-                QFile file(path);
-                if (!file.open(QIODevice::ReadOnly))
-                    throw making::EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-                return file.readAll();
-            }, {}};
+    return making::PictureFilePage(path, kind);
 }
 
 making::TBookPlan MakePlan(const QCommandLineParser& parser)
