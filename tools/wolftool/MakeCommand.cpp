@@ -2,6 +2,7 @@
 // unpacked by extract.
 #include "ConversionJob.h"
 #include "ExtractedBook.h"
+#include "FileSystemPath.h"
 #include "PictureDecoding.h"
 #include "ProgressBar.h"
 #include "ScreenProfiles.h"
@@ -153,7 +154,7 @@ void FillDescription(making::TBookPlan& plan, const QCommandLineParser& parser, 
 // Catalog text in UTF-8, with page numbers of the book being made.
 wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& path)
 {
-    std::vector<std::string> lines = wolf::ReadCatalogFile(FileSystemPath(path));
+    std::vector<std::string> lines = wolf::ReadCatalogFile(platform::FileSystemPath(path));
     for (std::string& line : lines) {
         const QByteArray bytes = QByteArray::fromStdString(line);
         const QString text = QString::fromUtf8(bytes);
