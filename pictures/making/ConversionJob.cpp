@@ -22,9 +22,9 @@ struct TProcessedPage {
     int Bits = 2;
 };
 
-// What one source page became, or why it could not.
+// What one source page became, packed as the book stores it, or why it could not.
 struct TProcessed {
-    std::vector<TProcessedPage> Pictures;
+    std::vector<wolf::TEncodedImage> Pictures;
     std::exception_ptr Failure;
 };
 
@@ -73,8 +73,7 @@ public:
             chapters.Enter(source.Chapters, writer.PageCount());
             if (source.Kind == TPageKind::Text)
                 writer.AddTextPage(EncodeOrFail(FPlan, source.Text, source.Name));
-            for (const TProcessedPage& page : processed.Pictures)
-                writer.AddImagePage(pagepicture::ToGreyImage(page.Picture), page.Bits);
+            for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
             if (progress) progress(written + 1, total);
         }
         CheckCancel();
@@ -99,7 +98,10 @@ private:
                                           options = FPlan.Options, &cancel = FCancel]() -> TProcessed {
             if (cancel) return {};
             try {
-                return {ProcessBytes(kind, bytes, name, options), nullptr};
+                TProcessed processed;
+                for (const TProcessedPage& page : ProcessBytes(kind, bytes, name, options))
+                    processed.Pictures.push_back(wolf::TWolfWriter::EncodeImage(pagepicture::ToGreyImage(page.Picture), page.Bits));
+                return processed;
             } catch (...) {
                 return {{}, std::current_exception()};
             }
