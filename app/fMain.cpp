@@ -38,14 +38,14 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
 }
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
 {
     setWindowTitle(app::ApplicationTitle);
     setMinimumSize(465, 200);
     setMaximumSize(999999, 999999);
 
     QStringList recent;
-    globals::LoadSettings(recent);
+    FSettings.Load(recent);
     FCommon.mruList.SetItems(recent);
 
     CreatePagePanel();
@@ -53,7 +53,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     CreateToolbar();
     ConnectActions();
     PlaceWindow();
-    cmbScale->setCurrentIndex(globals::DefScaleIdx);
+    cmbScale->setCurrentIndex(FSettings.Values().DefScaleIdx);
+    connect(&FSettings, &settings::TSettings::Changed, this, &TfrmMain::SettingsChanged);
 
     frmPageNum = new TfrmPageNum(this);
     CreateDialogs();
@@ -67,11 +68,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
-    globals::PosTop = y();
-    globals::PosLeft = x();
-    globals::Height = height();
-    globals::Width = width();
-    app::Guarded([this] { globals::SaveSettings(FCommon.mruList.Items()); });
+    settings::TSettingValues values = FSettings.Values();
+    values.PosTop = y();
+    values.PosLeft = x();
+    values.Height = height();
+    values.Width = width();
+    FSettings.SetValues(values);
+    app::Guarded([this] { FSettings.Save(FCommon.mruList.Items()); });
 }
 
 void TfrmMain::CreatePagePanel()
@@ -201,8 +204,9 @@ void TfrmMain::ConnectActions()
 
 void TfrmMain::PlaceWindow()
 {
-    move(globals::PosLeft, globals::PosTop);
-    resize(globals::Width, globals::Height);
+    const settings::TSettingValues& stored = FSettings.Values();
+    move(stored.PosLeft, stored.PosTop);
+    resize(stored.Width, stored.Height);
     // A position from another screen layout (or a hand-edited file) could put the window
     // where nobody can reach it: keep its title bar on some screen.
     const QRect titleBar(pos(), QSize(std::min(width(), 100), 30));
@@ -292,7 +296,7 @@ void TfrmMain::ChooseEncoding()
     for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
         samples.push_back(FReader.Description.GetField(i));
     for (int i = 0; i < FReader.TOC.Count(); ++i) samples.push_back(FReader.TOC[i].Title());
-    FEncoding = platform::TBookEncoding::Choose(globals::TextEncoding, samples);
+    FEncoding = platform::TBookEncoding::Choose(FSettings.Values().TextEncoding, samples);
 }
 
 void TfrmMain::ReopenBook()

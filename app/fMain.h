@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BookEncoding.h"
+#include "Settings.h"
 #include "dCommon.h"
 #include "uWolfReader.h"
 
@@ -75,7 +76,7 @@ private:
     void ConnectActions();
     void PlaceWindow();
     void RebuildRecentMenu();
-    void StoreSettings();
+    void SettingsChanged(const settings::TSettingValues& previous);
     bool FormKeyDown(QKeyEvent* event);
     bool FormMouseWheel(QWheelEvent* event);
     void DrawPage(wolf::TWolfPageItem& item);
@@ -107,6 +108,7 @@ private:
     void actAboutExecute();
     void RewriteBook(const std::function<void(wolf::TStream& source, wolf::TStream& destination)>& rewrite);
 
+    settings::TSettings FSettings;
     TdmCommon FCommon;
     wolf::TWolfReader FReader;
     std::unique_ptr<wolf::TStream> FStream;

@@ -8,7 +8,6 @@
 #include "fDescription.h"
 #include "fPreferences.h"
 #include "fTOC.h"
-#include "uGlobals.h"
 #include "uWolfReplacer.h"
 
 #include <QFile>
@@ -17,9 +16,10 @@
 // asks of the main window.
 class TMainDialogs : public QObject, public dialogs::TTOCHost {
 public:
-    explicit TMainDialogs(TfrmMain& main)
+    TMainDialogs(TfrmMain& main, const settings::TSettings& settings)
         : QObject(&main),
           FMain(main),
+          FSettings(settings),
           frmTOC(new dialogs::TfrmTOC(*this, &main)),
           frmPreferences(new dialogs::TfrmPreferences(
               [](const std::exception& error) { app::ShowErrorReport(error); }, &main)),
@@ -31,7 +31,7 @@ public:
     int PageCount() const override { return FMain.PageCount(); }
     int PageIndex() const override { return FMain.PageIndex(); }
     void GoToPage(int pageIndex) override { FMain.GoToPage(pageIndex); }
-    bool AutoHideTOC() const override { return globals::AutoHideTOC; }
+    bool AutoHideTOC() const override { return FSettings.Values().AutoHideTOC; }
     QAction* PageAction(TPageAction which) const override
     {
         TdmCommon& common = FMain.Common();
@@ -47,6 +47,7 @@ public:
     void ReportError(const std::exception& error) override { app::ShowErrorReport(error); }
 
     TfrmMain& FMain;
+    const settings::TSettings& FSettings;
     dialogs::TfrmTOC* frmTOC;
     dialogs::TfrmPreferences* frmPreferences;
     dialogs::TfrmAbout* frmAbout;
@@ -65,7 +66,7 @@ bool ConfirmRewrite()
 
 void TfrmMain::CreateDialogs()
 {
-    FDialogs = new TMainDialogs(*this);
+    FDialogs = new TMainDialogs(*this, FSettings);
 }
 
 
@@ -93,27 +94,21 @@ void TfrmMain::actShowTOCUpdate()
 
 void TfrmMain::actFilePrefsExecute()
 {
-    dialogs::TPreferences settings{globals::AllowOneInstance, globals::AutoHideTOC, globals::DefScaleIdx,
-                                   globals::MonitorType,      globals::MonitorWidth, globals::MonitorHeight,
-                                   globals::TextEncoding};
-    if (!FDialogs->frmPreferences->Execute(settings))
+    settings::TSettingValues values = FSettings.Values();
+    if (!FDialogs->frmPreferences->Execute(values))
         return;
-    const bool encodingChanged = settings.TextEncoding != globals::TextEncoding;
-    globals::AllowOneInstance = settings.AllowOneInstance;
-    globals::AutoHideTOC = settings.AutoHideTOC;
-    globals::DefScaleIdx = settings.DefScaleIdx;
-    globals::MonitorType = settings.MonitorType;
-    globals::MonitorWidth = settings.MonitorWidth;
-    globals::MonitorHeight = settings.MonitorHeight;
-    globals::TextEncoding = settings.TextEncoding;
-    globals::SaveSettings(FCommon.mruList.Items());
+    FSettings.SetValues(values);
+    FSettings.Save(FCommon.mruList.Items());
     ApplyScale();
-    if (encodingChanged && FStream) {
-        ChooseEncoding();
-        LoadTOC();
-        RedisplayPage();
-    }
     setFocus();
+}
+
+void TfrmMain::SettingsChanged(const settings::TSettingValues& previous)
+{
+    if (previous.TextEncoding == FSettings.Values().TextEncoding || !FStream) return;
+    ChooseEncoding();
+    LoadTOC();
+    RedisplayPage();
 }
 
 void TfrmMain::actShowDescriptionExecute()

@@ -6,7 +6,6 @@
 #include "PagePicture.h"
 #include "Screen.h"
 #include "Zoom.h"
-#include "uGlobals.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -76,7 +75,8 @@ void TfrmMain::ApplyScale()
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
     if (FOrientation != 0) page.transpose();
     if (const auto factors = ZoomFactors(cmbScale->currentIndex(), platform::PrimaryScreenSize(),
-                                         globals::MonitorWidth, globals::MonitorHeight, page))
+                                         FSettings.Values().MonitorWidth,
+                                         FSettings.Values().MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);
 }
 
