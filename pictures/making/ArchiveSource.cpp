@@ -42,7 +42,7 @@ public:
             if (!NextHeader(entry)) Fail(QStringLiteral("ends before \"%1\"").arg(name));
             if (FNextIndex <= index) archive_read_data_skip(FArchive.get());
         }
-        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > MaxArchiveEntryBytes)
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > MaxSourceBytes)
             FailTooLarge(name);
         QByteArray bytes;
         char chunk[64 * 1024];
@@ -50,7 +50,7 @@ public:
             const la_ssize_t got = archive_read_data(FArchive.get(), chunk, sizeof chunk);
             if (got < 0) Fail(QStringLiteral("cannot unpack \"%1\": %2").arg(name, ErrorText()));
             if (got == 0) break;
-            if (bytes.size() + got > MaxArchiveEntryBytes) FailTooLarge(name);
+            if (bytes.size() + got > MaxSourceBytes) FailTooLarge(name);
             bytes.append(chunk, got);
         }
         return bytes;
@@ -103,7 +103,7 @@ private:
 
     [[noreturn]] void FailTooLarge(const QString& name) const
     {
-        Fail(QStringLiteral("holds \"%1\", which expands beyond %2 MB").arg(name).arg(MaxArchiveEntryBytes >> 20));
+        Fail(QStringLiteral("holds \"%1\", which expands beyond %2 MB").arg(name).arg(MaxSourceBytes >> 20));
     }
 
     QString FPath;

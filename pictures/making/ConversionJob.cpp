@@ -1,6 +1,7 @@
 #include "ConversionJob.h"
 
 #include "ContentsFromChapters.h"
+#include "FileSystemPath.h"
 #include "PagePicture.h"
 #include "PageProcessor.h"
 #include "PictureDecoding.h"
@@ -65,7 +66,7 @@ public:
     {
         if (!FPlan.ReplaceExisting && QFile::exists(FPlan.OutputPath))
             throw EMakeFailure(QStringLiteral("\"%1\" exists already; give --force to replace it").arg(FPlan.OutputPath));
-        wolf::TWolfWriter writer(QFile::encodeName(FPlan.OutputPath).toStdString(), FPlan.Description,
+        wolf::TWolfWriter writer(platform::FileSystemPath(FPlan.OutputPath), FPlan.Description,
                                  FPlan.ReplaceExisting);
         WriteCover(writer);
         TChapterContents chapters([this](const QString& title) { return EncodeOrFail(FPlan, title, QStringLiteral("a chapter title")); });

@@ -1,6 +1,7 @@
 #include "ExtractedBook.h"
 
 #include "PictureDecoding.h"
+#include "Sources.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,19 +14,10 @@ namespace {
 
 constexpr auto DescriptionFile = "book.json";
 
-QByteArray ReadWhole(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-    return file.readAll();
-}
-
 TSourcePage PageFromFile(const QString& path, const QString& suffix)
 {
-    if (suffix == QLatin1String("png"))
-        return {TPageKind::PreparedPicture, path, {}, [path] { return ReadWhole(path); }, {}};
-    if (suffix == QLatin1String("txt")) return {TPageKind::Text, path, {}, {}, QString::fromUtf8(ReadWhole(path))};
+    if (suffix == QLatin1String("png")) return PictureFilePage(path, TPageKind::PreparedPicture);
+    if (suffix == QLatin1String("txt")) return {TPageKind::Text, path, {}, {}, QString::fromUtf8(ReadSourceFile(path))};
     return {TPageKind::Text, path, {}, {}, {}};
 }
 
@@ -42,7 +34,7 @@ TExtractedBook ReadExtractedBook(const QString& folder)
     TExtractedBook book;
     const QString descriptionPath = dir.filePath(QLatin1String(DescriptionFile));
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(ReadWhole(descriptionPath), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(ReadSourceFile(descriptionPath), &error);
     if (!document.isObject())
         throw EMakeFailure(QStringLiteral("\"%1\" is not a JSON object: %2").arg(descriptionPath, error.errorString()));
     book.Description = document.object();

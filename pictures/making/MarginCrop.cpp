@@ -1,7 +1,8 @@
 #include "MarginCrop.h"
 
+#include "GreyHistogram.h"
+
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -11,18 +12,8 @@ namespace {
 // Paper is the level that the brightest 5 % of the pixels reach; ink is clearly darker.
 int InkThreshold(const QImage& grey)
 {
-    std::array<int64_t, 256> histogram{};
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* row = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x) ++histogram[row[x]];
-    }
     const int64_t brightest = static_cast<int64_t>(grey.width()) * grey.height() / 20;
-    int64_t seen = 0;
-    int paper = 255;
-    for (; paper > 0; --paper) {
-        seen += histogram[static_cast<size_t>(paper)];
-        if (seen > brightest) break;
-    }
+    const int paper = BrightLevel(GreyHistogram(grey), brightest);
     constexpr int InkContrast = 48;
     return std::max(1, paper - InkContrast);
 }

@@ -19,16 +19,6 @@ bool IsTextName(const QString& path)
     return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
 
-std::function<QByteArray()> FileLoader(const QString& path)
-{
-    return [path] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-        return file.readAll();
-    };
-}
-
 class TCollector {
 public:
     TCollector(QSize screen, TPageRange pdfPages, std::vector<TSourcePage>& pages)
@@ -52,7 +42,7 @@ public:
         else if (IsPdfName(path))
             AddPdfPages(path, inner, FPdfPages, FPages);
         else
-            FPages.push_back({TPageKind::Picture, path, chapters, FileLoader(path), {}});
+            FPages.push_back(PictureFilePage(path, TPageKind::Picture, chapters));
     }
 
 private:
@@ -77,6 +67,11 @@ private:
 };
 
 }  // namespace
+
+TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringList& chapters)
+{
+    return {kind, path, chapters, [path] { return ReadSourceFile(path); }, {}};
+}
 
 QString SourceTitle(const QString& path)
 {

@@ -17,6 +17,9 @@ namespace making {
 // source that is missing, cannot be read, or yields no page.
 std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen, TPageRange pdfPages = {});
 
+// A picture file as a page; its bytes are read when the page is loaded.
+TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringList& chapters = {});
+
 // What a source is called as a chapter or a title: its name without folder or suffix.
 QString SourceTitle(const QString& path);
 

@@ -2,14 +2,11 @@
 
 #include "PictureDecoding.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 
 namespace making {
 namespace {
-
-constexpr qint64 MaxTextFileBytes = 256LL * 1024 * 1024;
 
 class TPageCollector {
 public:
@@ -79,13 +76,8 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
 void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
                       std::vector<TSourcePage>& pages)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-    if (file.size() > MaxTextFileBytes)
-        throw EMakeFailure(QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextFileBytes >> 20));
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(file.readAll());
+    const QString text = decoder.decode(ReadSourceFile(path));
     if (decoder.hasError())
         throw EMakeFailure(QStringLiteral("The text file \"%1\" is not UTF-8 text; convert it first "
                                           "(for example with iconv)").arg(path));

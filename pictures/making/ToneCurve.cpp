@@ -1,5 +1,7 @@
 #include "ToneCurve.h"
 
+#include "GreyHistogram.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -13,20 +15,9 @@ struct TLevels {
 
 TLevels HistogramLevels(const QImage& grey)
 {
-    std::array<int64_t, 256> histogram{};
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* row = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x) ++histogram[row[x]];
-    }
+    const THistogram histogram = GreyHistogram(grey);
     const int64_t clip = static_cast<int64_t>(grey.width()) * grey.height() / 200;
-    TLevels levels;
-    int64_t seen = 0;
-    for (levels.Dark = 0; levels.Dark < 255; ++levels.Dark)
-        if ((seen += histogram[static_cast<size_t>(levels.Dark)]) > clip) break;
-    seen = 0;
-    for (levels.Bright = 255; levels.Bright > 0; --levels.Bright)
-        if ((seen += histogram[static_cast<size_t>(levels.Bright)]) > clip) break;
-    return levels;
+    return {DarkLevel(histogram, clip), BrightLevel(histogram, clip)};
 }
 
 }  // namespace

@@ -159,7 +159,8 @@ TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
     ASSERT_EQ(RunWolftool({QStringLiteral("make"), first, scratch.Path(QStringLiteral("src")), QStringLiteral("--bits"),
                            QStringLiteral("1"), QStringLiteral("--encoding"), QStringLiteral("windows-1251"),
                            QStringLiteral("--title"), QStringLiteral("Книга")}).ExitCode, 0);
-    const TToolResult extracted = RunWolftool({QStringLiteral("extract"), first, unpacked});
+    const TToolResult extracted = RunWolftool({QStringLiteral("extract"), first, unpacked, QStringLiteral("--encoding"),
+                                               QStringLiteral("windows-1251")});
     ASSERT_EQ(extracted.ExitCode, 0) << extracted.Err.toStdString();
     const TToolResult made = RunWolftool({QStringLiteral("make"), second, unpacked, QStringLiteral("--encoding"),
                                           QStringLiteral("windows-1251")});

@@ -2,6 +2,7 @@
 // unpacked by extract.
 #include "ConversionJob.h"
 #include "ExtractedBook.h"
+#include "FileSystemPath.h"
 #include "PdfSource.h"
 #include "PictureDecoding.h"
 #include "ProgressBar.h"
@@ -11,7 +12,6 @@
 #include "ToolSupport.h"
 #include "uCatalogText.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonValue>
 #include <atomic>
@@ -176,7 +176,7 @@ QJsonObject PdfDescription(const QString& path)
 // Catalog text in UTF-8, with page numbers of the book being made.
 wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& path)
 {
-    std::vector<std::string> lines = wolf::ReadCatalogFile(FileSystemPath(path));
+    std::vector<std::string> lines = wolf::ReadCatalogFile(platform::FileSystemPath(path));
     for (std::string& line : lines) {
         const QByteArray bytes = QByteArray::fromStdString(line);
         const QString text = QString::fromUtf8(bytes);
@@ -191,12 +191,7 @@ wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& pa
 making::TSourcePage CoverPage(const QString& path, making::TPageKind kind)
 {
     if (!QFileInfo(path).isFile()) throw ECommandFailure(QStringLiteral("Cannot open the cover \"%1\"").arg(path));
-    return {kind, path, {}, [path] {
-                QFile file(path);
-                if (!file.open(QIODevice::ReadOnly))
-                    throw making::EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-                return file.readAll();
-            }, {}};
+    return making::PictureFilePage(path, kind);
 }
 
 making::TBookPlan MakePlan(const QCommandLineParser& parser)
