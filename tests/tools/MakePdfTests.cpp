@@ -67,8 +67,9 @@ TEST(WolftoolMakePdf, OutlineBecomesContentsOfTheSplitPages)
     EXPECT_EQ(Contents(info), range);
 }
 
-// The page is drawn at the screen's size: a frame along the page's edges lands on the
-// screen's top and bottom rows, anti-aliased text and all.
+// The page is drawn at the screen's size, not at the PDF's nominal 72 dpi (which would stay
+// small, as pages are not enlarged): a frame along the page's edges lands on the screen's
+// top and bottom rows.
 TEST(WolftoolMakePdf, QPdfWriterPagesFillTheScreen)
 {
     // Text needs fonts, and fonts a GUI application.
@@ -95,17 +96,17 @@ TEST(WolftoolMakePdf, QPdfWriterPagesFillTheScreen)
         }
     }
     const QString book = scratch.Path(QStringLiteral("drawn.wol"));
-    const QJsonObject info = Made({book, pdf, QStringLiteral("--size"), QStringLiteral("300x400")});
+    const QJsonObject info = Made({book, pdf, QStringLiteral("--size"), QStringLiteral("6inch-1448")});
     EXPECT_EQ(info[QStringLiteral("description")][QStringLiteral("title")].toString(), QStringLiteral("Drawn"));
     ASSERT_EQ(info[QStringLiteral("pages")].toArray().size(), 2);
 
     const QString png = scratch.Path(QStringLiteral("page.png"));
-    ASSERT_EQ(RunWolftool({QStringLiteral("render"), book, QStringLiteral("0"), QStringLiteral("-o"), png}).ExitCode, 0);
+    ASSERT_EQ(RunWolftool({QStringLiteral("render"), book, QStringLiteral("1"), QStringLiteral("-o"), png}).ExitCode, 0);
     const QImage page = QImage(png).convertToFormat(QImage::Format_Grayscale8);
-    ASSERT_EQ(page.size(), QSize(300, 400));
+    ASSERT_EQ(page.size(), QSize(1072, 1448));
     const auto darkAt = [&](int y) { return page.constScanLine(y)[page.width() / 2] < 128; };
     EXPECT_TRUE(darkAt(0) || darkAt(1)) << "the frame's top edge";
-    EXPECT_TRUE(darkAt(398) || darkAt(399)) << "the frame's bottom edge";
+    EXPECT_TRUE(darkAt(1446) || darkAt(1447)) << "the frame's bottom edge";
 }
 
 TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
