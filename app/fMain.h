@@ -77,6 +77,7 @@ private:
     void BookClosed();
 
     void actFileOpenExecute();
+    void actFileMakeBookExecute();
     void actShowFirstExecute();
     void actShowPrevExecute();
     void actShowNextExecute();

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libbenchmark-dev libuchardet-dev libarchive-dev qt6-image-formats-plugins
+  libgtest-dev libbenchmark-dev libuchardet-dev libpoppler-qt6-dev libarchive-dev qt6-image-formats-plugins
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   desktop-file-utils shared-mime-info xdg-utils

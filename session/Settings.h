@@ -29,6 +29,17 @@ struct TSettingValues {
     int PosLeft;
     int Height;
     int Width;
+    // "MakeBook": the book maker window's options
+    QByteArray MakeScreen;  // a screen profile's name
+    bool MakeCrop;
+    int MakeSpread;  // split, rotate, both, keep
+    bool MakeRightToLeft;
+    int MakeGamma;   // percent
+    bool MakeAutoContrast;
+    int MakeBits;
+    int MakeDither;  // Floyd-Steinberg, ordered, threshold
+    bool MakeStretch;
+    bool MakeUpscale;
 
     bool operator==(const TSettingValues&) const = default;
 };

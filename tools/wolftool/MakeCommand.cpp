@@ -1,8 +1,8 @@
 // wolftool make: a book from pictures, folders, comic archives, text files or a book
 // unpacked by extract.
+#include "CatalogContents.h"
 #include "ConversionJob.h"
 #include "ExtractedBook.h"
-#include "FileSystemPath.h"
 #include "PdfSource.h"
 #include "PictureDecoding.h"
 #include "ProgressBar.h"
@@ -10,7 +10,6 @@
 #include "Sources.h"
 #include "ToolCommand.h"
 #include "ToolSupport.h"
-#include "uCatalogText.h"
 
 #include <QFileInfo>
 #include <QJsonValue>
@@ -173,21 +172,6 @@ QJsonObject PdfDescription(const QString& path)
     return description;
 }
 
-// Catalog text in UTF-8, with page numbers of the book being made.
-wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& path)
-{
-    std::vector<std::string> lines = wolf::ReadCatalogFile(platform::FileSystemPath(path));
-    for (std::string& line : lines) {
-        const QByteArray bytes = QByteArray::fromStdString(line);
-        const QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes) throw ECommandFailure(QStringLiteral("The catalog \"%1\" is not UTF-8 text").arg(path));
-        line = making::EncodeOrFail(plan, text, QStringLiteral("the table of contents"));
-    }
-    wolf::TWolfTOCList contents;
-    wolf::CatalogTextToTOC(lines, contents);
-    return contents;
-}
-
 making::TSourcePage CoverPage(const QString& path, making::TPageKind kind)
 {
     if (!QFileInfo(path).isFile()) throw ECommandFailure(QStringLiteral("Cannot open the cover \"%1\"").arg(path));
@@ -222,7 +206,7 @@ making::TBookPlan MakePlan(const QCommandLineParser& parser)
         if (making::IsPdfName(sources.front())) storedDescription = PdfDescription(sources.front());
     }
     if (parser.isSet(QStringLiteral("cover"))) plan.Cover = CoverPage(parser.value(QStringLiteral("cover")), making::TPageKind::Picture);
-    if (!contentsPath.isEmpty()) plan.Contents = ReadContents(plan, contentsPath);
+    if (!contentsPath.isEmpty()) plan.Contents = making::ReadCatalogContents(plan, contentsPath);
     FillDescription(plan, parser, storedDescription, making::SourceTitle(sources.front()));
     return plan;
 }
