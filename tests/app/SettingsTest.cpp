@@ -43,8 +43,9 @@ private slots:
             "[Config]",       "AllowOneInstance=1", "AutoHideTOC=0", "DefScaleIdx=4",
             "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
             "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
-            "Width=465",
-            "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
+            "Width=465",      "[Reading]",          "ResumeReading=0",
+
+                        "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
             "RightToLeft=0",  "Gamma=100",          "AutoContrast=1", "Bits=2",
             "Dither=0",       "Stretch=0",          "Upscale=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
@@ -77,7 +78,7 @@ private slots:
         QStringList recent;
         settings.Load(recent);
         QCOMPARE(settings.Values().AllowOneInstance, true);
-        QCOMPARE(settings.Values().DefScaleIdx, 8);
+        QCOMPARE(settings.Values().DefScaleIdx, 10);  // the last entry, "Fit Width"
         QCOMPARE(settings.Values().MonitorWidth, 360);
         QCOMPARE(settings.Values().MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());
