@@ -44,8 +44,7 @@ private slots:
             "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
             "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
             "Width=465",      "[Reading]",          "ResumeReading=0",
-
-                        "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
+            "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
             "RightToLeft=0",  "Gamma=100",          "AutoContrast=1", "Bits=2",
             "Dither=0",       "Stretch=0",          "Upscale=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
