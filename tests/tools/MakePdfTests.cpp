@@ -28,14 +28,6 @@ QJsonObject Made(const QStringList& arguments)
     return info.Json();
 }
 
-std::vector<std::pair<QString, int>> Contents(const QJsonObject& info)
-{
-    std::vector<std::pair<QString, int>> entries;
-    for (const QJsonValue& entry : info[QStringLiteral("toc")].toArray())
-        entries.emplace_back(entry[QStringLiteral("title")].toString(), entry[QStringLiteral("page")].toInt());
-    return entries;
-}
-
 // A landscape page splits into two book pages: outline entries after it move by one, and
 // an entry four levels deep is folded into its level-3 ancestor.
 TEST(WolftoolMakePdf, OutlineBecomesContentsOfTheSplitPages)
