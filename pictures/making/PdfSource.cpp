@@ -47,7 +47,7 @@ public:
 
     class TLease {
     public:
-        TLease(TPdfDocuments& owner) : FOwner(owner), FDocument(owner.Take()) {}
+        explicit TLease(TPdfDocuments& owner) : FOwner(owner), FDocument(owner.Take()) {}
         ~TLease() { FOwner.Give(std::move(FDocument)); }
         Poppler::Document* operator->() const { return FDocument.get(); }
 
