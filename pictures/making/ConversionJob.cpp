@@ -22,9 +22,9 @@ struct TProcessedPage {
     int Bits = 2;
 };
 
-// What one source page became, or why it could not.
+// What one source page became, packed as the book stores it, or why it could not.
 struct TProcessed {
-    std::vector<TProcessedPage> Pictures;
+    std::vector<wolf::TEncodedImage> Pictures;
     std::exception_ptr Failure;
 };
 
@@ -86,8 +86,7 @@ public:
             for (const TSourceHeading& heading : source.Headings) chapters.AddHeading(heading.Level, heading.Title, writer.PageCount());
             if (source.Kind == TPageKind::Text || processed.Pictures.empty())
                 writer.AddTextPage(EncodeOrFail(FPlan, source.Text, source.Name));
-            for (const TProcessedPage& page : processed.Pictures)
-                writer.AddImagePage(pagepicture::ToGreyImage(page.Picture), page.Bits);
+            for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
             if (progress) progress(written + 1, total);
         }
         CheckCancel();
@@ -121,7 +120,10 @@ private:
         return QtConcurrent::run(&FPool, [work = std::move(work), &cancel = FCancel]() -> TProcessed {
             if (cancel) return {};
             try {
-                return {work(), nullptr};
+                TProcessed processed;
+                for (const TProcessedPage& page : work())
+                    processed.Pictures.push_back(wolf::TWolfWriter::EncodeImage(pagepicture::ToGreyImage(page.Picture), page.Bits));
+                return processed;
             } catch (...) {
                 return {{}, std::current_exception()};
             }

@@ -2,6 +2,7 @@
 
 #include "PictureDecoding.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -12,19 +13,16 @@ class TPageCollector {
 public:
     TPageCollector(QStringList& pages, int maxCharacters) : FPages(pages), FMax(maxCharacters) {}
 
-    void AddLine(QString line)
+    void AddLine(QStringView line)
     {
+        // A line longer than a page goes in pieces, walked through without copying the rest.
         while (line.size() > FMax) {
-            const qsizetype space = line.lastIndexOf(u' ', FMax - 1);
+            const qsizetype space = line.left(FMax).lastIndexOf(u' ');
             const qsizetype cut = space > 0 ? space : FMax;
-            AddLine(line.left(cut));
+            AddFittingLine(line.left(cut).toString());
             line = line.mid(cut).trimmed();
         }
-        if (FSize + line.size() > FMax) Flush();
-        if (FLines.isEmpty() && line.trimmed().isEmpty()) return;
-        if (line.trimmed().isEmpty()) FLastBlank = FLines.size();
-        FLines.append(line);
-        FSize += line.size() + 1;
+        AddFittingLine(line.toString());
     }
 
     void Flush()
@@ -43,10 +41,19 @@ public:
         FLines.clear();
         FSize = 0;
         FLastBlank = -1;
-        for (const QString& line : rest) AddLine(line);
+        for (const QString& line : rest) AddFittingLine(line);
     }
 
 private:
+    void AddFittingLine(const QString& line)
+    {
+        if (FSize + line.size() > FMax) Flush();
+        if (FLines.isEmpty() && line.trimmed().isEmpty()) return;
+        if (line.trimmed().isEmpty()) FLastBlank = FLines.size();
+        FLines.append(line);
+        FSize += line.size() + 1;
+    }
+
     QStringList& FPages;
     const int FMax;
     QStringList FLines;
@@ -76,6 +83,10 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
 void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
                       std::vector<TSourcePage>& pages)
 {
+    // The longest novels take a few megabytes; the split pages are held in memory at once.
+    constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
+    if (QFileInfo(path).size() > MaxTextBytes)
+        throw EMakeFailure(QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextBytes >> 20));
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(ReadSourceFile(path));
     if (decoder.hasError())

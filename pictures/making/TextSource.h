@@ -16,7 +16,8 @@ int TextPageCharacters(QSize screen);
 // broken at a space. Line ends become "\n"; no page starts with empty lines.
 QStringList SplitTextPages(const QString& text, int maxCharacters);
 
-// A UTF-8 text file (a byte-order mark is dropped); EMakeFailure for other bytes.
+// A UTF-8 text file (a byte-order mark is dropped) of at most 32 MB; EMakeFailure for
+// other bytes.
 void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
                       std::vector<TSourcePage>& pages);
 
