@@ -5,6 +5,8 @@
 TdmCommon::TdmCommon(QObject* parent)
     : QObject(parent)
     , actFileOpen(MakeAction(tr("Open"), tr("Open Wolf file"), 0, QKeySequence(Qt::CTRL | Qt::Key_O)))
+    , actFileMakeBook(MakeAction(tr("Make Book..."), tr("Make a book from PDFs, pictures, comics or text"), -1,
+                                 QKeySequence(Qt::CTRL | Qt::Key_M)))
     , actFilePrefs(MakeAction(tr("Preferences"), tr("Set preferences"), 1))
     , actFileExit(MakeAction(tr("Exit"), QString(), 3, QKeySequence(Qt::ALT | Qt::Key_X)))
     , actShowFirst(MakeAction(tr("First Page"), tr("Go to first page"), 4))

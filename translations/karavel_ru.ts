@@ -284,6 +284,14 @@ Write protected file?</source>
         <source>Show the page on the whole screen</source>
         <translation>Показать страницу на весь экран</translation>
     </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>Создать книгу...</translation>
+    </message>
+    <message>
+        <source>Make a book from PDFs, pictures, comics or text</source>
+        <translation>Создать книгу из PDF, изображений, комиксов или текста</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>

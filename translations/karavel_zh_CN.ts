@@ -284,6 +284,14 @@ Write protected file?</source>
         <source>Show the page on the whole screen</source>
         <translation>在整个屏幕上显示页面</translation>
     </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>制作电子书...</translation>
+    </message>
+    <message>
+        <source>Make a book from PDFs, pictures, comics or text</source>
+        <translation>用 PDF、图片、漫画或文本制作电子书</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>

@@ -284,6 +284,14 @@ Write protected file?</source>
         <source>Show the page on the whole screen</source>
         <translation>在整個螢幕上顯示頁面</translation>
     </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>製作電子書...</translation>
+    </message>
+    <message>
+        <source>Make a book from PDFs, pictures, comics or text</source>
+        <translation>用 PDF、圖片、漫畫或文字製作電子書</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>
