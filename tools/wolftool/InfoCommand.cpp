@@ -31,14 +31,6 @@ QJsonObject PageToJson(const wolf::TWolfPageItem& page)
     };
 }
 
-QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding)
-{
-    QJsonObject object;
-    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
-        object.insert(QLatin1String(DescriptionKeys[i]), encoding.Decode(description.GetField(i)));
-    return object;
-}
-
 QJsonArray TocToJson(const wolf::TWolfTOCList& toc, const platform::TBookEncoding& encoding)
 {
     QJsonArray entries;
