@@ -75,7 +75,9 @@ int TagOfLine(const std::string& line)
 void TWolfDescription::FromText(const std::string& text)
 {
     Clear();
-    const std::string trimmed = Trim(text.substr(0, text.find('\0')));
+    // Trimming first drops leading zero bytes, which would otherwise end the text at once.
+    std::string trimmed = Trim(text);
+    trimmed.resize(std::min(trimmed.size(), trimmed.find('\0')));
     std::vector<std::string> lines;
     size_t start = 0;
     while (start <= trimmed.size()) {

@@ -91,30 +91,23 @@ void CopyCatalog(TStream& source, TStream& destination)
     }
 }
 
-void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance)
+void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance,
+                    uint64_t movingFrom)
 {
     if (!ExpectText(source, "<subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
     destination.WriteText("<subcatalog>");
     uint64_t titlesLength = 0;
-    uint64_t titlesFrom = UINT64_MAX;  // the span of the records' title offsets
-    uint64_t titlesTo = 0;
     for (uint32_t i = 0; i < recordCount; ++i) {
         uint8_t record[RecordSize];
         source.ReadBuffer(record, RecordSize);
         const uint16_t titleLength = GetU16(record + RecordTitleLength);
-        if (titleLength != 0) {
-            titlesFrom = std::min<uint64_t>(titlesFrom, GetU32(record + 4));
-            titlesTo = std::max<uint64_t>(titlesTo, uint64_t{GetU32(record + 4)} + titleLength);
-        }
+        // A title in front of the moving part would keep its place while its offset moved,
+        // and the new book would read it from other bytes, or from before its start.
+        if (titleLength != 0 && GetU32(record + 4) < movingFrom) RaiseWolfError("Bad Wolf subcatalog");
         for (size_t field : RecordOffsetFields) ShiftField(record + field, distance);
         destination.WriteBuffer(record, RecordSize);
         titlesLength += titleLength;
     }
-    // Titles kept anywhere but in the titles area would not move with it, and the new book
-    // would read them from other bytes, or from beyond its end.
-    const uint64_t titlesStart = source.Position();
-    if (titlesTo != 0 && (titlesFrom < titlesStart || titlesTo > titlesStart + titlesLength))
-        RaiseWolfError("Bad Wolf subcatalog");
     replacer::CopyBlock(source, destination, titlesLength);
     // An optional filler byte may stand before the closing tag.
     const uint64_t beforeFiller = source.Position();
@@ -191,7 +184,7 @@ void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescri
     if (subcatalogOffset != 0) {
         const uint32_t records = uint32_t{GetU16(&header[header::Level1Count])} +
                                  GetU16(&header[header::SubLevelCount]);
-        CopySubcatalog(source, destination, records, distance);
+        CopySubcatalog(source, destination, records, distance, header.size() + oldLength);
     }
     // Bytes in front of the page table that readers use would be copied into it, and no
     // reader would find it again.
