@@ -1,15 +1,16 @@
 #include "fMain.h"
 
+#include "BookPath.h"
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "fPageNum.h"
+#include "uCompactToolBar.h"
 #include "uGlobals.h"
 #include "Zoom.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -142,7 +143,7 @@ void TfrmMain::CreateToolbar()
     tbrToolbar->setMovable(false);
     tbrToolbar->setFloatable(false);
     tbrToolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    tbrToolbar->setIconSize(QSize(16, 16));
+    dialogs::MakeCompact(tbrToolbar);
     tbrToolbar->addAction(c.actFileOpen);
     tbrToolbar->addSeparator();
     tbrToolbar->addActions({c.actShowFirst, c.actShowPrev, c.actShowNext, c.actShowLast});
@@ -262,7 +263,7 @@ void TfrmMain::OpenBook(const QString& path)
     FFileName = path;
     FStream.reset();
     try {
-        FStream = std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
+        FStream = std::make_unique<wolf::TFileStream>(platform::BookPath(path),
                                                       wolf::TFileStream::TMode::OpenRead);
     } catch (...) {
         ClearView();

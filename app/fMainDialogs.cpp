@@ -2,6 +2,7 @@
 // window, the preferences, the about box and the edit save flows.
 #include "fMain.h"
 
+#include "BookPath.h"
 #include "ErrorReport.h"
 #include "SafeSave.h"
 #include "fAbout.h"
@@ -11,7 +12,6 @@
 #include "uGlobals.h"
 #include "uWolfReplacer.h"
 
-#include <QFile>
 
 // The dialogs, children of the main window, and what the table-of-contents window
 // asks of the main window.
@@ -44,7 +44,8 @@ public:
         return nullptr;
     }
     QIcon ActionImage(int index) const override { return TdmCommon::ActionImage(index); }
-    void ReportError(const std::exception& error) override { app::ShowErrorReport(error); }
+    // Over the table-of-contents window, which stays on top of every other window.
+    void ReportError(const std::exception& error) override { app::ShowErrorReport(error, frmTOC); }
 
     TfrmMain& FMain;
     dialogs::TfrmTOC* frmTOC;
@@ -163,7 +164,7 @@ void TfrmMain::RewriteBook(const wolf::TBookRewrite& rewrite)
 {
     FStream.reset();
     try {
-        wolf::SaveBookSafely(QFile::encodeName(FFileName).toStdString(), rewrite);
+        wolf::SaveBookSafely(platform::BookPath(FFileName), rewrite);
     } catch (...) {
         const std::exception_ptr failure = std::current_exception();
         try {

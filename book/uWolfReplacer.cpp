@@ -158,12 +158,14 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
 
 void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescription& description)
 {
-    const std::string text = description.ToText();
-    if (description.Size < 0 || static_cast<size_t>(description.Size) > text.size())
-        RaiseWolfError("The description's size does not match its text");
+    // The field limits keep a description far below what the header can hold: only a size
+    // set by hand can pass it, and it is told as such.
     if (description.Size > std::numeric_limits<uint16_t>::max())
         RaiseWolfError("The description is " + std::to_string(description.Size) +
                        " bytes long; a book holds at most 65535");
+    const std::string text = description.ToText();
+    if (description.Size < 0 || static_cast<size_t>(description.Size) > text.size())
+        RaiseWolfError("The description's size does not match its text");
 
     THeader header = replacer::StartRewrite(source, destination);
     const uint16_t oldLength = GetU16(&header[header::DescriptionLength]);

@@ -34,6 +34,7 @@ public:
     QString SettingsFile() const;
 
     QStringList Messages;
+    QList<QWidget*> MessageParents;
 
 private:
     QTemporaryDir FDir;

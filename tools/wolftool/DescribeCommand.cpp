@@ -4,7 +4,6 @@
 #include "ToolSupport.h"
 #include "uWolfReplacer.h"
 
-#include <QFile>
 
 namespace wolftool {
 namespace {
@@ -59,7 +58,7 @@ int RunDescribe(const QStringList& args)
         description.Assign(book.Reader.Description);
         for (const QString& assignment : assignments) SetField(description, assignment, encoding);
     }
-    wolf::SaveBookSafely(QFile::encodeName(bookPath).toStdString(),
+    wolf::SaveBookSafely(platform::BookPath(bookPath),
                          [&](wolf::TStream& source, wolf::TStream& destination) {
                              wolf::ReplaceDescription(source, destination, description);
                          });

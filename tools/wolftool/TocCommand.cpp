@@ -5,32 +5,29 @@
 #include "uCatalogText.h"
 #include "uWolfReplacer.h"
 
-#include <QFile>
 
 namespace wolftool {
 namespace {
-
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 void ExportTOC(const QString& bookPath, const QString& catalogPath)
 {
     TOpenBook book(bookPath);
     std::vector<std::string> lines;
     TOCToCatalogText(book.Reader.TOC, lines);
-    wolf::WriteCatalogFile(LocalPath(catalogPath), lines);
+    wolf::WriteCatalogFile(platform::BookPath(catalogPath), lines);
 }
 
 void ImportTOC(const QString& bookPath, const QString& catalogPath)
 {
     wolf::TWolfTOCList toc;
-    wolf::CatalogTextToTOC(wolf::ReadCatalogFile(LocalPath(catalogPath)), toc);
+    wolf::CatalogTextToTOC(wolf::ReadCatalogFile(platform::BookPath(catalogPath)), toc);
     wolf::TWolfPageList pages;
     {
         // Closed before saving: the save replaces the file.
         TOpenBook book(bookPath);
         pages = book.Reader.Pages;
     }
-    wolf::SaveBookSafely(LocalPath(bookPath), [&](wolf::TStream& source, wolf::TStream& destination) {
+    wolf::SaveBookSafely(platform::BookPath(bookPath), [&](wolf::TStream& source, wolf::TStream& destination) {
         wolf::ReplaceTOC(source, destination, pages, toc);
     });
 }

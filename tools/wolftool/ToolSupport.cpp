@@ -2,7 +2,6 @@
 
 #include "ToolCommand.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -34,15 +33,6 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
     return true;
 }
 
-std::string FileSystemPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return path.toUtf8().toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
 namespace {
 
 // A folder opens for reading on some systems and then fails with a bare read error.
@@ -56,7 +46,7 @@ const QString& RefuseFolder(const QString& path)
 }  // namespace
 
 TOpenBook::TOpenBook(const QString& path)
-    : FStream(std::make_unique<wolf::TFileStream>(FileSystemPath(RefuseFolder(path)),
+    : FStream(std::make_unique<wolf::TFileStream>(platform::BookPath(RefuseFolder(path)),
                                                    wolf::TFileStream::TMode::OpenRead))
 {
     FromSubcatalog = Reader.Open(*FStream);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BookEncoding.h"
+#include "BookPath.h"
 #include "WolfStream.h"
 #include "uWolfReader.h"
 
@@ -24,10 +25,6 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
 
 // JSON names of the nine description fields, in field order (info prints them, describe sets them).
 extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
-
-// A path as the book library's files take it: UTF-8 on Windows, where the library widens
-// it; the local file-name encoding elsewhere.
-std::string FileSystemPath(const QString& path);
 
 // A book opened read-only and read with the whole open sequence.
 class TOpenBook {
