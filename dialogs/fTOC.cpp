@@ -1,6 +1,6 @@
 #include "fTOC.h"
 
-#include "BookPath.h"
+#include "FileSystemPath.h"
 #include "fTOCItem.h"
 #include "uCatalogText.h"
 #include "uCompactToolBar.h"
@@ -347,7 +347,7 @@ void TfrmTOC::ImportTOC(const QString& fileName)
 {
     try {
         wolf::TWolfTOCList imported;
-        wolf::CatalogTextToTOC(wolf::ReadCatalogFile(platform::BookPath(fileName)), imported);
+        wolf::CatalogTextToTOC(wolf::ReadCatalogFile(platform::FileSystemPath(fileName)), imported);
         // A page beyond this book's last one could not be written into the book: such an
         // entry keeps its place, without a page, for the user to see and correct.
         for (int i = 0; i < imported.Count(); ++i) {
@@ -367,7 +367,7 @@ void TfrmTOC::ExportTOC(const QString& fileName)
     try {
         std::vector<std::string> lines;
         wolf::TOCToCatalogText(FTOC, lines);
-        wolf::WriteCatalogFile(platform::BookPath(fileName), lines);
+        wolf::WriteCatalogFile(platform::FileSystemPath(fileName), lines);
     } catch (const std::exception& error) {
         FHost.ReportError(error);
     }
