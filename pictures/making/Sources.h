@@ -1,0 +1,25 @@
+// The pages of the sources a book is made from: pictures, folders, comic archives and
+// plain-text files.
+#pragma once
+
+#include "SourcePage.h"
+
+#include <QSize>
+#include <vector>
+
+namespace making {
+
+// Pages of every source in the order given; a folder's entries in natural order, with
+// its sub-folders, archives and text files as chapters. With several sources, each
+// folder, archive or text file is a chapter of its own, named after it. screen sets how
+// much text a page holds. EMakeFailure for a source that is missing, cannot be read, or
+// yields no page.
+std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen);
+
+// A picture file as a page; its bytes are read when the page is loaded.
+TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringList& chapters = {});
+
+// What a source is called as a chapter or a title: its name without folder or suffix.
+QString SourceTitle(const QString& path);
+
+}  // namespace making
