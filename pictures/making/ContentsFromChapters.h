@@ -1,5 +1,6 @@
 // A table of contents made from the folders the pages came from: one entry per folder,
-// pointing at its first page, nested as the folders are (three levels at most).
+// pointing at its first page, nested as the folders are (three levels at most), with the
+// sources' own contents below them.
 #pragma once
 
 #include "uWolfDefs.h"
@@ -17,9 +18,15 @@ public:
 
     // The next page, of the given index, lies in these folders.
     void Enter(const QStringList& chapters, int pageIndex);
+    // An entry of the source's own contents at that page, nested below the page's folders;
+    // entries deeper than three levels fold into their level-3 ancestor.
+    void AddHeading(int levelBelowChapters, const QString& title, int pageIndex);
     const wolf::TWolfTOCList& Contents() const { return FContents; }
 
 private:
+    // Numbers the next entry at depth (0-based); false when that level is full.
+    bool AddEntry(qsizetype depth, const QString& title, int pageIndex);
+
     std::function<std::string(const QString&)> FEncodeTitle;
     wolf::TWolfTOCList FContents;
     QStringList FCurrent;

@@ -28,10 +28,9 @@ struct TProcessed {
     std::exception_ptr Failure;
 };
 
-std::vector<TProcessedPage> ProcessBytes(TPageKind kind, const QByteArray& bytes, const QString& name,
-                                         const TProcessOptions& options)
+std::vector<TProcessedPage> ProcessImage(TPageKind kind, const QImage& picture, const TProcessOptions& options)
 {
-    const QImage picture = DecodePicture(bytes, name);
+    if (picture.isNull()) return {};  // a page that could not be drawn
     if (kind == TPageKind::PreparedPicture) {
         TPreparedPage prepared = PreparePage(picture);
         return {{std::move(prepared.Picture), prepared.Bits}};
@@ -39,6 +38,19 @@ std::vector<TProcessedPage> ProcessBytes(TPageKind kind, const QByteArray& bytes
     std::vector<TProcessedPage> pages;
     for (QImage& page : ProcessPicture(picture, options)) pages.push_back({std::move(page), options.Bits});
     return pages;
+}
+
+std::vector<TProcessedPage> ProcessBytes(TPageKind kind, const QByteArray& bytes, const QString& name,
+                                         const TProcessOptions& options)
+{
+    return ProcessImage(kind, DecodePicture(bytes, name), options);
+}
+
+// Rendered pages are drawn where they are processed, so that drawing runs in parallel too.
+std::vector<TProcessedPage> ProcessSource(const TSourcePage& page, const TProcessOptions& options)
+{
+    if (page.Kind == TPageKind::Rendered) return ProcessImage(page.Kind, page.Render(options), options);
+    return ProcessBytes(page.Kind, page.Load(), page.Name, options);
 }
 
 class TBookMaker {
@@ -71,7 +83,8 @@ public:
             if (processed.Failure) std::rethrow_exception(processed.Failure);
             const TSourcePage& source = FPlan.Pages[static_cast<size_t>(written)];
             chapters.Enter(source.Chapters, writer.PageCount());
-            if (source.Kind == TPageKind::Text)
+            for (const TSourceHeading& heading : source.Headings) chapters.AddHeading(heading.Level, heading.Title, writer.PageCount());
+            if (source.Kind == TPageKind::Text || processed.Pictures.empty())
                 writer.AddTextPage(EncodeOrFail(FPlan, source.Text, source.Name));
             for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
             if (progress) progress(written + 1, total);
@@ -87,6 +100,9 @@ private:
     QFuture<TProcessed> Submit(const TSourcePage& page)
     {
         if (page.Kind == TPageKind::Text) return QtFuture::makeReadyFuture(TProcessed{});
+        const TProcessOptions& options = FPlan.Options;
+        if (page.Kind == TPageKind::Rendered)
+            return RunInPool([render = page.Render, options] { return ProcessImage(TPageKind::Rendered, render(options), options); });
         // Loading stays on this thread: the loads of an archive share one reader.
         QByteArray bytes;
         try {
@@ -94,12 +110,18 @@ private:
         } catch (...) {
             return QtFuture::makeReadyFuture(TProcessed{{}, std::current_exception()});
         }
-        return QtConcurrent::run(&FPool, [kind = page.Kind, bytes = std::move(bytes), name = page.Name,
-                                          options = FPlan.Options, &cancel = FCancel]() -> TProcessed {
+        return RunInPool([kind = page.Kind, bytes = std::move(bytes), name = page.Name, options] {
+            return ProcessBytes(kind, bytes, name, options);
+        });
+    }
+
+    QFuture<TProcessed> RunInPool(std::function<std::vector<TProcessedPage>()> work)
+    {
+        return QtConcurrent::run(&FPool, [work = std::move(work), &cancel = FCancel]() -> TProcessed {
             if (cancel) return {};
             try {
                 TProcessed processed;
-                for (const TProcessedPage& page : ProcessBytes(kind, bytes, name, options))
+                for (const TProcessedPage& page : work())
                     processed.Pictures.push_back(wolf::TWolfWriter::EncodeImage(pagepicture::ToGreyImage(page.Picture), page.Bits));
                 return processed;
             } catch (...) {
@@ -118,7 +140,8 @@ private:
                     break;
                 }
         if (!cover) return;
-        const std::vector<TProcessedPage> pages = ProcessBytes(cover->Kind, cover->Load(), cover->Name, FPlan.Options);
+        const std::vector<TProcessedPage> pages = ProcessSource(*cover, FPlan.Options);
+        if (pages.empty()) return;
         writer.SetCover(pagepicture::ToGreyImage(pages.front().Picture), pages.front().Bits);
     }
 
@@ -173,7 +196,7 @@ std::vector<QImage> PreviewPage(const TSourcePage& page, const TProcessOptions& 
 {
     std::vector<QImage> pictures;
     if (page.Kind == TPageKind::Text) return pictures;
-    for (TProcessedPage& processed : ProcessBytes(page.Kind, page.Load(), page.Name, options))
+    for (TProcessedPage& processed : ProcessSource(page, options))
         pictures.push_back(std::move(processed.Picture));
     return pictures;
 }

@@ -3,6 +3,7 @@
 #include "ArchiveSource.h"
 #include "NaturalOrder.h"
 #include "PictureDecoding.h"
+#include "PdfSource.h"
 #include "PictureNames.h"
 #include "TextSource.h"
 
@@ -20,7 +21,10 @@ bool IsTextName(const QString& path)
 
 class TCollector {
 public:
-    TCollector(QSize screen, std::vector<TSourcePage>& pages) : FScreen(screen), FPages(pages) {}
+    TCollector(QSize screen, TPageRange pdfPages, std::vector<TSourcePage>& pages)
+        : FScreen(screen), FPdfPages(pdfPages), FPages(pages)
+    {
+    }
 
     // chapters: where the source stands; own: whether it opens a chapter of its own.
     void AddSource(const QString& path, const QStringList& chapters, bool ownChapter)
@@ -35,6 +39,8 @@ public:
             AddArchivePages(path, inner, FPages);
         else if (IsTextName(path))
             AddTextFilePages(path, inner, FScreen, FPages);
+        else if (IsPdfName(path))
+            AddPdfPages(path, inner, FPdfPages, FPages);
         else
             FPages.push_back(PictureFilePage(path, TPageKind::Picture, chapters));
     }
@@ -48,7 +54,7 @@ private:
         for (const QString& name : names) {
             const QString entry = folder.filePath(name);
             const QFileInfo info(entry);
-            if (info.isDir() || IsArchiveName(name) || IsTextName(name))
+            if (info.isDir() || IsArchiveName(name) || IsTextName(name) || IsPdfName(name))
                 AddSource(entry, chapters, true);
             else if (IsPictureName(name))
                 AddSource(entry, chapters, false);
@@ -56,6 +62,7 @@ private:
     }
 
     QSize FScreen;
+    TPageRange FPdfPages;
     std::vector<TSourcePage>& FPages;
 };
 
@@ -72,10 +79,10 @@ QString SourceTitle(const QString& path)
     return info.isDir() ? info.fileName() : info.completeBaseName();
 }
 
-std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen)
+std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen, TPageRange pdfPages)
 {
     std::vector<TSourcePage> pages;
-    TCollector collector(screen, pages);
+    TCollector collector(screen, pdfPages, pages);
     for (const QString& source : sources) {
         const size_t before = pages.size();
         collector.AddSource(source, {}, sources.size() > 1 && !IsPictureName(source));

@@ -94,14 +94,6 @@ int DarkRows(const QImage& page)
     return rows;
 }
 
-std::vector<std::pair<QString, int>> Contents(const QJsonObject& info)
-{
-    std::vector<std::pair<QString, int>> entries;
-    for (const QJsonValue& entry : info[QStringLiteral("toc")].toArray())
-        entries.emplace_back(entry[QStringLiteral("title")].toString(), entry[QStringLiteral("page")].toInt());
-    return entries;
-}
-
 TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
 {
     TScratch scratch;

@@ -1,15 +1,15 @@
 // wolftool make: a book from pictures, folders, comic archives, text files or a book
 // unpacked by extract.
+#include "CatalogContents.h"
 #include "ConversionJob.h"
 #include "ExtractedBook.h"
-#include "FileSystemPath.h"
+#include "PdfSource.h"
 #include "PictureDecoding.h"
 #include "ProgressBar.h"
 #include "ScreenProfiles.h"
 #include "Sources.h"
 #include "ToolCommand.h"
 #include "ToolSupport.h"
-#include "uCatalogText.h"
 
 #include <QFileInfo>
 #include <QJsonValue>
@@ -88,6 +88,8 @@ void AddOptions(QCommandLineParser& parser)
          QStringLiteral("FILE.cat")},
         {QStringLiteral("encoding"), QStringLiteral("Character set of the book's texts (default UTF-8)."), QStringLiteral("name"),
          QStringLiteral("UTF-8")},
+        {QStringLiteral("pages"), QStringLiteral("The pages of each PDF to take, as 3-120, 7, 3- or -120 (default all)."),
+         QStringLiteral("range")},
         {QStringLiteral("force"), QStringLiteral("Replace OUT.wol if it exists.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar.")},
     });
@@ -132,8 +134,8 @@ platform::TBookEncoding OutputEncoding(const QCommandLineParser& parser)
     return encoding;
 }
 
-// Description fields: the command line first, then book.json of an unpacked book, and the
-// title falls back on the first source's name.
+// Description fields: the command line first, then book.json of an unpacked book or a PDF's
+// document information, and the title falls back on the first source's name.
 void FillDescription(making::TBookPlan& plan, const QCommandLineParser& parser, const QJsonObject& stored,
                      const QString& defaultTitle)
 {
@@ -151,19 +153,23 @@ void FillDescription(making::TBookPlan& plan, const QCommandLineParser& parser, 
     }
 }
 
-// Catalog text in UTF-8, with page numbers of the book being made.
-wolf::TWolfTOCList ReadContents(const making::TBookPlan& plan, const QString& path)
+making::TPageRange PdfPages(const QCommandLineParser& parser)
 {
-    std::vector<std::string> lines = wolf::ReadCatalogFile(platform::FileSystemPath(path));
-    for (std::string& line : lines) {
-        const QByteArray bytes = QByteArray::fromStdString(line);
-        const QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes) throw ECommandFailure(QStringLiteral("The catalog \"%1\" is not UTF-8 text").arg(path));
-        line = making::EncodeOrFail(plan, text, QStringLiteral("the table of contents"));
-    }
-    wolf::TWolfTOCList contents;
-    wolf::CatalogTextToTOC(lines, contents);
-    return contents;
+    if (!parser.isSet(QStringLiteral("pages"))) return {};
+    const std::optional<making::TPageRange> range = making::ParsePageRange(parser.value(QStringLiteral("pages")));
+    if (!range)
+        throw ECommandFailure(QStringLiteral("Bad --pages \"%1\": give FIRST-LAST, counted from 1").arg(parser.value(QStringLiteral("pages"))));
+    return *range;
+}
+
+// A PDF's document information, where it has any, in place of a stored description.
+QJsonObject PdfDescription(const QString& path)
+{
+    const making::TPdfDescription pdf = making::ReadPdfDescription(path);
+    QJsonObject description;
+    for (const auto& [key, value] : {std::pair{"title", pdf.Title}, {"author", pdf.Author}, {"subject", pdf.Subject}})
+        if (!value.isEmpty()) description.insert(QLatin1String(key), value);
+    return description;
 }
 
 making::TSourcePage CoverPage(const QString& path, making::TPageKind kind)
@@ -196,10 +202,11 @@ making::TBookPlan MakePlan(const QCommandLineParser& parser)
         // An unpacked book without contents stays without; its folder is no chapter.
         if (contentsPath.isEmpty()) plan.Contents = wolf::TWolfTOCList();
     } else {
-        plan.Pages = making::CollectPages(sources, plan.Options.Screen);
+        plan.Pages = making::CollectPages(sources, plan.Options.Screen, PdfPages(parser));
+        if (making::IsPdfName(sources.front())) storedDescription = PdfDescription(sources.front());
     }
     if (parser.isSet(QStringLiteral("cover"))) plan.Cover = CoverPage(parser.value(QStringLiteral("cover")), making::TPageKind::Picture);
-    if (!contentsPath.isEmpty()) plan.Contents = ReadContents(plan, contentsPath);
+    if (!contentsPath.isEmpty()) plan.Contents = making::ReadCatalogContents(plan, contentsPath);
     FillDescription(plan, parser, storedDescription, making::SourceTitle(sources.front()));
     return plan;
 }
@@ -209,10 +216,10 @@ int RunMake(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Makes a book from pictures (PNG, JPEG, BMP, GIF, TIFF, WebP), folders of them (sub-folders become "
-        "chapters), comic archives (CBZ, CBR, CB7, TAR) and UTF-8 text files, or from a folder written by "
+        "chapters), comic archives (CBZ, CBR, CB7, TAR), PDFs and UTF-8 text files, or from a folder written by "
         "extract. The book appears only once it is complete."));
     parser.addPositionalArgument(QStringLiteral("OUT.wol"), QStringLiteral("The book to write."));
-    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("Pictures, folders, archives, text files."),
+    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("Pictures, folders, archives, PDFs, text files."),
                                  QStringLiteral("SOURCE..."));
     AddOptions(parser);
     if (!ParseCommandLineAtLeast(parser, args, QStringLiteral("make OUT.wol SOURCE... [options]"), 2)) return ExitOk;
@@ -231,7 +238,7 @@ int RunMake(const QStringList& args)
     return ExitOk;
 }
 
-const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives or text", RunMake};
+const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives, PDFs or text", RunMake};
 
 }  // namespace
 }  // namespace wolftool
