@@ -15,5 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # ctest runs the test programs through Wine; test lists are read when the tests run, not at build time.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+find_program(KARAVEL_WINE NAMES wine wine64 PATHS /usr/lib/wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KARAVEL_WINE})
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Rewrites.h"
+#include "TestFiles.h"
 
 #include <stdexcept>
 #include <string>
@@ -38,20 +39,12 @@ private:
 
 #ifdef _WIN32
 
-inline std::wstring WideFromUtf8(const std::string& text)
-{
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), n);
-    return wide;
-}
-
 inline TSavingChild::TSavingChild(const std::string& book)
 {
     wchar_t self[MAX_PATH];
     std::wstring helper(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
     helper = helper.substr(0, helper.find_last_of(L"\\/") + 1) + L"book_save_loop.exe";
-    std::wstring command = L'"' + helper + L"\" \"" + WideFromUtf8(book) + L'"';
+    std::wstring command = L'"' + helper + L"\" \"" + testfiles::Utf8Path(book).wstring() + L'"';
 
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr;

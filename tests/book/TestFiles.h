@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -18,6 +19,17 @@ inline std::string Utf8(const std::filesystem::path& path)
 {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+// A new empty folder in the temporary folder for the running test, apart from the same
+// test run by another process at the same time.
+inline std::filesystem::path FreshTestFolder(const std::string& prefix, const std::string& testName)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         (prefix + testName + "_" + std::to_string(std::random_device()()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 inline std::string ReadAll(const std::filesystem::path& path)

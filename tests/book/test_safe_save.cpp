@@ -51,10 +51,7 @@ class SafeSaveTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Folder = fs::temp_directory_path() /
-                 ("karavel_save_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
+        Folder = testfiles::FreshTestFolder("karavel_save_", ::testing::UnitTest::GetInstance()->current_test_info()->name());
         Book = (Folder / "Tale.wol").string();
         WriteAll(Book, Original);
     }

@@ -77,10 +77,7 @@ class SaveFaultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Folder = fs::temp_directory_path() /
-                 ("karavel_faults_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
+        Folder = testfiles::FreshTestFolder("karavel_faults_", ::testing::UnitTest::GetInstance()->current_test_info()->name());
         Book = (Folder / "Large.wol").string();
         WriteAll(Book, Original());
     }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <filesystem>
 #include <map>
 
 using platform::RegisterWolfFileType;
@@ -21,13 +22,11 @@ namespace {
 
 const std::string Program = "C:\\Program Files\\Karavel\\\xD0\x9A\xD0\xB0\xD1\x80\xD0\xB0\xD0\xB2\xD0\xB5\xD0\xBB.exe";
 
-std::string Utf8(std::wstring text)
+std::string LowerUtf8(std::wstring text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return wchar_t(std::towlower(c)); });
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(size_t(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(), n, nullptr, nullptr);
-    return narrow;
+    const std::u8string utf8 = std::filesystem::path(text).u8string();
+    return std::string(utf8.begin(), utf8.end());
 }
 
 // Every key below root with its default value, as TMemoryKeyStore::Dump writes it.
@@ -37,7 +36,7 @@ void Collect(HKEY root, const std::wstring& path, std::map<std::string, std::str
     ASSERT_EQ(RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     if (!path.empty()) {
         TRegistryKeyStore store(root);
-        const std::string name(Utf8(path));
+        const std::string name = LowerUtf8(path);
         const TDefaultValue value = store.ReadDefaultValue(name);
         keys[name] = value.Kind == TDefaultValue::TKind::NotText ? "<binary>" : value.Text;
     }
