@@ -9,7 +9,6 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -38,14 +37,14 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
 }
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
 {
     setWindowTitle(app::ApplicationTitle);
     setMinimumSize(465, 200);
     setMaximumSize(999999, 999999);
 
     QStringList recent;
-    globals::LoadSettings(recent);
+    FSettings.Load(recent);
     FCommon.mruList.SetItems(recent);
 
     CreatePagePanel();
@@ -53,7 +52,14 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     CreateToolbar();
     ConnectActions();
     PlaceWindow();
-    cmbScale->setCurrentIndex(globals::DefScaleIdx);
+    cmbScale->setCurrentIndex(FSettings.Values().DefScaleIdx);
+    connect(&FSettings, &settings::TSettings::Changed, this, &TfrmMain::SettingsChanged);
+    connect(&FSession, &session::TBookSession::Opened, this, &TfrmMain::BookOpened);
+    connect(&FSession, &session::TBookSession::Closed, this, &TfrmMain::BookClosed);
+    connect(&FSession, &session::TBookSession::EncodingChanged, this, [this] {
+        LoadTOC();
+        RedisplayPage();
+    });
 
     frmPageNum = new TfrmPageNum(this);
     CreateDialogs();
@@ -67,11 +73,13 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
-    globals::PosTop = y();
-    globals::PosLeft = x();
-    globals::Height = height();
-    globals::Width = width();
-    app::Guarded([this] { globals::SaveSettings(FCommon.mruList.Items()); });
+    settings::TSettingValues values = FSettings.Values();
+    values.PosTop = y();
+    values.PosLeft = x();
+    values.Height = height();
+    values.Width = width();
+    FSettings.SetValues(values);
+    app::Guarded([this] { FSettings.Save(FCommon.mruList.Items()); });
 }
 
 void TfrmMain::CreatePagePanel()
@@ -201,8 +209,9 @@ void TfrmMain::ConnectActions()
 
 void TfrmMain::PlaceWindow()
 {
-    move(globals::PosLeft, globals::PosTop);
-    resize(globals::Width, globals::Height);
+    const settings::TSettingValues& stored = FSettings.Values();
+    move(stored.PosLeft, stored.PosTop);
+    resize(stored.Width, stored.Height);
     // A position from another screen layout (or a hand-edited file) could put the window
     // where nobody can reach it: keep its title bar on some screen.
     const QRect titleBar(pos(), QSize(std::min(width(), 100), 30));
@@ -230,21 +239,17 @@ void TfrmMain::RebuildRecentMenu()
     }
 }
 
-int TfrmMain::PageCount() const
-{
-    return FStream ? FReader.Pages.Count() : 0;
-}
-
 void TfrmMain::UpdateActions()
 {
     TdmCommon& c = FCommon;
     const int pages = PageCount();
-    c.actShowFirst->setEnabled(pages > 0 && (FPageIndex > 0 || FPageIndex == -1));
-    c.actShowPrev->setEnabled(pages > 0 && FPageIndex > 0);
-    c.actShowNext->setEnabled(pages > 0 && FPageIndex < pages - 1);
-    c.actShowLast->setEnabled(pages > 0 && FPageIndex < pages - 1);
+    const int shown = PageIndex();
+    c.actShowFirst->setEnabled(pages > 0 && (shown > 0 || shown == -1));
+    c.actShowPrev->setEnabled(pages > 0 && shown > 0);
+    c.actShowNext->setEnabled(pages > 0 && shown < pages - 1);
+    c.actShowLast->setEnabled(pages > 0 && shown < pages - 1);
     c.actGoToPage->setEnabled(pages > 0);
-    c.actShowCover->setEnabled(FStream && FReader.HasCover() && FPageIndex >= 0);
+    c.actShowCover->setEnabled(FSession.IsOpen() && FSession.Reader().HasCover() && shown >= 0);
     c.actShowDescription->setEnabled(pages > 0);
     c.actEditDescription->setEnabled(pages > 0);
     c.actEditTOC->setEnabled(pages > 0);
@@ -259,55 +264,45 @@ void TfrmMain::UpdateActions()
 void TfrmMain::OpenBook(const QString& path)
 {
     FCommon.mruList.Add(path);
-    FFileName = path;
-    FStream.reset();
-    try {
-        FStream = std::make_unique<wolf::TFileStream>(QFile::encodeName(path).toStdString(),
-                                                      wolf::TFileStream::TMode::OpenRead);
-    } catch (...) {
-        ClearView();
-        CloseBook();
-        throw;
-    }
-    try {
-        ClearView();
-        FReader.Open(*FStream);
-        ChooseEncoding();
-        LoadTOC();
-        setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(path).fileName()));
-        FPageIndex = -2;
-        ShowPage(FReader.HasCover() ? -1 : 0);
-    } catch (const wolf::EWolf&) {
-        CloseBook();
-        throw;
-    } catch (const std::exception&) {
-        CloseBook();
-        app::ShowMessage(QMessageBox::NoIcon, QStringLiteral("Error reading Wolf file!"));
-    }
-}
-
-void TfrmMain::ChooseEncoding()
-{
-    std::vector<std::string> samples;
-    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
-        samples.push_back(FReader.Description.GetField(i));
-    for (int i = 0; i < FReader.TOC.Count(); ++i) samples.push_back(FReader.TOC[i].Title());
-    FEncoding = platform::TBookEncoding::Choose(globals::TextEncoding, samples);
+    ReadBook([&] { FSession.Open(path, FSettings.Values().TextEncoding); });
 }
 
 void TfrmMain::ReopenBook()
 {
-    const int shown = FPageIndex;
-    OpenBook(FFileName);
-    if (!FStream) return;  // the failure was reported; a closed book has no page to go back to
-    FPageIndex = -2;
-    ShowPage(shown);
+    ReadBook([this] { FSession.Reopen(); });
+}
+
+// A file that cannot be opened and a book that is not a Wolf book go to the default error
+// report; any other failure while reading is reported here.
+void TfrmMain::ReadBook(const std::function<void()>& read)
+{
+    ClearView();
+    try {
+        read();
+    } catch (const wolf::EWolf&) {
+        throw;
+    } catch (const wolf::EFOpenError&) {
+        throw;
+    } catch (const std::exception&) {
+        app::ShowMessage(QMessageBox::NoIcon, QStringLiteral("Error reading Wolf file!"));
+    }
+}
+
+void TfrmMain::BookOpened()
+{
+    LoadTOC();
+    setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(FSession.FileName()).fileName()));
+    RedisplayPage();
 }
 
 void TfrmMain::CloseBook()
 {
-    FReader.Clear();
-    FStream.reset();
+    FSession.Close();
+}
+
+void TfrmMain::BookClosed()
+{
+    ClearView();
     imvPage->Blacken();
     setWindowTitle(app::ApplicationTitle);
     pnlPageNum->clear();
@@ -334,13 +329,13 @@ void TfrmMain::actShowFirstExecute()
 
 void TfrmMain::actShowPrevExecute()
 {
-    ShowPage(FPageIndex - 1);
+    ShowPage(PageIndex() - 1);
     UpdateActions();
 }
 
 void TfrmMain::actShowNextExecute()
 {
-    ShowPage(FPageIndex + 1);
+    ShowPage(PageIndex() + 1);
     UpdateActions();
 }
 
@@ -423,7 +418,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 
 bool TfrmMain::FormKeyDown(QKeyEvent* event)
 {
-    if (FFileName.isEmpty()) return false;
+    if (FSession.FileName().isEmpty()) return false;
     QAction* action = nullptr;
     switch (event->key()) {
     case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp: case Qt::Key_Backspace:

@@ -1,13 +1,12 @@
 // The program's main window: the open book, its pages, and the commands around them.
 #pragma once
 
-#include "BookEncoding.h"
+#include "BookSession.h"
+#include "Settings.h"
 #include "dCommon.h"
-#include "uWolfReader.h"
 
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -32,15 +31,9 @@ public:
     void CloseBook();
     // Shows a page and hides the table-of-contents window when the settings ask for it.
     void GoToPage(int index);
-    int PageCount() const;
-    int PageIndex() const { return FPageIndex; }
+    int PageCount() const { return FSession.PageCount(); }
+    int PageIndex() const { return FSession.PageIndex(); }
     int Orientation() const { return FOrientation; }
-    const QString& FileName() const { return FFileName; }
-    wolf::TWolfReader& Reader() { return FReader; }
-    // The open book file; null while no book is open.
-    wolf::TStream* Stream() { return FStream.get(); }
-    // The encoding of the open book's texts.
-    const platform::TBookEncoding& Encoding() const { return FEncoding; }
     TdmCommon& Common() { return FCommon; }
 
     // Page display.
@@ -75,12 +68,13 @@ private:
     void ConnectActions();
     void PlaceWindow();
     void RebuildRecentMenu();
-    void StoreSettings();
+    void SettingsChanged(const settings::TSettingValues& previous);
     bool FormKeyDown(QKeyEvent* event);
     bool FormMouseWheel(QWheelEvent* event);
     void DrawPage(wolf::TWolfPageItem& item);
-    void ShowImage(QImage picture);
-    void ChooseEncoding();
+    void ReadBook(const std::function<void()>& read);
+    void BookOpened();
+    void BookClosed();
 
     void actFileOpenExecute();
     void actShowFirstExecute();
@@ -105,15 +99,11 @@ private:
     void actEditDescriptionExecute();
     void actEditTOCExecute();
     void actAboutExecute();
-    void RewriteBook(const std::function<void(wolf::TStream& source, wolf::TStream& destination)>& rewrite);
 
+    settings::TSettings FSettings;
     TdmCommon FCommon;
-    wolf::TWolfReader FReader;
-    std::unique_ptr<wolf::TStream> FStream;
-    platform::TBookEncoding FEncoding;
-    QString FFileName;
+    session::TBookSession FSession;
     QString FStartFile;
-    int FPageIndex = 0;
     int FOrientation = 0;
     int FShownOrientationIcon = -1;
 

@@ -3,23 +3,19 @@
 #include "fMain.h"
 
 #include "ErrorReport.h"
-#include "SafeSave.h"
 #include "fAbout.h"
 #include "fDescription.h"
 #include "fPreferences.h"
 #include "fTOC.h"
-#include "uGlobals.h"
-#include "uWolfReplacer.h"
-
-#include <QFile>
 
 // The dialogs, children of the main window, and what the table-of-contents window
 // asks of the main window.
 class TMainDialogs : public QObject, public dialogs::TTOCHost {
 public:
-    explicit TMainDialogs(TfrmMain& main)
+    TMainDialogs(TfrmMain& main, const settings::TSettings& settings)
         : QObject(&main),
           FMain(main),
+          FSettings(settings),
           frmTOC(new dialogs::TfrmTOC(*this, &main)),
           frmPreferences(new dialogs::TfrmPreferences(
               [](const std::exception& error) { app::ShowErrorReport(error); }, &main)),
@@ -31,7 +27,7 @@ public:
     int PageCount() const override { return FMain.PageCount(); }
     int PageIndex() const override { return FMain.PageIndex(); }
     void GoToPage(int pageIndex) override { FMain.GoToPage(pageIndex); }
-    bool AutoHideTOC() const override { return globals::AutoHideTOC; }
+    bool AutoHideTOC() const override { return FSettings.Values().AutoHideTOC; }
     QAction* PageAction(TPageAction which) const override
     {
         TdmCommon& common = FMain.Common();
@@ -47,6 +43,7 @@ public:
     void ReportError(const std::exception& error) override { app::ShowErrorReport(error); }
 
     TfrmMain& FMain;
+    const settings::TSettings& FSettings;
     dialogs::TfrmTOC* frmTOC;
     dialogs::TfrmPreferences* frmPreferences;
     dialogs::TfrmAbout* frmAbout;
@@ -65,7 +62,7 @@ bool ConfirmRewrite()
 
 void TfrmMain::CreateDialogs()
 {
-    FDialogs = new TMainDialogs(*this);
+    FDialogs = new TMainDialogs(*this, FSettings);
 }
 
 
@@ -76,7 +73,8 @@ void TfrmMain::ClearView()
 
 void TfrmMain::LoadTOC()
 {
-    FDialogs->frmTOC->LoadTOC(FReader.TOC, FReader.Description.GetField(0), FEncoding);
+    const wolf::TWolfReader& book = FSession.Reader();
+    FDialogs->frmTOC->LoadTOC(book.TOC, book.Description.GetField(0), FSession.Encoding());
 }
 
 void TfrmMain::HideTOCAfterJump()
@@ -86,39 +84,31 @@ void TfrmMain::HideTOCAfterJump()
 
 void TfrmMain::actShowTOCUpdate()
 {
-    const bool hasEntries = FStream && FReader.TOC.Count() > 0;
+    const bool hasEntries = FSession.IsOpen() && FSession.Reader().TOC.Count() > 0;
     FCommon.actShowTOC->setEnabled(hasEntries);
     FCommon.actShowTOC->setChecked(hasEntries && FDialogs->frmTOC->isVisible());
 }
 
 void TfrmMain::actFilePrefsExecute()
 {
-    dialogs::TPreferences settings{globals::AllowOneInstance, globals::AutoHideTOC, globals::DefScaleIdx,
-                                   globals::MonitorType,      globals::MonitorWidth, globals::MonitorHeight,
-                                   globals::TextEncoding};
-    if (!FDialogs->frmPreferences->Execute(settings))
+    settings::TSettingValues values = FSettings.Values();
+    if (!FDialogs->frmPreferences->Execute(values))
         return;
-    const bool encodingChanged = settings.TextEncoding != globals::TextEncoding;
-    globals::AllowOneInstance = settings.AllowOneInstance;
-    globals::AutoHideTOC = settings.AutoHideTOC;
-    globals::DefScaleIdx = settings.DefScaleIdx;
-    globals::MonitorType = settings.MonitorType;
-    globals::MonitorWidth = settings.MonitorWidth;
-    globals::MonitorHeight = settings.MonitorHeight;
-    globals::TextEncoding = settings.TextEncoding;
-    globals::SaveSettings(FCommon.mruList.Items());
+    FSettings.SetValues(values);
+    FSettings.Save(FCommon.mruList.Items());
     ApplyScale();
-    if (encodingChanged && FStream) {
-        ChooseEncoding();
-        LoadTOC();
-        RedisplayPage();
-    }
     setFocus();
+}
+
+void TfrmMain::SettingsChanged(const settings::TSettingValues& previous)
+{
+    if (previous.TextEncoding != FSettings.Values().TextEncoding)
+        FSession.ChooseEncoding(FSettings.Values().TextEncoding);
 }
 
 void TfrmMain::actShowDescriptionExecute()
 {
-    FDialogs->frmDescription->ShowDescription(FReader.Description, FEncoding);
+    FDialogs->frmDescription->ShowDescription(FSession.Reader().Description, FSession.Encoding());
 }
 
 void TfrmMain::actShowTOCExecute()
@@ -134,44 +124,19 @@ void TfrmMain::actAboutExecute()
 void TfrmMain::actEditDescriptionExecute()
 {
     wolf::TWolfDescription copy;
-    copy.Assign(FReader.Description);
-    if (!FDialogs->frmDescription->EditDescription(copy, FEncoding) || !ConfirmRewrite())
+    copy.Assign(FSession.Reader().Description);
+    if (!FDialogs->frmDescription->EditDescription(copy, FSession.Encoding()) || !ConfirmRewrite())
         return;
-    RewriteBook([&copy](wolf::TStream& source, wolf::TStream& destination) {
-        wolf::ReplaceDescription(source, destination, copy);
-    });
+    FSession.RewriteDescription(copy);
 }
 
 void TfrmMain::actEditTOCExecute()
 {
     wolf::TWolfTOCList copy;
-    copy.CopyFrom(FReader.TOC);
+    copy.CopyFrom(FSession.Reader().TOC);
     if (!FDialogs->frmTOC->EditTOC(copy) || !ConfirmRewrite()) {
         LoadTOC();  // the window must not go on showing the discarded edits
         return;
     }
-    RewriteBook([this, &copy](wolf::TStream& source, wolf::TStream& destination) {
-        wolf::ReplaceTOC(source, destination, FReader.Pages, copy);
-    });
-}
-
-// The book under its name is replaced only by a complete new book, the old one kept as
-// NAME.bak. The open stream is released for the save (a file open for reading cannot be
-// replaced everywhere) and the book opened again afterwards on the page that was shown,
-// also when the save failed, so that the window never reads from a closed stream.
-void TfrmMain::RewriteBook(const wolf::TBookRewrite& rewrite)
-{
-    FStream.reset();
-    try {
-        wolf::SaveBookSafely(QFile::encodeName(FFileName).toStdString(), rewrite);
-    } catch (...) {
-        const std::exception_ptr failure = std::current_exception();
-        try {
-            ReopenBook();
-        } catch (...) {
-            // The save's own error is the one to report; the book is left closed.
-        }
-        std::rethrow_exception(failure);
-    }
-    ReopenBook();
+    FSession.RewriteTOC(copy);
 }

@@ -6,7 +6,6 @@
 #include "PagePicture.h"
 #include "Screen.h"
 #include "Zoom.h"
-#include "uGlobals.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,12 +20,13 @@ const QSize MessagePageSize(600, 800);
 
 void TfrmMain::ShowPage(int index)
 {
-    if (index < -1 || index == FPageIndex) return;
-    FPageIndex = index;
-    if (index >= FReader.Pages.Count()) return;
-    wolf::TWolfPageItem& item = index == -1 ? FReader.Cover : FReader.Pages[index];
+    if (index < -1 || index == PageIndex()) return;
+    FSession.SetPageIndex(index);
+    wolf::TWolfReader& reader = FSession.Reader();
+    if (index >= reader.Pages.Count()) return;
+    wolf::TWolfPageItem& item = index == -1 ? reader.Cover : reader.Pages[index];
     pnlPageNum->setText(index == -1 ? QStringLiteral("Cover Page")
-                                    : QStringLiteral("Page %1 of %2").arg(index + 1).arg(FReader.Pages.Count()));
+                                    : QStringLiteral("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
     try {
         DrawPage(item);
     } catch (...) {
@@ -40,21 +40,21 @@ void TfrmMain::ShowPage(int index)
 
 void TfrmMain::DrawPage(wolf::TWolfPageItem& item)
 {
-    if (!item.IsValid() || !FStream) {
+    if (!item.IsValid() || !FSession.IsOpen()) {
         ShowMessagePage(InvalidPage);
     } else if (item.IsText()) {
         std::vector<std::string> lines;
-        FReader.ReadTextPage(*FStream, item, lines);
+        FSession.Reader().ReadTextPage(FSession.Stream(), item, lines);
         QStringList text;
         text.reserve(static_cast<qsizetype>(lines.size()));
-        for (const std::string& line : lines) text.append(FEncoding.Decode(line));
+        for (const std::string& line : lines) text.append(FSession.Encoding().Decode(line));
         memPage->setPlainText(text.join(u'\n'));
         memPage->show();
         imvPage->hide();
         memPage->setFocus();
     } else {
         wolf::TGreyImage page;
-        FReader.DecodePage(*FStream, item, page);
+        FSession.Reader().DecodePage(FSession.Stream(), item, page);
         imvPage->SetBitmap(pagepicture::TurnForOrientation(pagepicture::ToQImage(page), FOrientation));
         ApplyScale();
         imvPage->show();
@@ -64,8 +64,8 @@ void TfrmMain::DrawPage(wolf::TWolfPageItem& item)
 
 void TfrmMain::RedisplayPage()
 {
-    const int shown = FPageIndex;
-    FPageIndex = -2;
+    const int shown = PageIndex();
+    FSession.SetPageIndex(-2);
     ShowPage(shown);
 }
 
@@ -76,7 +76,8 @@ void TfrmMain::ApplyScale()
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
     if (FOrientation != 0) page.transpose();
     if (const auto factors = ZoomFactors(cmbScale->currentIndex(), platform::PrimaryScreenSize(),
-                                         globals::MonitorWidth, globals::MonitorHeight, page))
+                                         FSettings.Values().MonitorWidth,
+                                         FSettings.Values().MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);
 }
 

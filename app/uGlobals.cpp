@@ -1,34 +1,13 @@
 #include "uGlobals.h"
-#include "Zoom.h"
 
 #include "IniFile.h"
+#include "Settings.h"
 
 #include <QHash>
-#include <algorithm>
 
 namespace globals {
 
-bool AllowOneInstance = true;
-bool AutoHideTOC = false;
-int DefScaleIdx = 4;
-int MonitorType = 0;
-int MonitorWidth = 360;
-int MonitorHeight = 270;
-QByteArray TextEncoding = "auto";
-int PosTop = 100;
-int PosLeft = 20;
-int Width = 450;
-int Height = 520;
-
 QString SettingsFileName;
-
-namespace {
-const QString Config = QStringLiteral("Config");
-const QString MainWindow = QStringLiteral("MainWindow");
-const QString MRUList = QStringLiteral("MRUList");
-
-QString RecentKey(int number) { return QStringLiteral("MRU%1").arg(number); }
-}  // namespace
 
 const QString& SettingsFile()
 {
@@ -48,51 +27,7 @@ QString InstanceName()
 
 bool ReadAllowOneInstance()
 {
-    return platform::TIniFile(SettingsFile()).ReadBool(Config, QStringLiteral("AllowOneInstance"), true);
-}
-
-void LoadSettings(QStringList& recentFiles)
-{
-    const platform::TIniFile ini(SettingsFile());
-    AllowOneInstance = ini.ReadBool(Config, QStringLiteral("AllowOneInstance"), true);
-    AutoHideTOC = ini.ReadBool(Config, QStringLiteral("AutoHideTOC"), false);
-    DefScaleIdx = std::clamp(ini.ReadInteger(Config, QStringLiteral("DefScaleIdx"), 4), 0, ZoomEntryCount - 1);
-    MonitorType = ini.ReadInteger(Config, QStringLiteral("MonitorType"), 0);
-    MonitorWidth = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorWidth"), 360), MinMonitorSize);
-    MonitorHeight = std::max(ini.ReadInteger(Config, QStringLiteral("MonitorHeight"), 270), MinMonitorSize);
-    TextEncoding = ini.ReadString(Config, QStringLiteral("TextEncoding"), QStringLiteral("auto")).toLatin1();
-    PosTop = ini.ReadInteger(MainWindow, QStringLiteral("PosTop"), 100);
-    PosLeft = ini.ReadInteger(MainWindow, QStringLiteral("PosLeft"), 20);
-    Width = ini.ReadInteger(MainWindow, QStringLiteral("Width"), 450);
-    Height = ini.ReadInteger(MainWindow, QStringLiteral("Height"), 520);
-
-    recentFiles.clear();
-    for (int n = 1; n <= MaxRecentFiles; ++n) {
-        const QString path = ini.ReadString(MRUList, RecentKey(n), QString());
-        if (!path.isEmpty()) recentFiles.append(path);
-    }
-}
-
-void SaveSettings(const QStringList& recentFiles)
-{
-    platform::TIniFile ini(SettingsFile());
-    ini.WriteBool(Config, QStringLiteral("AllowOneInstance"), AllowOneInstance);
-    ini.WriteBool(Config, QStringLiteral("AutoHideTOC"), AutoHideTOC);
-    ini.WriteInteger(Config, QStringLiteral("DefScaleIdx"), DefScaleIdx);
-    ini.WriteInteger(Config, QStringLiteral("MonitorType"), MonitorType);
-    ini.WriteInteger(Config, QStringLiteral("MonitorWidth"), MonitorWidth);
-    ini.WriteInteger(Config, QStringLiteral("MonitorHeight"), MonitorHeight);
-    ini.WriteString(Config, QStringLiteral("TextEncoding"), QString::fromLatin1(TextEncoding));
-    ini.WriteInteger(MainWindow, QStringLiteral("PosTop"), PosTop);
-    ini.WriteInteger(MainWindow, QStringLiteral("PosLeft"), PosLeft);
-    ini.WriteInteger(MainWindow, QStringLiteral("Height"), Height);
-    ini.WriteInteger(MainWindow, QStringLiteral("Width"), Width);
-    for (int n = 1; n <= MaxRecentFiles; ++n) {
-        if (n <= recentFiles.size())
-            ini.WriteString(MRUList, RecentKey(n), recentFiles[n - 1]);
-        else
-            ini.DeleteKey(MRUList, RecentKey(n));
-    }
+    return settings::TSettings::ReadAllowOneInstance(SettingsFile());
 }
 
 }  // namespace globals

@@ -40,7 +40,7 @@ int MillimetresFrom(const QLineEdit* edit, int previous)
 {
     bool ok = false;
     const int value = edit->text().toInt(&ok);
-    return std::max(ok ? value : previous, TfrmPreferences::MinScreenSize);
+    return std::max(ok ? value : previous, settings::MinMonitorSize);
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     pagPreferences->setCurrentWidget(tshGlobal);
 }
 
-bool TfrmPreferences::Execute(TPreferences& settings)
+bool TfrmPreferences::Execute(settings::TSettingValues& settings)
 {
     chbOnlyOneInst->setChecked(settings.AllowOneInstance);
     chbAutoHideTOC->setChecked(settings.AutoHideTOC);

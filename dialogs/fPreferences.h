@@ -1,7 +1,8 @@
 // The preferences dialog: the settings a user may change, and the file association.
 #pragma once
 
-#include <QByteArray>
+#include "Settings.h"
+
 #include <QDialog>
 #include <exception>
 #include <functional>
@@ -14,17 +15,6 @@ class QTabWidget;
 class QWidget;
 
 namespace dialogs {
-
-// The settings the dialog edits; the main window copies them from and to its globals.
-struct TPreferences {
-    bool AllowOneInstance = true;
-    bool AutoHideTOC = false;
-    int DefScaleIdx = 4;
-    int MonitorType = 0;
-    int MonitorWidth = 360;
-    int MonitorHeight = 270;
-    QByteArray TextEncoding = "auto";
-};
 
 struct TScreenPreset {
     const char* Text;
@@ -42,7 +32,7 @@ public:
     explicit TfrmPreferences(TErrorReport report, QWidget* parent = nullptr);
 
     // Shows settings; on OK stores the controls into it and returns true.
-    bool Execute(TPreferences& settings);
+    bool Execute(settings::TSettingValues& settings);
 
     QTabWidget* pagPreferences;
     QWidget* tshGlobal;
@@ -57,8 +47,6 @@ public:
     QComboBox* cmbTextEncoding;
     QPushButton* btnOK;
     QPushButton* btnCancel;
-
-    static constexpr int MinScreenSize = 5;
 
 private:
     void ApplyScreenTypeState();

@@ -1,4 +1,5 @@
 // What the page panel shows: turned pages, zoom factors and the message page.
+#include "BookSession.h"
 #include "ImageView.h"
 #include "Screen.h"
 #include "TestBooks.h"
@@ -90,10 +91,13 @@ private slots:
         wolf::TWolfBookBuilder book = testbooks::BookWithPages(1, false);
         book.SetEntryOrder({0});
         book.AddRawEntry(0);
+        const QString path = sandbox.Write("invalid.wol", book);
         TfrmMain window;
-        window.OpenBook(sandbox.Write("invalid.wol", book));
-        const int invalid = window.Reader().Pages[0].IsValid() ? 1 : 0;
-        QVERIFY(!window.Reader().Pages[invalid].IsValid());
+        window.OpenBook(path);
+        session::TBookSession read;
+        read.Open(path);
+        const int invalid = read.Reader().Pages[0].IsValid() ? 1 : 0;
+        QVERIFY(!read.Reader().Pages[invalid].IsValid());
         window.ShowPage(1 - invalid);
         window.ShowPage(invalid);
         QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page %1 of 2").arg(invalid + 1));

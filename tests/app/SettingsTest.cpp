@@ -1,6 +1,7 @@
 // The settings file as the window leaves it, and hand-edited values read back sanely.
 #include "TestBooks.h"
 #include "fMain.h"
+#include "Settings.h"
 #include "uGlobals.h"
 
 #include <QComboBox>
@@ -51,10 +52,11 @@ private slots:
         testbooks::TSandbox sandbox;
         WriteFile(sandbox.SettingsFile(),
                   "[MRUList]\nMRU1=/books/a.wol\nMRU3=/books/c.wol\nMRU4=\n");
+        settings::TSettings settings(sandbox.SettingsFile());
         QStringList recent;
-        globals::LoadSettings(recent);
+        settings.Load(recent);
         QCOMPARE(recent, (QStringList{"/books/a.wol", "/books/c.wol"}));
-        globals::SaveSettings(recent);
+        settings.Save(recent);
         const QStringList lines = FileLines(sandbox.SettingsFile());
         QVERIFY(lines.contains("MRU1=/books/a.wol"));
         QVERIFY(lines.contains("MRU2=/books/c.wol"));
@@ -68,20 +70,21 @@ private slots:
         WriteFile(sandbox.SettingsFile(),
                   "[Config]\nAllowOneInstance=7\nDefScaleIdx=12\nMonitorWidth=0x168\n"
                   "MonitorHeight=abc\n[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
+        settings::TSettings settings(sandbox.SettingsFile());
         QStringList recent;
-        globals::LoadSettings(recent);
-        QCOMPARE(globals::AllowOneInstance, true);
-        QCOMPARE(globals::DefScaleIdx, 8);
-        QCOMPARE(globals::MonitorWidth, 360);
-        QCOMPARE(globals::MonitorHeight, 270);
+        settings.Load(recent);
+        QCOMPARE(settings.Values().AllowOneInstance, true);
+        QCOMPARE(settings.Values().DefScaleIdx, 8);
+        QCOMPARE(settings.Values().MonitorWidth, 360);
+        QCOMPARE(settings.Values().MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());
 
         WriteFile(sandbox.SettingsFile(), "[Config]\nAllowOneInstance=0\nDefScaleIdx=-3\nMonitorWidth=0\n"
                                           "[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
         QVERIFY(!globals::ReadAllowOneInstance());
-        globals::LoadSettings(recent);
-        QCOMPARE(globals::DefScaleIdx, 0);
-        QCOMPARE(globals::MonitorWidth, 5);
+        settings.Load(recent);
+        QCOMPARE(settings.Values().DefScaleIdx, 0);
+        QCOMPARE(settings.Values().MonitorWidth, 5);
 
         // A window stored far off every screen comes back onto the primary one.
         TfrmMain window;

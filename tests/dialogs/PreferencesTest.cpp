@@ -12,12 +12,12 @@
 #include <QTest>
 
 using dialogs::TfrmPreferences;
-using dialogs::TPreferences;
+using settings::TSettingValues;
 
 namespace {
 
 // Runs the dialog on settings, letting answer act on it first.
-bool Run(TfrmPreferences& dialog, TPreferences& settings, std::function<void(TfrmPreferences*)> answer)
+bool Run(TfrmPreferences& dialog, TSettingValues& settings, std::function<void(TfrmPreferences*)> answer)
 {
     WhenModal<TfrmPreferences>(std::move(answer));
     return dialog.Execute(settings);
@@ -39,7 +39,7 @@ private slots:
     void ScreenPresetsFillAndLockTheDimensions()
     {
         TfrmPreferences dialog(FReport);
-        TPreferences settings;
+        TSettingValues settings;
         QVERIFY(Run(dialog, settings, [](TfrmPreferences* shown) {
             QCOMPARE(shown->pagPreferences->currentWidget(), shown->tshGlobal);
             QVERIFY(shown->edtScreenWidth->isEnabled());
@@ -73,7 +73,7 @@ private slots:
     void MillimetresAreDigitsAndAtLeastFive()
     {
         TfrmPreferences dialog(FReport);
-        TPreferences settings;
+        TSettingValues settings;
         QVERIFY(Run(dialog, settings, [](TfrmPreferences* shown) {
             shown->edtScreenWidth->clear();
             shown->edtScreenHeight->clear();
@@ -91,7 +91,7 @@ private slots:
     void CancelChangesNothing()
     {
         TfrmPreferences dialog(FReport);
-        TPreferences settings;
+        TSettingValues settings;
         settings.TextEncoding = "windows-1251";
         QVERIFY(!Run(dialog, settings, [](TfrmPreferences* shown) {
             QCOMPARE(shown->cmbTextEncoding->currentText(), QStringLiteral("windows-1251"));
@@ -102,7 +102,7 @@ private slots:
             shown->cmbTextEncoding->setCurrentIndex(0);
             QTest::keyClick(shown, Qt::Key_Escape);
         }));
-        const TPreferences defaults;
+        const TSettingValues defaults;
         QCOMPARE(settings.AllowOneInstance, defaults.AllowOneInstance);
         QCOMPARE(settings.AutoHideTOC, defaults.AutoHideTOC);
         QCOMPARE(settings.DefScaleIdx, defaults.DefScaleIdx);

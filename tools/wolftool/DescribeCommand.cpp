@@ -1,10 +1,6 @@
 // wolftool describe: changes fields of the book's description.
-#include "SafeSave.h"
 #include "ToolCommand.h"
 #include "ToolSupport.h"
-#include "uWolfReplacer.h"
-
-#include <QFile>
 
 namespace wolftool {
 namespace {
@@ -51,18 +47,13 @@ int RunDescribe(const QStringList& args)
     if (assignments.isEmpty()) throw ECommandFailure(QStringLiteral("Nothing to change: give --set FIELD=VALUE"));
 
     const QString bookPath = parser.positionalArguments().at(0);
+    session::TBookSession book;
+    book.Open(bookPath, EncodingName(parser));
+    const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
     wolf::TWolfDescription description;
-    {
-        // Closed before saving: the save replaces the file.
-        TOpenBook book(bookPath);
-        const platform::TBookEncoding encoding = ChooseEncoding(parser, book.Reader);
-        description.Assign(book.Reader.Description);
-        for (const QString& assignment : assignments) SetField(description, assignment, encoding);
-    }
-    wolf::SaveBookSafely(QFile::encodeName(bookPath).toStdString(),
-                         [&](wolf::TStream& source, wolf::TStream& destination) {
-                             wolf::ReplaceDescription(source, destination, description);
-                         });
+    description.Assign(book.Reader().Description);
+    for (const QString& assignment : assignments) SetField(description, assignment, encoding);
+    book.RewriteDescription(description);
     return ExitOk;
 }
 

@@ -62,9 +62,10 @@ int RunInfo(const QStringList& args)
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("info BOOK [--encoding NAME]"), 1)) return ExitOk;
 
-    TOpenBook book(parser.positionalArguments().at(0));
-    const wolf::TWolfReader& reader = book.Reader;
-    const platform::TBookEncoding encoding = ChooseEncoding(parser, reader);
+    session::TBookSession book;
+    book.Open(parser.positionalArguments().at(0), EncodingName(parser));
+    const wolf::TWolfReader& reader = book.Reader();
+    const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
 
     QJsonArray pages;
     for (int i = 0; i < reader.Pages.Count(); ++i)
@@ -77,7 +78,7 @@ int RunInfo(const QStringList& args)
         {QStringLiteral("description_size"), reader.Description.Size},
         {QStringLiteral("cover"), reader.HasCover() ? QJsonValue(PageToJson(reader.Cover)) : QJsonValue()},
         {QStringLiteral("pages"), pages},
-        {QStringLiteral("toc_source"), book.FromSubcatalog ? QStringLiteral("subcatalog") : QStringLiteral("catalog")},
+        {QStringLiteral("toc_source"), book.FromSubcatalog() ? QStringLiteral("subcatalog") : QStringLiteral("catalog")},
         {QStringLiteral("toc"), TocToJson(reader.TOC, encoding)},
     };
     WriteOut(QJsonDocument(info).toJson(QJsonDocument::Indented));

@@ -26,13 +26,13 @@ int ParseOrientation(const QString& text)
 }
 
 // The page as the display shows it; any failure makes it a page that cannot be shown.
-QImage DecodeForDisplay(TOpenBook& book, wolf::TWolfPageItem& page)
+QImage DecodeForDisplay(session::TBookSession& book, wolf::TWolfPageItem& page)
 {
     if (!page.IsImage()) FailInvalidPage();
     QImage picture;
     try {
         wolf::TGreyImage decoded;
-        book.Reader.DecodePage(book.Stream(), page, decoded);
+        book.Reader().DecodePage(book.Stream(), page, decoded);
         picture = pagepicture::ToQImage(decoded);
     } catch (const std::exception&) {
         FailInvalidPage();
@@ -64,8 +64,9 @@ int RunRender(const QStringList& args)
     const QByteArray format = PictureFormat(outputName);
     const int orientation = ParseOrientation(parser.value(orientationOption));
 
-    TOpenBook book(parser.positionalArguments().at(0));
-    wolf::TWolfPageItem& page = SelectPage(book.Reader, parser.positionalArguments().at(1));
+    session::TBookSession book;
+    book.Open(parser.positionalArguments().at(0));
+    wolf::TWolfPageItem& page = SelectPage(book.Reader(), parser.positionalArguments().at(1));
     const QImage picture = pagepicture::TurnForOrientation(DecodeForDisplay(book, page), orientation);
     // Written aside and renamed into place, so that a failure leaves no half picture.
     QSaveFile file(outputName);

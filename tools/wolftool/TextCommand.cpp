@@ -13,17 +13,18 @@ int RunText(const QStringList& args)
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("text BOOK PAGE [--encoding NAME]"), 2)) return ExitOk;
 
-    TOpenBook book(parser.positionalArguments().at(0));
+    session::TBookSession book;
+    book.Open(parser.positionalArguments().at(0), EncodingName(parser));
     const QString pageArgument = parser.positionalArguments().at(1);
-    const wolf::TWolfPageItem& page = SelectPage(book.Reader, pageArgument);
+    const wolf::TWolfPageItem& page = SelectPage(book.Reader(), pageArgument);
     if (page.IsImage())
         throw ECommandFailure(QStringLiteral("Page %1 is a picture, not text (see wolftool render)").arg(pageArgument));
-    const platform::TBookEncoding encoding = ChooseEncoding(parser, book.Reader);
+    const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
 
     std::vector<std::string> lines;
     if (!page.IsText()) FailInvalidPage();
     try {
-        book.Reader.ReadTextPage(book.Stream(), page, lines);
+        book.Reader().ReadTextPage(book.Stream(), page, lines);
     } catch (const std::exception&) {
         FailInvalidPage();
     }

@@ -1,38 +1,28 @@
 // wolftool toc: the table of contents to and from a catalog text file.
-#include "SafeSave.h"
+#include "FileSystemPath.h"
 #include "ToolCommand.h"
 #include "ToolSupport.h"
 #include "uCatalogText.h"
-#include "uWolfReplacer.h"
-
-#include <QFile>
 
 namespace wolftool {
 namespace {
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 void ExportTOC(const QString& bookPath, const QString& catalogPath)
 {
-    TOpenBook book(bookPath);
+    session::TBookSession book;
+    book.Open(bookPath);
     std::vector<std::string> lines;
-    TOCToCatalogText(book.Reader.TOC, lines);
-    wolf::WriteCatalogFile(LocalPath(catalogPath), lines);
+    TOCToCatalogText(book.Reader().TOC, lines);
+    wolf::WriteCatalogFile(platform::FileSystemPath(catalogPath), lines);
 }
 
 void ImportTOC(const QString& bookPath, const QString& catalogPath)
 {
     wolf::TWolfTOCList toc;
-    wolf::CatalogTextToTOC(wolf::ReadCatalogFile(LocalPath(catalogPath)), toc);
-    wolf::TWolfPageList pages;
-    {
-        // Closed before saving: the save replaces the file.
-        TOpenBook book(bookPath);
-        pages = book.Reader.Pages;
-    }
-    wolf::SaveBookSafely(LocalPath(bookPath), [&](wolf::TStream& source, wolf::TStream& destination) {
-        wolf::ReplaceTOC(source, destination, pages, toc);
-    });
+    wolf::CatalogTextToTOC(wolf::ReadCatalogFile(platform::FileSystemPath(catalogPath)), toc);
+    session::TBookSession book;
+    book.Open(bookPath);
+    book.RewriteTOC(toc);
 }
 
 int RunToc(const QStringList& args)

@@ -2,8 +2,6 @@
 
 #include "ToolCommand.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace wolftool {
@@ -34,34 +32,6 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
     return true;
 }
 
-std::string FileSystemPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return path.toUtf8().toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
-namespace {
-
-// A folder opens for reading on some systems and then fails with a bare read error.
-const QString& RefuseFolder(const QString& path)
-{
-    if (QFileInfo(path).isDir())
-        throw ECommandFailure(QStringLiteral("Cannot open file \"%1\". Is a directory").arg(path));
-    return path;
-}
-
-}  // namespace
-
-TOpenBook::TOpenBook(const QString& path)
-    : FStream(std::make_unique<wolf::TFileStream>(FileSystemPath(RefuseFolder(path)),
-                                                   wolf::TFileStream::TMode::OpenRead))
-{
-    FromSubcatalog = Reader.Open(*FStream);
-}
-
 wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument)
 {
     if (argument == QLatin1String("cover")) return reader.Cover;
@@ -90,15 +60,15 @@ void AddEncodingOption(QCommandLineParser& parser)
                       QStringLiteral("name"), QString::fromLatin1(platform::TBookEncoding::Automatic)});
 }
 
-platform::TBookEncoding ChooseEncoding(const QCommandLineParser& parser, const wolf::TWolfReader& reader)
+QByteArray EncodingName(const QCommandLineParser& parser)
 {
-    std::vector<std::string> samples;
-    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
-        samples.push_back(reader.Description.GetField(i));
-    for (int i = 0; i < reader.TOC.Count(); ++i)
-        samples.push_back(reader.TOC[i].Title());
-    const QByteArray name = parser.value(QStringLiteral("encoding")).toLatin1();
-    const platform::TBookEncoding encoding = platform::TBookEncoding::Choose(name, samples);
+    return parser.value(QStringLiteral("encoding")).toLatin1();
+}
+
+const platform::TBookEncoding& KnownEncoding(const QCommandLineParser& parser, const session::TBookSession& book)
+{
+    const QByteArray name = EncodingName(parser);
+    const platform::TBookEncoding& encoding = book.Encoding();
     // An unknown name falls back to latin1 quietly; a user who typed it wants to know.
     const bool automatic = name.isEmpty() || name.compare(platform::TBookEncoding::Automatic, Qt::CaseInsensitive) == 0;
     if (!automatic && encoding.Name().compare(name, Qt::CaseInsensitive) != 0)

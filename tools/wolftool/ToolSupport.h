@@ -1,15 +1,14 @@
-// What several wolftool commands share: argument parsing, opening a book, choosing a
-// page and a text encoding.
+// What several wolftool commands share: argument parsing, choosing a page and a text
+// encoding.
 #pragma once
 
 #include "BookEncoding.h"
-#include "WolfStream.h"
+#include "BookSession.h"
 #include "uWolfReader.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 namespace wolftool {
 
@@ -25,23 +24,6 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
 // JSON names of the nine description fields, in field order (info prints them, describe sets them).
 extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
 
-// A path as the book library's files take it: UTF-8 on Windows, where the library widens
-// it; the local file-name encoding elsewhere.
-std::string FileSystemPath(const QString& path);
-
-// A book opened read-only and read with the whole open sequence.
-class TOpenBook {
-public:
-    explicit TOpenBook(const QString& path);
-
-    wolf::TStream& Stream() { return *FStream; }
-    wolf::TWolfReader Reader;
-    bool FromSubcatalog = false;
-
-private:
-    std::unique_ptr<wolf::TFileStream> FStream;
-};
-
 // "cover" or a page number from 1 to the page count.
 wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument);
 
@@ -49,8 +31,10 @@ wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argume
 [[noreturn]] void FailInvalidPage();
 
 void AddEncodingOption(QCommandLineParser& parser);
-// The --encoding choice, or the one guessed from the description and the titles.
-platform::TBookEncoding ChooseEncoding(const QCommandLineParser& parser, const wolf::TWolfReader& reader);
+// The name given with --encoding, "auto" when none was.
+QByteArray EncodingName(const QCommandLineParser& parser);
+// The book's encoding, refusing an --encoding name that no codec knows.
+const platform::TBookEncoding& KnownEncoding(const QCommandLineParser& parser, const session::TBookSession& book);
 
 // Writes UTF-8 bytes to stdout, raising ECommandFailure when they cannot be written.
 void WriteOut(const QByteArray& bytes);

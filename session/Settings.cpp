@@ -1,0 +1,143 @@
+#include "Settings.h"
+
+#include "IniFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <variant>
+
+namespace settings {
+
+namespace {
+
+using V = TSettingValues;
+
+struct TBoolSetting {
+    bool V::*Field;
+    bool Default;
+};
+struct TIntSetting {
+    int V::*Field;
+    int Default;
+    int Min = INT_MIN;
+    int Max = INT_MAX;
+};
+struct TTextSetting {
+    QByteArray V::*Field;
+    const char* Default;
+};
+// The recent-files list, keys Prefix1 to PrefixN, the most recent first.
+struct TRecentFilesSetting {
+    const char* Prefix;
+};
+
+struct TSetting {
+    const char* Section;
+    const char* Key;
+    std::variant<TBoolSetting, TIntSetting, TTextSetting, TRecentFilesSetting> Kind;
+};
+
+// In the order the file holds them. Settings of later features go after "MRUList", in
+// sections of their own.
+const TSetting Declared[] = {
+    {"Config", "AllowOneInstance", TBoolSetting{&V::AllowOneInstance, true}},
+    {"Config", "AutoHideTOC", TBoolSetting{&V::AutoHideTOC, false}},
+    {"Config", "DefScaleIdx", TIntSetting{&V::DefScaleIdx, 4, 0, 8}},  // "1:1" ... "200%"
+    {"Config", "MonitorType", TIntSetting{&V::MonitorType, 0}},
+    {"Config", "MonitorWidth", TIntSetting{&V::MonitorWidth, 360, MinMonitorSize}},
+    {"Config", "MonitorHeight", TIntSetting{&V::MonitorHeight, 270, MinMonitorSize}},
+    {"Config", "TextEncoding", TTextSetting{&V::TextEncoding, "auto"}},
+    {"MainWindow", "PosTop", TIntSetting{&V::PosTop, 100}},
+    {"MainWindow", "PosLeft", TIntSetting{&V::PosLeft, 20}},
+    {"MainWindow", "Height", TIntSetting{&V::Height, 520}},
+    {"MainWindow", "Width", TIntSetting{&V::Width, 450}},
+    {"MRUList", nullptr, TRecentFilesSetting{"MRU"}},
+};
+
+template <class... TVisitors>
+struct TOverload : TVisitors... {
+    using TVisitors::operator()...;
+};
+
+QString RecentKey(const TRecentFilesSetting& list, int number)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(list.Prefix)).arg(number);
+}
+
+}  // namespace
+
+TSettingValues::TSettingValues()
+{
+    for (const TSetting& setting : Declared)
+        std::visit(TOverload{[this](const TBoolSetting& s) { this->*s.Field = s.Default; },
+                             [this](const TIntSetting& s) { this->*s.Field = s.Default; },
+                             [this](const TTextSetting& s) { this->*s.Field = s.Default; },
+                             [](const TRecentFilesSetting&) {}},
+                   setting.Kind);
+}
+
+TSettings::TSettings(QString fileName, QObject* parent) : QObject(parent), FFileName(std::move(fileName)) {}
+
+void TSettings::SetValues(const TSettingValues& values)
+{
+    if (values == FValues) return;
+    const TSettingValues previous = std::exchange(FValues, values);
+    emit Changed(previous);
+}
+
+void TSettings::Load(QStringList& recentFiles)
+{
+    const platform::TIniFile ini(FFileName);
+    TSettingValues values;
+    for (const TSetting& setting : Declared) {
+        const QString section = QLatin1String(setting.Section);
+        const QString key = QLatin1String(setting.Key);
+        std::visit(TOverload{[&](const TBoolSetting& s) { values.*s.Field = ini.ReadBool(section, key, s.Default); },
+                             [&](const TIntSetting& s) {
+                                 values.*s.Field = std::clamp(ini.ReadInteger(section, key, s.Default), s.Min, s.Max);
+                             },
+                             [&](const TTextSetting& s) {
+                                 values.*s.Field = ini.ReadString(section, key, QLatin1String(s.Default)).toLatin1();
+                             },
+                             [&](const TRecentFilesSetting& s) {
+                                 recentFiles.clear();
+                                 for (int n = 1; n <= MaxRecentFiles; ++n) {
+                                     const QString path = ini.ReadString(section, RecentKey(s, n), QString());
+                                     if (!path.isEmpty()) recentFiles.append(path);
+                                 }
+                             }},
+                   setting.Kind);
+    }
+    SetValues(values);
+}
+
+void TSettings::Save(const QStringList& recentFiles) const
+{
+    platform::TIniFile ini(FFileName);
+    for (const TSetting& setting : Declared) {
+        const QString section = QLatin1String(setting.Section);
+        const QString key = QLatin1String(setting.Key);
+        std::visit(TOverload{[&](const TBoolSetting& s) { ini.WriteBool(section, key, FValues.*s.Field); },
+                             [&](const TIntSetting& s) { ini.WriteInteger(section, key, FValues.*s.Field); },
+                             [&](const TTextSetting& s) {
+                                 ini.WriteString(section, key, QString::fromLatin1(FValues.*s.Field));
+                             },
+                             [&](const TRecentFilesSetting& s) {
+                                 for (int n = 1; n <= MaxRecentFiles; ++n) {
+                                     if (n <= recentFiles.size())
+                                         ini.WriteString(section, RecentKey(s, n), recentFiles[n - 1]);
+                                     else
+                                         ini.DeleteKey(section, RecentKey(s, n));
+                                 }
+                             }},
+                   setting.Kind);
+    }
+}
+
+bool TSettings::ReadAllowOneInstance(const QString& fileName)
+{
+    return platform::TIniFile(fileName).ReadBool(QStringLiteral("Config"), QStringLiteral("AllowOneInstance"),
+                                                  TSettingValues().AllowOneInstance);
+}
+
+}  // namespace settings
