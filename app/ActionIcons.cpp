@@ -253,8 +253,18 @@ QIcon ActionIcon(int index)
     if (index < 0 || index >= ActionIconCount) return {};
     QIcon& icon = icons[static_cast<size_t>(index)];
     if (icon.isNull()) {
-        icon.addPixmap(Render(Glyphs()[static_cast<size_t>(index)], 16));
-        icon.addPixmap(Render(Glyphs()[static_cast<size_t>(index)], 32));
+        // Drawn for the common device pixel ratios (1, 1.5, 2, 3, 4) rather than scaled.
+        for (const int size : {16, 24, 32, 48, 64})
+            icon.addPixmap(Render(Glyphs()[static_cast<size_t>(index)], size));
     }
+    return icon;
+}
+
+QIcon ApplicationIcon()
+{
+    Q_INIT_RESOURCE(icons);  // the resources live in a static library
+    // The SVG engine draws the artwork at any size; the drawn sizes serve where it is missing.
+    QIcon icon(QStringLiteral(":/icons/karavel.svg"));
+    for (const int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/icons/karavel-%1.png").arg(size));
     return icon;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 const QColor TImageView::Surround(128, 128, 128);
+const QColor TImageView::Edge(40, 40, 40);
 
 TImageView::TImageView(QWidget* parent) : QAbstractScrollArea(parent)
 {
@@ -46,11 +47,13 @@ QSize TImageView::ScaledSize() const
 QImage TImageView::ScaledBitmap() const
 {
     if (FBitmap.isNull()) return {};
-    if (FScaled.isNull()) {
-        const QSize size = ScaledSize();
+    const qreal ratio = devicePixelRatioF();
+    if (FScaled.isNull() || FScaled.devicePixelRatio() != ratio) {
+        const QSize size = ScaledSize() * ratio;
         FScaled = size == FBitmap.size()
                       ? FBitmap
                       : FBitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        FScaled.setDevicePixelRatio(ratio);
     }
     return FScaled;
 }
@@ -79,6 +82,7 @@ void TImageView::resizeEvent(QResizeEvent* event)
     const QImage keep = FScaled;
     Changed();
     FScaled = keep;
+    emit Resized();
 }
 
 void TImageView::paintEvent(QPaintEvent*)
@@ -88,10 +92,14 @@ void TImageView::paintEvent(QPaintEvent*)
     const QImage scaled = ScaledBitmap();
     if (scaled.isNull()) return;
     const QSize view = viewport()->size();
+    const QSize size = ScaledSize();
     // Centred when smaller than the view, otherwise placed by the scroll bars.
-    const int x = scaled.width() < view.width() ? (view.width() - scaled.width()) / 2
-                                                : -horizontalScrollBar()->value();
-    const int y = scaled.height() < view.height() ? (view.height() - scaled.height()) / 2
-                                                  : -verticalScrollBar()->value();
-    painter.drawImage(QPoint(x, y), scaled);
+    const int x = size.width() < view.width() ? (view.width() - size.width()) / 2
+                                              : -horizontalScrollBar()->value();
+    const int y = size.height() < view.height() ? (view.height() - size.height()) / 2
+                                                : -verticalScrollBar()->value();
+    const QRect picture(QPoint(x, y), size);
+    painter.setPen(Edge);
+    painter.drawRect(picture.adjusted(-1, -1, 0, 0));
+    painter.drawImage(picture.topLeft(), scaled);
 }

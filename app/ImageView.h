@@ -10,6 +10,11 @@ class TImageView : public QAbstractScrollArea {
 public:
     static constexpr double MinScale = 0.001;
     static const QColor Surround;
+    // A thin dark line around the picture, so that a grey page edge stands out from the
+    // grey surround.
+    static const QColor Edge;
+    // Room a fitted picture leaves on each side, so that its edge stays in view.
+    static constexpr int FitMargin = 2;
 
     explicit TImageView(QWidget* parent = nullptr);
 
@@ -23,10 +28,15 @@ public:
     // Factors below MinScale are raised to it.
     void SetScale(double scaleX, double scaleY);
 
-    // The picture as drawn, scaled (cached until the picture or the scale changes).
+    // The picture as drawn, scaled (cached until the picture or the scale changes), in
+    // device pixels: on a high-density screen it is resampled from the bitmap straight to
+    // the physical resolution, and carries the screen's device pixel ratio.
     QImage ScaledBitmap() const;
     // Scrolls by a pixel distance on either axis.
     void ScrollBy(int dx, int dy);
+
+signals:
+    void Resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

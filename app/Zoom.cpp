@@ -1,5 +1,6 @@
 #include "Zoom.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -20,11 +21,34 @@ double OneToOne(int screenPixels, int deviceMm, int monitorMm, int pagePixels)
 std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm,
                                          int monitorHeightMm, QSize page)
 {
-    if (entry >= 1 && entry < ZoomEntryCount) {
+    if (entry >= zoom::FirstPercent && entry <= zoom::LastPercent) {
         const double factor = entry * 25 / 100.0;
         return TScaleFactors{factor, factor};
     }
-    if (entry != 0) return std::nullopt;
+    if (entry != zoom::OneToOne) return std::nullopt;
     return TScaleFactors{OneToOne(screen.width(), DeviceWidthMm, monitorWidthMm, page.width()),
                          OneToOne(screen.height(), DeviceHeightMm, monitorHeightMm, page.height())};
+}
+
+std::optional<double> FitFactor(int entry, QSize picture, QSize area, int scrollBarExtent)
+{
+    if (!zoom::IsFit(entry) || picture.isEmpty() || area.isEmpty()) return std::nullopt;
+    const double across = double(area.width()) / picture.width();
+    const double down = double(area.height()) / picture.height();
+    if (entry == zoom::FitPage) return std::min(across, down);
+    if (picture.height() * across <= area.height()) return across;
+    return std::max(double(area.width() - scrollBarExtent), 1.0) / picture.width();
+}
+
+std::optional<int> PercentEntryBeside(double factor, int step)
+{
+    constexpr double Tolerance = 1e-6;
+    if (step > 0) {
+        for (int entry = zoom::FirstPercent; entry <= zoom::LastPercent; ++entry)
+            if (entry * 0.25 > factor + Tolerance) return entry;
+    } else {
+        for (int entry = zoom::LastPercent; entry >= zoom::FirstPercent; --entry)
+            if (entry * 0.25 < factor - Tolerance) return entry;
+    }
+    return std::nullopt;
 }

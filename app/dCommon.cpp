@@ -22,8 +22,14 @@ TdmCommon::TdmCommon(QObject* parent)
     , actEditDescription(MakeAction(QStringLiteral("Edit Description"), QString(), -1))
     , actEditTOC(MakeAction(QStringLiteral("Edit Table of Contents"), QString(), -1))
     , actAbout(MakeAction(QStringLiteral("About"), QStringLiteral("About program"), 2))
+    , actZoomIn(MakeAction(tr("Zoom In"), tr("Show the page larger"), -1))
+    , actZoomOut(MakeAction(tr("Zoom Out"), tr("Show the page smaller"), -1, QKeySequence(Qt::CTRL | Qt::Key_Minus)))
+    , actFullScreen(MakeAction(tr("Full Screen"), tr("Show the page on the whole screen"), -1, QKeySequence(Qt::Key_F11)))
 {
     actShowTOC->setCheckable(true);
+    // Plus needs Shift on many keyboards; Ctrl+= is the same key without it.
+    actZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    actFullScreen->setCheckable(true);
 }
 
 QIcon TdmCommon::ActionImage(int index)

@@ -34,6 +34,10 @@ public:
     QAction* actEditDescription;
     QAction* actEditTOC;
     QAction* actAbout;
+    // Reading comforts beyond the classic commands.
+    QAction* actZoomIn;      // Ctrl+Plus: the next percentage entry
+    QAction* actZoomOut;     // Ctrl+Minus: the previous one
+    QAction* actFullScreen;  // F11, checkable; Esc also leaves
 
     TRecentFiles mruList;
 

@@ -1,5 +1,6 @@
 #include "fMain.h"
 
+#include "ActionIcons.h"
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "fPageNum.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -22,11 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString ScaleEntries[ZoomEntryCount] = {
-    QStringLiteral("1:1"),  QStringLiteral("25%"),  QStringLiteral("50%"),
-    QStringLiteral("75%"),  QStringLiteral("100%"), QStringLiteral("125%"),
-    QStringLiteral("150%"), QStringLiteral("175%"), QStringLiteral("200%")};
-
 // Connects an action to a member command; whatever the command throws goes to the
 // default error report.
 template <class TCommand>
@@ -40,17 +37,20 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
 {
     setWindowTitle(app::ApplicationTitle);
+    setWindowIcon(ApplicationIcon());
     setMinimumSize(465, 200);
     setMaximumSize(999999, 999999);
 
     QStringList recent;
     FSettings.Load(recent);
     FCommon.mruList.SetItems(recent);
+    FReadingPositions.Load(FSettings.FileName());
 
     CreatePagePanel();
     CreateMenus();
     CreateToolbar();
     ConnectActions();
+    ConnectComforts();
     PlaceWindow();
     cmbScale->setCurrentIndex(FSettings.Values().DefScaleIdx);
     connect(&FSettings, &settings::TSettings::Changed, this, &TfrmMain::SettingsChanged);
@@ -73,13 +73,20 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::Se
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    RememberReadingPosition();
+    // Full screen is not stored: the window keeps the place it had before.
+    const QRect place = isFullScreen() && FNormalGeometry.isValid() ? FNormalGeometry : QRect(pos(), size());
     settings::TSettingValues values = FSettings.Values();
-    values.PosTop = y();
-    values.PosLeft = x();
-    values.Height = height();
-    values.Width = width();
+    values.PosTop = place.y();
+    values.PosLeft = place.x();
+    values.Height = place.height();
+    values.Width = place.width();
     FSettings.SetValues(values);
-    app::Guarded([this] { FSettings.Save(FCommon.mruList.Items()); });
+    app::Guarded([this] {
+        FSettings.Save(FCommon.mruList.Items());
+        // Off, the program keeps no trace of what was read.
+        if (FSettings.Values().ResumeReading) FReadingPositions.Save(FSettings.FileName());
+    });
 }
 
 void TfrmMain::CreatePagePanel()
@@ -95,6 +102,7 @@ void TfrmMain::CreatePagePanel()
     imvPage = new TImageView(pnlPage);
     memPage = new QPlainTextEdit(pnlPage);
     memPage->setReadOnly(true);
+    memPage->setAcceptDrops(false);  // a dropped book goes to the window
     memPage->setFrameShape(QFrame::NoFrame);
     memPage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont mono(QStringLiteral("Courier New"));
@@ -135,6 +143,8 @@ void TfrmMain::CreateMenus()
     orientation->addActions({c.actPortrait, c.actLandscapeLeft, c.actLandscapeRight});
     view->addSeparator();
     view->addActions({c.actShowCover, c.actShowDescription, c.actShowTOC});
+    view->addSeparator();
+    view->addActions({c.actZoomIn, c.actZoomOut, c.actFullScreen});
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->addActions({c.actEditDescription, c.actEditTOC});
@@ -161,8 +171,9 @@ void TfrmMain::CreateToolbar()
     tbrToolbar->addSeparator();
 
     cmbScale = new QComboBox(tbrToolbar);
-    for (const QString& entry : ScaleEntries) cmbScale->addItem(entry);
-    cmbScale->setFixedWidth(60);
+    cmbScale->addItems(zoom::EntryTexts());
+    cmbScale->setMinimumWidth(60);
+    cmbScale->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbScale->setMaxVisibleItems(ZoomEntryCount);
     // Never focused, so the arrow keys keep turning pages after a zoom was chosen.
     cmbScale->setFocusPolicy(Qt::NoFocus);
@@ -263,7 +274,9 @@ void TfrmMain::UpdateActions()
 
 void TfrmMain::OpenBook(const QString& path)
 {
+    RememberReadingPosition();
     FCommon.mruList.Add(path);
+    const QScopedValueRollback<bool> resuming(FResuming, true);
     ReadBook([&] { FSession.Open(path, FSettings.Values().TextEncoding); });
 }
 
@@ -292,6 +305,7 @@ void TfrmMain::BookOpened()
 {
     LoadTOC();
     setWindowTitle(QStringLiteral("Karavel - [%1]").arg(QFileInfo(FSession.FileName()).fileName()));
+    if (FResuming) FSession.SetPageIndex(FirstPageToShow());
     RedisplayPage();
 }
 
@@ -317,7 +331,7 @@ void TfrmMain::GoToPage(int index)
 void TfrmMain::actFileOpenExecute()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
+        this, QString(), OpenDialogFolder(), QStringLiteral("Wolf eBook (*.wol);;All Files (*)"));
     if (!path.isEmpty()) OpenBook(path);
 }
 
@@ -411,7 +425,12 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         QWidget* focused = QApplication::focusWidget();
         if (widget != (focused && focused->window() == this ? focused : this)) return false;
-        return FormKeyDown(static_cast<QKeyEvent*>(event));
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && isFullScreen()) {
+            SetFullScreen(false);
+            return true;
+        }
+        return FormKeyDown(key);
     }
     return FormMouseWheel(static_cast<QWheelEvent*>(event));
 }

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "BookSession.h"
+#include "ReadingPositions.h"
 #include "Settings.h"
 #include "dCommon.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <functional>
 
 class QComboBox;
@@ -57,9 +59,18 @@ public:
     QToolButton* OrientationButton() const { return tbiOrientation; }
     TfrmPageNum* PageNumDialog() const { return frmPageNum; }
 
+    // Reading comforts (fMainComforts.cpp).
+    void SetFullScreen(bool on);
+    // Steps through the percentage entries from the zoom now shown: 1 larger, -1 smaller.
+    void StepZoom(int step);
+    // The first .wol of the files, opened as OpenBook does; anything else is refused.
+    void OpenDroppedFiles(const QList<QUrl>& urls);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();
@@ -75,6 +86,10 @@ private:
     void ReadBook(const std::function<void()>& read);
     void BookOpened();
     void BookClosed();
+    void ConnectComforts();
+    void RememberReadingPosition();
+    int FirstPageToShow() const;
+    QString OpenDialogFolder() const;
 
     void actFileOpenExecute();
     void actShowFirstExecute();
@@ -101,11 +116,14 @@ private:
     void actAboutExecute();
 
     settings::TSettings FSettings;
+    TReadingPositions FReadingPositions;
     TdmCommon FCommon;
     session::TBookSession FSession;
     QString FStartFile;
     int FOrientation = 0;
     int FShownOrientationIcon = -1;
+    QRect FNormalGeometry;  // the window's place before it went full screen
+    bool FResuming = false;  // while OpenBook reads: show the page last read
 
     QMenu* FFileMenu = nullptr;
     QAction* FRecentEnd = nullptr;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 namespace {
 const QString InvalidPage = QStringLiteral("This page is not a valid Wolf page");
@@ -72,11 +73,18 @@ void TfrmMain::RedisplayPage()
 void TfrmMain::ApplyScale()
 {
     const QImage& bitmap = imvPage->Bitmap();
+    const int entry = cmbScale->currentIndex();
+    if (zoom::IsFit(entry)) {
+        const int scrollBar = imvPage->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, imvPage);
+        const QSize area = imvPage->maximumViewportSize().shrunkBy(QMargins() + TImageView::FitMargin);
+        if (const auto factor = FitFactor(entry, bitmap.size(), area, scrollBar))
+            imvPage->SetScale(*factor, *factor);
+        return;
+    }
     QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
     if (FOrientation != 0) page.transpose();
-    if (const auto factors = ZoomFactors(cmbScale->currentIndex(), platform::PrimaryScreenSize(),
-                                         FSettings.Values().MonitorWidth,
+    if (const auto factors = ZoomFactors(entry, platform::PrimaryScreenSize(), FSettings.Values().MonitorWidth,
                                          FSettings.Values().MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);
 }

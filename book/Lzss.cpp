@@ -1,6 +1,7 @@
 #include "Lzss.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace wolf::lzss {
@@ -74,6 +75,53 @@ std::string Pack(std::string_view raw)
         }
     }
     return out;
+}
+
+// The image may fill before the data ends: what follows could only be dropped.
+// The window is not kept apart: window position (StartPosition + i) mod 4096 holds output
+// byte i, so a match copies from the output itself, and from blanks before its start.
+size_t Unpack(std::string_view data, uint8_t* out, size_t capacity)
+{
+    constexpr unsigned Mask = WindowSize - 1;
+    unsigned flags = 0;
+    size_t next = 0;
+    size_t written = 0;
+    const size_t end = data.size();
+    const auto* in = reinterpret_cast<const uint8_t*>(data.data());
+    while (written < capacity) {
+        flags >>= 1;
+        if ((flags & 0xFF00) == 0) {
+            if (next == end) break;
+            flags = in[next++] | 0xFF00u;
+        }
+        if (flags & 1) {
+            if (next == end) break;
+            out[written++] = in[next++];
+            continue;
+        }
+        if (end - next < 2) break;
+        const unsigned lo = in[next++];
+        const unsigned hi = in[next++];
+        const unsigned position = lo | ((hi & 0xF0u) << 4);
+        const size_t length = std::min<size_t>((hi & 0x0Fu) + MinMatch, capacity - written);
+        const unsigned r = static_cast<unsigned>(StartPosition + written) & Mask;
+        const size_t distance = ((r - position) & Mask) == 0 ? WindowSize : (r - position) & Mask;
+        if (written >= distance) {
+            uint8_t* target = out + written;
+            const uint8_t* source = target - distance;
+            if (distance >= length)
+                std::memcpy(target, source, length);
+            else if (distance == 1)  // a run of one byte, as in white space
+                std::memset(target, *source, length);
+            else
+                for (size_t k = 0; k < length; ++k) target[k] = source[k];  // repeats a short pattern
+            written += length;
+            continue;
+        }
+        for (size_t k = 0; k < length; ++k, ++written)  // reaches back into the blanks
+            out[written] = written >= distance ? out[written - distance] : InitialFill;
+    }
+    return written;
 }
 
 }  // namespace wolf::lzss

@@ -16,7 +16,9 @@ constexpr int StartPosition = WindowSize - MaxMatch;  // 4078
 // start with blanks, so that encoder and decoder agree on matches into unwritten space.
 constexpr uint8_t InitialFill = 0x20;
 
-// Packs raw bytes so that the page decoder gives them back.
+// Packs raw bytes so that Unpack gives them back.
 std::string Pack(std::string_view raw);
+// Unpacks into out until the data ends or out is full; returns the bytes written.
+size_t Unpack(std::string_view packed, uint8_t* out, size_t capacity);
 
 }  // namespace wolf::lzss

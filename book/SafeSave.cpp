@@ -6,15 +6,6 @@ namespace wolf {
 
 namespace {
 
-void RemoveQuietly(TBookFileSystem& files, const std::string& path)
-{
-    try {
-        files.Remove(path);
-    } catch (const std::exception&) {
-        // The error that ended the save is the one worth reporting.
-    }
-}
-
 // The old backup is replaced only by a complete new one.
 void MakeBackup(TBookFileSystem& files, const std::string& bookPath)
 {
@@ -42,15 +33,23 @@ void WriteNewBook(TBookFileSystem& files, const std::string& bookPath, const std
     destination->Sync();
 }
 
-// The same open sequence the viewer runs, so that a book that would not open never replaces one that does.
+}  // namespace
+
+void RemoveQuietly(TBookFileSystem& files, const std::string& path)
+{
+    try {
+        files.Remove(path);
+    } catch (const std::exception&) {
+        // The error that ended the save is the one worth reporting.
+    }
+}
+
 void CheckOpens(TBookFileSystem& files, const std::string& path)
 {
     std::unique_ptr<TStream> stream = files.OpenRead(path);
     TWolfReader reader;
     reader.Open(*stream);
 }
-
-}  // namespace
 
 std::string BackupName(const std::string& bookPath) { return bookPath + ".bak"; }
 

@@ -1,5 +1,7 @@
 #include "WolfStream.h"
 
+#include "WolfFormat.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -45,20 +47,20 @@ uint16_t TStream::ReadU16()
 {
     uint8_t b[2];
     ReadBuffer(b, 2);
-    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+    return GetU16(b);
 }
 
 uint32_t TStream::ReadU32()
 {
     uint8_t b[4];
     ReadBuffer(b, 4);
-    return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
+    return GetU32(b);
 }
 
 void TStream::WriteU32(uint32_t value)
 {
-    const uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                          static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    uint8_t b[4];
+    PutU32(b, value);
     Write(b, 4);
 }
 

@@ -1,6 +1,7 @@
 #include "uWolfDefs.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace wolf {
@@ -14,6 +15,31 @@ std::string Trim(const std::string& text)
     while (first < last && static_cast<uint8_t>(text[first]) <= 32) ++first;
     while (last > first && static_cast<uint8_t>(text[last - 1]) <= 32) --last;
     return text.substr(first, last - first);
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    const std::string body = text.substr(0, text.find('\0'));
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < body.size()) {
+        const size_t end = body.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(body.substr(start));
+            break;
+        }
+        lines.push_back(body.substr(start, end - start));
+        start = end + (body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
+bool StartsWithNoCase(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
 }
 
 // ---------------------------------------------------------------- description
@@ -75,18 +101,7 @@ int TagOfLine(const std::string& line)
 void TWolfDescription::FromText(const std::string& text)
 {
     Clear();
-    const std::string trimmed = Trim(text.substr(0, text.find('\0')));
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start <= trimmed.size()) {
-        size_t end = trimmed.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(trimmed.substr(start));
-            break;
-        }
-        lines.push_back(trimmed.substr(start, end - start));
-        start = end + (trimmed[end] == '\r' && end + 1 < trimmed.size() && trimmed[end + 1] == '\n' ? 2 : 1);
-    }
+    const std::vector<std::string> lines = SplitLines(Trim(text.substr(0, text.find('\0'))));
     for (size_t i = 0; i < lines.size(); ++i) {
         const int tag = TagOfLine(lines[i]);
         if (tag < 0) continue;
@@ -262,27 +277,21 @@ void TWolfTOCList::FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_
 {
     const TWolfTOCItem& item = (*this)[index];
     std::memset(record, 0, RecordSize);
-    auto put16 = [&](size_t at, uint32_t v) {
-        record[at] = static_cast<uint8_t>(v);
-        record[at + 1] = static_cast<uint8_t>(v >> 8);
-    };
-    auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) record[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
     auto link = [&](uint32_t key) -> uint32_t {
         const int n = key == 0 ? -1 : keys.IndexOfKey(key);
-        return n < 0 ? 0 : static_cast<uint32_t>(recordsStart + 80u * static_cast<uint32_t>(n));
+        return n < 0 ? 0 : static_cast<uint32_t>(recordsStart + RecordSize * static_cast<uint32_t>(n));
     };
-    put16(8, static_cast<uint32_t>(item.Title().size()));
-    put16(10, keys.ChildCount(item.Key()));
-    put32(12, link(item.PrevSiblingKey()));
-    put32(16, link(item.NextSiblingKey()));
-    put32(20, link(item.FirstChildKey()));
-    put32(24, link(item.ParentKey()));
-    record[28] = item.GetNumber(3);
-    record[29] = item.GetNumber(2);
-    record[30] = item.GetNumber(1);
-    std::memcpy(record + 32, item.Title().data(), std::min<size_t>(item.Title().size(), 40));
+    namespace at = wolf::record;
+    PutU16(record + at::TitleLength, static_cast<uint16_t>(item.Title().size()));
+    PutU16(record + at::ChildCount, keys.ChildCount(item.Key()));
+    PutU32(record + at::PrevSibling, link(item.PrevSiblingKey()));
+    PutU32(record + at::NextSibling, link(item.NextSiblingKey()));
+    PutU32(record + at::FirstChild, link(item.FirstChildKey()));
+    PutU32(record + at::Parent, link(item.ParentKey()));
+    record[at::Number3] = item.GetNumber(3);
+    record[at::Number2] = item.GetNumber(2);
+    record[at::Number1] = item.GetNumber(1);
+    std::memcpy(record + at::ShortTitle, item.Title().data(), std::min(item.Title().size(), at::ShortTitleWritten));
 }
 
 // ---------------------------------------------------------------- pages

@@ -2,6 +2,8 @@
 // All texts are byte strings; nothing here knows about character sets.
 #pragma once
 
+#include "WolfFormat.h"
+
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -21,6 +23,10 @@ public:
 
 // Removes leading and trailing bytes of value 32 or less.
 std::string Trim(const std::string& text);
+// Splits at CR, LF and CR LF; the text ends at its first NUL byte.
+std::vector<std::string> SplitLines(const std::string& text);
+// Compares the prefix's ASCII letters without case.
+bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 
 class TWolfDescription {
 public:
@@ -138,7 +144,7 @@ public:
     void SortByDepth();
     int IndexOfKey(uint32_t key) const;
 
-    static constexpr size_t RecordSize = 80;
+    static constexpr size_t RecordSize = record::Size;
     // Where each key first stands and how many children it has: with it, filling every
     // record of a long list takes linear rather than quadratic time. Describes the list as
     // it was when made.

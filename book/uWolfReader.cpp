@@ -7,32 +7,7 @@ namespace wolf {
 
 // ---------------------------------------------------------------- helpers
 
-uint16_t GetU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t GetU32(const uint8_t* p)
-{
-    return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-}
-void PutU16(uint8_t* p, uint16_t value)
-{
-    p[0] = static_cast<uint8_t>(value);
-    p[1] = static_cast<uint8_t>(value >> 8);
-}
-void PutU32(uint8_t* p, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 namespace {
-bool StartsWithNoCase(const std::string& text, const char* prefix)
-{
-    const size_t n = std::strlen(prefix);
-    if (text.size() < n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    return true;
-}
-
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
 {
     std::string result;
@@ -61,23 +36,6 @@ int64_t ParseAttributeNumber(const std::string& text)
     return negative ? -value : value;
 }
 }  // namespace
-
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    const std::string body = text.substr(0, text.find('\0'));
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < body.size()) {
-        const size_t end = body.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(body.substr(start));
-            break;
-        }
-        lines.push_back(body.substr(start, end - start));
-        start = end + (body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? 2 : 1);
-    }
-    return lines;
-}
 
 // ---------------------------------------------------------------- token readers
 
@@ -132,10 +90,7 @@ bool TWolfReader::HasSubcatalog() const { return SubcatalogOffset() != 0; }
 
 void TWolfReader::ResetHeader()
 {
-    Header.fill(0);
-    std::memcpy(Header.data(), "WolfEbook1.11", 13);
-    PutU16(&Header[17], 513);
-    PutU16(&Header[64], 1);
+    Header = EmptyHeader();
 }
 
 void TWolfReader::Clear()
@@ -153,7 +108,7 @@ void TWolfReader::ReadHeader(TStream& stream)
     stream.ReadBuffer(Header.data(), Header.size());
     const char* magic = reinterpret_cast<const char*>(Header.data());
     const std::string signature(magic, strnlen(magic, header::MagicLength));
-    if (signature.empty() || !StartsWithNoCase(signature, "WolfEbook")) RaiseWolfError("This is not a Wolf file");
+    if (signature.empty() || !StartsWithNoCase(signature, header::MagicPrefix)) RaiseWolfError("This is not a Wolf file");
 }
 
 void TWolfReader::ReadDescription(TStream& stream)
@@ -167,15 +122,15 @@ void TWolfReader::ReadCover(TStream& stream)
     Cover = TWolfPageItem{};
     if (!HasCover()) return;
     stream.Seek(128 + DescriptionLength(), TSeekOrigin::Begin);
-    uint8_t head[10];
+    uint8_t head[coverhead::Size];
     stream.ReadBuffer(head, sizeof head);
-    Cover.Compact = GetU16(head) == 1;
-    Cover.Width = GetU16(head + 2);
-    Cover.BitCount = GetU16(head + 4);
-    Cover.Height = GetU16(head + 8);
+    Cover.Compact = GetU16(head + coverhead::Compact) == 1;
+    Cover.Width = GetU16(head + coverhead::Width);
+    Cover.BitCount = GetU16(head + coverhead::BitCount);
+    Cover.Height = GetU16(head + coverhead::Height);
     Cover.Offset = 128u + DescriptionLength();
-    Cover.DataOffset = Cover.Offset + 10;
-    Cover.DataLength = CoverLength() - 10;  // wraps for lengths 1 to 9: such a cover cannot be read
+    Cover.DataOffset = Cover.Offset + coverhead::Size;
+    Cover.DataLength = CoverLength() - coverhead::Size;  // wraps for lengths 1 to 9: such a cover cannot be read
 }
 
 void TWolfReader::ReadPageTable(TStream& stream)
@@ -184,7 +139,7 @@ void TWolfReader::ReadPageTable(TStream& stream)
     stream.Seek(-static_cast<int64_t>(PageTableSize()), TSeekOrigin::End);
     const std::string tag = ReadTag(stream);
     if (tag.empty() || !StartsWithNoCase(tag, "pagetable")) RaiseWolfError("Bad Wolf page table");
-    uint32_t parameters[13];
+    uint32_t parameters[blocks::PageTableParameters];
     for (auto& p : parameters) p = stream.ReadU32();
     const uint32_t entriesEnd = parameters[1];
     const bool shortEntries = tag.find("\"001\"") != std::string::npos;
@@ -276,12 +231,12 @@ void TWolfReader::ReadCatalog(TStream& stream)
     TOC.Clear();
     const uint32_t distance = CatalogSize() + PageTableSize();
     stream.Seek(-static_cast<int64_t>(distance), TSeekOrigin::End);
-    if (!ExpectText(stream, "<catalog>")) RaiseWolfError("Bad Wolf catalog");
+    if (!ExpectText(stream, blocks::CatalogStart)) RaiseWolfError("Bad Wolf catalog");
     TSortOnExit sortOnExit{TOC};
     std::string tag = ReadTag(stream);
     uint32_t count = 0;
     while (tag == "item") {
-        const std::string title = ReadUntil(stream, "</item>");
+        const std::string title = ReadUntil(stream, blocks::ItemEnd);
         const uint32_t offset = stream.ReadU32();
         const int page = Pages.FindByOffset(PageBase() + offset);
         ++count;
@@ -296,22 +251,23 @@ void TWolfReader::ReadSubcatalog(TStream& stream)
     TOC.Clear();
     if (!HasSubcatalog()) return;
     stream.Seek(SubcatalogOffset(), TSeekOrigin::Begin);
-    if (!ExpectText(stream, "<subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
+    if (!ExpectText(stream, blocks::SubcatalogStart)) RaiseWolfError("Bad Wolf subcatalog");
     TSortOnExit sortOnExit{TOC};
     const int records = Level1Count() + SubLevelCount();
     const uint64_t size = stream.Size();
     uint64_t titlesTotal = 0;
     for (int n = 0; n < records; ++n) {
-        uint8_t record[TWolfTOCList::RecordSize];
-        stream.ReadBuffer(record, sizeof record);
-        const uint32_t pageOffset = GetU32(record);
+        uint8_t bytes[record::Size];
+        stream.ReadBuffer(bytes, sizeof bytes);
+        const uint32_t pageOffset = GetU32(bytes + record::PageOffset);
         const int page = pageOffset > size ? -1 : Pages.FindByOffset(PageBase() + pageOffset);
-        const uint16_t titleLength = GetU16(record + 8);
-        std::string title(reinterpret_cast<const char*>(record + 32), strnlen(reinterpret_cast<const char*>(record + 32), 48));
+        const uint16_t titleLength = GetU16(bytes + record::TitleLength);
+        const char* shortTitle = reinterpret_cast<const char*>(bytes + record::ShortTitle);
+        std::string title(shortTitle, strnlen(shortTitle, record::ShortTitleField));
         if (titleLength > 0) {
             const uint64_t resume = stream.Position();
             try {
-                const uint32_t titleOffset = GetU32(record + 4);
+                const uint32_t titleOffset = GetU32(bytes + record::TitleOffset);
                 // The model keeps only the first MaxTitle bytes: the rest must lie in the file
                 // but is not read, so that 65535 titles of 64 KiB cost no time.
                 if (uint64_t{titleOffset} + titleLength > size) throw EReadError();
@@ -323,12 +279,12 @@ void TWolfReader::ReadSubcatalog(TStream& stream)
             }
             stream.Seek(static_cast<int64_t>(resume), TSeekOrigin::Begin);
         }
-        TOC.AddItem(record[30], record[29], record[28], title, page);
+        TOC.AddItem(bytes[record::Number1], bytes[record::Number2], bytes[record::Number3], title, page);
         titlesTotal += titleLength;
     }
     stream.Seek(static_cast<int64_t>(titlesTotal), TSeekOrigin::Current);
     if (stream.ReadByte() == '<') stream.Seek(-1, TSeekOrigin::Current);
-    if (!ExpectText(stream, "</subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
+    if (!ExpectText(stream, blocks::SubcatalogEnd)) RaiseWolfError("Bad Wolf subcatalog");
 }
 
 // ---------------------------------------------------------------- opening

@@ -13,25 +13,12 @@ namespace wolf {
 
 namespace {
 
-constexpr size_t RecordSize = TWolfTOCList::RecordSize;
-// Record fields holding absolute offsets: title offset and the four links.
-constexpr size_t RecordOffsetFields[] = {4, 12, 16, 20, 24};
-constexpr size_t RecordTitleLength = 8;
-constexpr size_t PageTableParameters = 13;
+constexpr size_t PageTableParameters = blocks::PageTableParameters;
 constexpr size_t EntryChunk = 64 * 1024;
 
 void WriteTag(TStream& destination, const std::string& tag)
 {
     destination.WriteText("<" + tag + ">");
-}
-
-bool StartsWithNoCase(const std::string& text, const std::string& prefix)
-{
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 void ShiftField(uint8_t* field, int64_t distance)
@@ -78,13 +65,13 @@ uint32_t ShiftOffset(uint32_t value, int64_t distance)
 
 void CopyCatalog(TStream& source, TStream& destination)
 {
-    if (!ExpectText(source, "<catalog>")) RaiseWolfError("Bad Wolf catalog");
-    destination.WriteText("<catalog>");
+    if (!ExpectText(source, blocks::CatalogStart)) RaiseWolfError("Bad Wolf catalog");
+    destination.WriteText(blocks::CatalogStart);
     std::string tag = ReadTag(source);
     WriteTag(destination, tag);
     while (tag == "item") {
-        destination.WriteText(ReadUntil(source, "</item>"));
-        destination.WriteText("</item>");
+        destination.WriteText(ReadUntil(source, blocks::ItemEnd));
+        destination.WriteText(blocks::ItemEnd);
         destination.CopyFrom(source, 4);  // page position, relative to the page data
         tag = ReadTag(source);
         WriteTag(destination, tag);
@@ -93,21 +80,22 @@ void CopyCatalog(TStream& source, TStream& destination)
 
 void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance)
 {
-    if (!ExpectText(source, "<subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
-    destination.WriteText("<subcatalog>");
+    if (!ExpectText(source, blocks::SubcatalogStart)) RaiseWolfError("Bad Wolf subcatalog");
+    destination.WriteText(blocks::SubcatalogStart);
     uint64_t titlesLength = 0;
     uint64_t titlesFrom = UINT64_MAX;  // the span of the records' title offsets
     uint64_t titlesTo = 0;
     for (uint32_t i = 0; i < recordCount; ++i) {
-        uint8_t record[RecordSize];
-        source.ReadBuffer(record, RecordSize);
-        const uint16_t titleLength = GetU16(record + RecordTitleLength);
+        uint8_t bytes[record::Size];
+        source.ReadBuffer(bytes, record::Size);
+        const uint16_t titleLength = GetU16(bytes + record::TitleLength);
+        const uint32_t titleOffset = GetU32(bytes + record::TitleOffset);
         if (titleLength != 0) {
-            titlesFrom = std::min<uint64_t>(titlesFrom, GetU32(record + 4));
-            titlesTo = std::max<uint64_t>(titlesTo, uint64_t{GetU32(record + 4)} + titleLength);
+            titlesFrom = std::min<uint64_t>(titlesFrom, titleOffset);
+            titlesTo = std::max<uint64_t>(titlesTo, uint64_t{titleOffset} + titleLength);
         }
-        for (size_t field : RecordOffsetFields) ShiftField(record + field, distance);
-        destination.WriteBuffer(record, RecordSize);
+        for (size_t field : record::OffsetFields) ShiftField(bytes + field, distance);
+        destination.WriteBuffer(bytes, record::Size);
         titlesLength += titleLength;
     }
     // Titles kept anywhere but in the titles area would not move with it, and the new book
@@ -123,8 +111,8 @@ void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount,
         source.Seek(static_cast<int64_t>(beforeFiller), TSeekOrigin::Begin);
     else
         destination.WriteBuffer(&filler, 1);
-    if (!ExpectText(source, "</subcatalog>")) RaiseWolfError("Bad Wolf subcatalog");
-    destination.WriteText("</subcatalog>");
+    if (!ExpectText(source, blocks::SubcatalogEnd)) RaiseWolfError("Bad Wolf subcatalog");
+    destination.WriteText(blocks::SubcatalogEnd);
 }
 
 void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
@@ -135,7 +123,7 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
     WriteTag(destination, tag);
     uint8_t parameters[PageTableParameters * 4];
     source.ReadBuffer(parameters, sizeof parameters);
-    if (!ExpectText(source, "</pagetable>")) RaiseWolfError("Bad Wolf page table");
+    if (!ExpectText(source, blocks::PageTableEnd)) RaiseWolfError("Bad Wolf page table");
     // Entries anywhere but behind the tag would not move with the page table, and the new
     // book would read its pages from other bytes.
     const uint32_t entriesStart = GetU32(parameters);
@@ -148,7 +136,7 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
         RaiseWolfError("Bad Wolf page table");
     ShiftOffsets(parameters, PageTableParameters, parameterDistance);
     destination.WriteBuffer(parameters, sizeof parameters);
-    destination.WriteText("</pagetable>");
+    destination.WriteText(blocks::PageTableEnd);
 
     // The rest of the file is a run of 32-bit offsets, moved a chunk at a time.
     std::vector<uint8_t> chunk(EntryChunk);

@@ -2,6 +2,7 @@
 
 #include "FileAssociation.h"
 #include "uDigitKeyFilter.h"
+#include "ZoomEntries.h"
 
 #include "BookEncoding.h"
 
@@ -56,21 +57,21 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     tshGlobal = new QWidget;
     chbOnlyOneInst = new QCheckBox(QStringLiteral("Allow only one instance (activate on next run)"), tshGlobal);
     chbAutoHideTOC = new QCheckBox(QStringLiteral("Auto hide TOC after selecting"), tshGlobal);
+    chbResumeReading = new QCheckBox(tr("Reopen books at the page last read"), tshGlobal);
     btnAssociate = new QPushButton(QStringLiteral("Associate with .wol files"), tshGlobal);
     btnAssociate->setAutoDefault(false);
     auto* global = new QVBoxLayout(tshGlobal);
     global->addWidget(chbOnlyOneInst);
     global->addWidget(chbAutoHideTOC);
+    global->addWidget(chbResumeReading);
     global->addWidget(btnAssociate, 0, Qt::AlignLeft);
     global->addStretch();
     pagPreferences->addTab(tshGlobal, QStringLiteral("Global"));
 
     tshView = new QWidget;
     cmbScale = new QComboBox(tshView);
-    cmbScale->addItems({QStringLiteral("1:1"), QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
-                        QStringLiteral("100%"), QStringLiteral("125%"), QStringLiteral("150%"),
-                        QStringLiteral("175%"), QStringLiteral("200%")});
-    cmbScale->setMaxVisibleItems(9);
+    cmbScale->addItems(zoom::EntryTexts());
+    cmbScale->setMaxVisibleItems(zoom::EntryCount);
     cmbScreenType = new QComboBox(tshView);
     for (const TScreenPreset& preset : ScreenPresets)
         cmbScreenType->addItem(QString::fromLatin1(preset.Text));
@@ -114,6 +115,7 @@ bool TfrmPreferences::Execute(settings::TSettingValues& settings)
 {
     chbOnlyOneInst->setChecked(settings.AllowOneInstance);
     chbAutoHideTOC->setChecked(settings.AutoHideTOC);
+    chbResumeReading->setChecked(settings.ResumeReading);
     cmbScale->setCurrentIndex(settings.DefScaleIdx);
     cmbScreenType->setCurrentIndex(settings.MonitorType);
     ApplyScreenTypeState();
@@ -135,6 +137,7 @@ bool TfrmPreferences::Execute(settings::TSettingValues& settings)
     settings.MonitorWidth = MillimetresFrom(edtScreenWidth, settings.MonitorWidth);
     settings.MonitorHeight = MillimetresFrom(edtScreenHeight, settings.MonitorHeight);
     settings.TextEncoding = cmbTextEncoding->currentData().toByteArray();
+    settings.ResumeReading = chbResumeReading->isChecked();
     return true;
 }
 

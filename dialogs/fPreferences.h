@@ -39,6 +39,7 @@ public:
     QWidget* tshView;
     QCheckBox* chbOnlyOneInst;
     QCheckBox* chbAutoHideTOC;
+    QCheckBox* chbResumeReading;
     QPushButton* btnAssociate;
     QComboBox* cmbScale;
     QComboBox* cmbScreenType;

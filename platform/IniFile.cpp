@@ -108,6 +108,15 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     StoreDocument(FPath, document);
 }
 
+void TIniFile::WriteKeys(const QString& section, const QList<std::pair<QString, QString>>& values,
+                         const QStringList& removed)
+{
+    TIniDocument document = LoadDocument(FPath).value_or(TIniDocument());
+    for (const auto& [key, value] : values) document.SetValue(section, key, value);
+    for (const QString& key : removed) document.RemoveKey(section, key);
+    StoreDocument(FPath, document);
+}
+
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value)
 {
     WriteString(section, key, QString::number(value));

@@ -3,7 +3,10 @@
 // to the disk at once.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <utility>
 #include <stdexcept>
 
 namespace platform {
@@ -31,6 +34,10 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" / "0"
     // Silent when the key or the file cannot be changed.
     void DeleteKey(const QString& section, const QString& key);
+    // Many keys of one section in a single write (a long list would otherwise rewrite the
+    // file once a key): sets values, in their order, and removes the keys named in removed.
+    void WriteKeys(const QString& section, const QList<std::pair<QString, QString>>& values,
+                   const QStringList& removed);
 
 private:
     QString FPath;

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "IniFile.h"
+#include "ZoomEntries.h"
 
 #include <algorithm>
 #include <climits>
@@ -42,7 +43,7 @@ struct TSetting {
 const TSetting Declared[] = {
     {"Config", "AllowOneInstance", TBoolSetting{&V::AllowOneInstance, true}},
     {"Config", "AutoHideTOC", TBoolSetting{&V::AutoHideTOC, false}},
-    {"Config", "DefScaleIdx", TIntSetting{&V::DefScaleIdx, 4, 0, 8}},  // "1:1" ... "200%"
+    {"Config", "DefScaleIdx", TIntSetting{&V::DefScaleIdx, 4, 0, zoom::EntryCount - 1}},
     {"Config", "MonitorType", TIntSetting{&V::MonitorType, 0}},
     {"Config", "MonitorWidth", TIntSetting{&V::MonitorWidth, 360, MinMonitorSize}},
     {"Config", "MonitorHeight", TIntSetting{&V::MonitorHeight, 270, MinMonitorSize}},
@@ -52,6 +53,7 @@ const TSetting Declared[] = {
     {"MainWindow", "Height", TIntSetting{&V::Height, 520}},
     {"MainWindow", "Width", TIntSetting{&V::Width, 450}},
     {"MRUList", nullptr, TRecentFilesSetting{"MRU"}},
+    {"Reading", "ResumeReading", TBoolSetting{&V::ResumeReading, false}},
 };
 
 template <class... TVisitors>

@@ -19,7 +19,7 @@ struct TSettingValues {
     // "Config"
     bool AllowOneInstance;
     bool AutoHideTOC;
-    int DefScaleIdx;  // entry of the zoom list
+    int DefScaleIdx;  // entry of the zoom list (ZoomEntries.h)
     int MonitorType;  // entry of the preferences' screen list
     int MonitorWidth;   // mm
     int MonitorHeight;  // mm
@@ -29,6 +29,8 @@ struct TSettingValues {
     int PosLeft;
     int Height;
     int Width;
+    // "Reading"
+    bool ResumeReading;  // reopen books at the page last read (their positions: TReadingPositions)
 
     bool operator==(const TSettingValues&) const = default;
 };

@@ -1,22 +1,12 @@
 #include "uWolfBuilder.h"
 
-#include "uWolfReader.h"
+#include "CatalogBlocks.h"
+#include "WolfFormat.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace wolf {
-
-namespace {
-void Append16(std::string& out, uint16_t value)
-{
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
-}
-void Append32(std::string& out, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-}  // namespace
 
 TWolfBookBuilder::TWolfBookBuilder() { ExtraParameters.fill(0xFFFFFFFF); }
 
@@ -24,11 +14,11 @@ void TWolfBookBuilder::SetCover(uint16_t width, uint16_t height, uint16_t bitCou
                                 const std::string& data)
 {
     FCover.clear();
-    Append16(FCover, compact ? 1 : 0);
-    Append16(FCover, width);
-    Append16(FCover, bitCount);
-    Append16(FCover, 0);
-    Append16(FCover, height);
+    AppendU16(FCover, compact ? 1 : 0);
+    AppendU16(FCover, width);
+    AppendU16(FCover, bitCount);
+    AppendU16(FCover, 0);
+    AppendU16(FCover, height);
     FCover += data;
 }
 
@@ -84,36 +74,22 @@ std::string TWolfBookBuilder::Build() const
         return pageIndex < 0 ? 0u : offsets.at(static_cast<size_t>(pageIndex)) - PageBase();
     };
 
-    std::string catalog = "<catalog>";
-    for (const auto& item : Catalog) {
-        catalog += "<item>" + item.Title + "</item>";
-        Append32(catalog, relative(item.PageIndex));
-    }
-    catalog += "</catalog>";
+    TMemoryStream catalog;
+    catalog.WriteText(blocks::CatalogStart);
+    for (const auto& item : Catalog) WriteCatalogItem(catalog, item.Title, relative(item.PageIndex));
+    catalog.WriteText(blocks::CatalogEnd);
 
-    const uint32_t subcatalogOffset = PageBase() + static_cast<uint32_t>(pageData.size() + catalog.size());
-    std::string subcatalog;
+    const uint32_t subcatalogOffset = PageBase() + static_cast<uint32_t>(pageData.size() + catalog.Size());
+    TMemoryStream subcatalogBlock;
     uint16_t level1 = static_cast<uint16_t>(Catalog.size());
     uint16_t subLevels = 0;
     if (FSubcatalog) {
-        const TWolfTOCList& toc = *FSubcatalog;
-        const uint32_t recordsStart = subcatalogOffset + 12;
-        uint32_t titleCursor = recordsStart + 80u * static_cast<uint32_t>(toc.Count());
-        level1 = 0;
-        subcatalog = "<subcatalog>";
-        for (int i = 0; i < toc.Count(); ++i) {
-            uint8_t record[TWolfTOCList::RecordSize];
-            toc.FillSubcatalogRecord(i, recordsStart, record);
-            PutU32(record, relative(toc[i].PageIndex));
-            PutU32(record + 4, titleCursor);
-            titleCursor += static_cast<uint32_t>(toc[i].Title().size());
-            subcatalog.append(reinterpret_cast<const char*>(record), sizeof record);
-            (toc[i].Level() == 1 ? level1 : subLevels)++;
-        }
-        for (int i = 0; i < toc.Count(); ++i) subcatalog += toc[i].Title();
-        if (FFillerByte) subcatalog += '\x08';
-        subcatalog += "</subcatalog>";
+        WriteSubcatalog(subcatalogBlock, *FSubcatalog, subcatalogOffset, relative);
+        level1 = subLevels = 0;
+        for (int i = 0; i < FSubcatalog->Count(); ++i) ((*FSubcatalog)[i].Level() == 1 ? level1 : subLevels)++;
     }
+    std::string subcatalog = subcatalogBlock.Data();
+    if (FSubcatalog && !FFillerByte) subcatalog.erase(subcatalog.size() - blocks::SubcatalogEnd.size() - 1, 1);
 
     std::vector<uint32_t> entries;
     std::vector<int> order = FEntryOrder;
@@ -125,25 +101,24 @@ std::string TWolfBookBuilder::Build() const
     entries.insert(entries.end(), FRawEntries.begin(), FRawEntries.end());
 
     const uint32_t pageTableStart = subcatalogOffset + static_cast<uint32_t>(subcatalog.size());
-    std::string pageTable = ShortEntries ? "<pagetable version=\"001\">" : "<pagetable>";
+    std::string pageTable = ShortEntries ? blocks::PageTableTag : "<pagetable>";
     const uint32_t entriesStart = pageTableStart + static_cast<uint32_t>(pageTable.size() + 52 + 12);
     const uint32_t entriesEnd = entriesStart + static_cast<uint32_t>(entries.size() * (ShortEntries ? 4 : 8));
-    Append32(pageTable, entriesStart);
-    Append32(pageTable, entriesEnd);
-    for (uint32_t parameter : ExtraParameters) Append32(pageTable, parameter);
-    pageTable += "</pagetable>";
+    AppendU32(pageTable, entriesStart);
+    AppendU32(pageTable, entriesEnd);
+    for (uint32_t parameter : ExtraParameters) AppendU32(pageTable, parameter);
+    pageTable += blocks::PageTableEnd;
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (!ShortEntries) Append32(pageTable, static_cast<uint32_t>(i));
-        Append32(pageTable, entries[i]);
+        if (!ShortEntries) AppendU32(pageTable, static_cast<uint32_t>(i));
+        AppendU32(pageTable, entries[i]);
     }
 
-    THeader head{};
+    THeader head = EmptyHeader();
+    std::fill_n(head.begin(), header::MagicLength, 0);
     for (size_t i = 0; i < Magic.size() && i < header::MagicLength; ++i) head[i] = static_cast<uint8_t>(Magic[i]);
-    PutU16(&head[17], 513);
-    PutU16(&head[64], 1);
     PutU16(&head[header::DescriptionLength], static_cast<uint16_t>(Description.size()));
     PutU32(&head[header::CoverLength], static_cast<uint32_t>(FCover.size()));
-    PutU32(&head[header::CatalogSize], static_cast<uint32_t>(catalog.size() + subcatalog.size()));
+    PutU32(&head[header::CatalogSize], static_cast<uint32_t>(catalog.Size() + subcatalog.size()));
     PutU16(&head[header::Level1Count], level1);
     PutU32(&head[header::PageDataSize], static_cast<uint32_t>(pageData.size()));
     PutU32(&head[header::PageTableSize], static_cast<uint32_t>(pageTable.size()));
@@ -151,7 +126,7 @@ std::string TWolfBookBuilder::Build() const
     PutU32(&head[header::SubcatalogOffset], FSubcatalog ? subcatalogOffset : 0);
 
     std::string book(reinterpret_cast<const char*>(head.data()), head.size());
-    return book + Description + FCover + pageData + catalog + subcatalog + pageTable;
+    return book + Description + FCover + pageData + catalog.Data() + subcatalog + pageTable;
 }
 
 }  // namespace wolf

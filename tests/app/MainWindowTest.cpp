@@ -22,12 +22,7 @@ TActionStates States(TfrmMain& window)
             c.actShowLast->isEnabled(), c.actShowCover->isEnabled()};
 }
 
-// Sends a key where the user's key would land: the focused control, else the window.
-void PressKey(TfrmMain& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* focused = QApplication::focusWidget();
-    QTest::keyClick(focused && focused->window() == &window ? focused : &window, key, modifiers);
-}
+using testbooks::PressKey;
 }  // namespace
 
 class MainWindowTest : public QObject {

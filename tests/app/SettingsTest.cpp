@@ -43,7 +43,7 @@ private slots:
             "[Config]",       "AllowOneInstance=1", "AutoHideTOC=0", "DefScaleIdx=4",
             "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
             "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
-            "Width=465"};
+            "Width=465",      "[Reading]",          "ResumeReading=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
     }
 
@@ -74,7 +74,7 @@ private slots:
         QStringList recent;
         settings.Load(recent);
         QCOMPARE(settings.Values().AllowOneInstance, true);
-        QCOMPARE(settings.Values().DefScaleIdx, 8);
+        QCOMPARE(settings.Values().DefScaleIdx, 10);  // the last entry, "Fit Width"
         QCOMPARE(settings.Values().MonitorWidth, 360);
         QCOMPARE(settings.Values().MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());

@@ -4,8 +4,15 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <QtTest>
 
 namespace testbooks {
+
+void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused && focused->window() == &window ? focused : &window, key, modifiers);
+}
 
 void Idle()
 {

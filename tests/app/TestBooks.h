@@ -10,6 +10,9 @@
 
 namespace testbooks {
 
+// Sends a key where the user's key would land: the focused control, else the window.
+void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // Lets the event loop go idle, where the window evaluates its enabling rules.
 void Idle();
 

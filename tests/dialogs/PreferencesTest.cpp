@@ -114,9 +114,11 @@ private slots:
             shown->chbAutoHideTOC->setChecked(true);
             shown->cmbScale->setCurrentIndex(8);
             shown->cmbTextEncoding->setCurrentIndex(0);
+            shown->chbResumeReading->setChecked(true);
             shown->btnOK->click();
         }));
         QVERIFY(settings.AutoHideTOC);
+        QVERIFY(settings.ResumeReading);
         QCOMPARE(settings.DefScaleIdx, 8);
         QCOMPARE(settings.TextEncoding, QByteArray("auto"));
     }
