@@ -5,6 +5,7 @@
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
+#include "uWolfWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,16 @@ TEST_F(SafeSaveTest, BooksInFoldersWithNonLatinNamesKeepTheirNames)
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(Utf8Path(folder))) names.insert(Utf8(entry.path().filename()));
     EXPECT_EQ(names, (std::set<std::string>{Utf8(Utf8Path(book).filename()), Utf8(Utf8Path(book + ".bak").filename())}));
+
+    // Nor does a new book take the name of one that exists.
+    EXPECT_THROW(
+        {
+            TWolfWriter writer(book, TWolfDescription(), false);
+            writer.AddTextPage("new");
+            writer.Finish(TWolfTOCList());
+        },
+        EWolf);
+    EXPECT_EQ(TitleOf(book), title);
 }
 
 // A program that reads the book with the C library's usual sharing (others may read and
