@@ -5,6 +5,8 @@
 TdmCommon::TdmCommon(QObject* parent)
     : QObject(parent)
     , actFileOpen(MakeAction(QStringLiteral("Open"), QStringLiteral("Open Wolf file"), 0, QKeySequence(Qt::CTRL | Qt::Key_O)))
+    , actFileMakeBook(MakeAction(QStringLiteral("Make Book..."), QStringLiteral("Make a book from PDFs, pictures, comics or text"), -1,
+                                 QKeySequence(Qt::CTRL | Qt::Key_M)))
     , actFilePrefs(MakeAction(QStringLiteral("Preferences"), QStringLiteral("Set preferences"), 1))
     , actFileExit(MakeAction(QStringLiteral("Exit"), QString(), 3, QKeySequence(Qt::ALT | Qt::Key_X)))
     , actShowFirst(MakeAction(QStringLiteral("First Page"), QStringLiteral("Go to first page"), 4))

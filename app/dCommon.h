@@ -17,6 +17,7 @@ public:
     static QIcon ActionImage(int index);
 
     QAction* actFileOpen;
+    QAction* actFileMakeBook;
     QAction* actFilePrefs;
     QAction* actFileExit;
     QAction* actShowFirst;

@@ -126,6 +126,7 @@ void TfrmMain::CreateMenus()
     TdmCommon& c = FCommon;
     FFileMenu = menuBar()->addMenu(QStringLiteral("File"));
     FFileMenu->addAction(c.actFileOpen);
+    FFileMenu->addAction(c.actFileMakeBook);
     FFileMenu->addSeparator();
     FFileMenu->addAction(c.actFilePrefs);
     FFileMenu->addSeparator();
@@ -199,6 +200,7 @@ void TfrmMain::ConnectActions()
 {
     TdmCommon& c = FCommon;
     Bind(c.actFileOpen, this, &TfrmMain::actFileOpenExecute);
+    Bind(c.actFileMakeBook, this, &TfrmMain::actFileMakeBookExecute);
     Bind(c.actFilePrefs, this, &TfrmMain::actFilePrefsExecute);
     Bind(c.actFileExit, this, &TfrmMain::close);
     Bind(c.actShowFirst, this, &TfrmMain::actShowFirstExecute);

@@ -92,6 +92,7 @@ private:
     QString OpenDialogFolder() const;
 
     void actFileOpenExecute();
+    void actFileMakeBookExecute();
     void actShowFirstExecute();
     void actShowPrevExecute();
     void actShowNextExecute();

@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "fAbout.h"
 #include "fDescription.h"
+#include "fMakeBook.h"
 #include "fPreferences.h"
 #include "fTOC.h"
 
@@ -87,6 +88,15 @@ void TfrmMain::actShowTOCUpdate()
     const bool hasEntries = FSession.IsOpen() && FSession.Reader().TOC.Count() > 0;
     FCommon.actShowTOC->setEnabled(hasEntries);
     FCommon.actShowTOC->setChecked(hasEntries && FDialogs->frmTOC->isVisible());
+}
+
+// The maker window stays open beside the book being read; the book it makes is opened here.
+void TfrmMain::actFileMakeBookExecute()
+{
+    auto* maker = new dialogs::TfrmMakeBook(FSettings, this);
+    maker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(maker, &dialogs::TfrmMakeBook::BookMade, this, [this](const QString& path) { app::Guarded([&] { OpenBook(path); }); });
+    maker->show();
 }
 
 void TfrmMain::actFilePrefsExecute()

@@ -18,6 +18,19 @@ QImage ToQImage(const wolf::TGreyImage& page)
     return picture;
 }
 
+wolf::TGreyImage ToGreyImage(const QImage& picture)
+{
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    wolf::TGreyImage page;
+    page.Width = grey.width();
+    page.Height = grey.height();
+    page.Pixels.resize(static_cast<size_t>(page.Width) * static_cast<size_t>(page.Height));
+    for (int y = 0; y < page.Height; ++y)
+        std::memcpy(page.Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(page.Width), grey.constScanLine(y),
+                    static_cast<size_t>(page.Width));
+    return page;
+}
+
 QImage TurnForOrientation(const QImage& picture, int orientation)
 {
     // In Qt's y-down coordinates a positive angle turns clockwise. Quarter turns take

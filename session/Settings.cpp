@@ -54,6 +54,16 @@ const TSetting Declared[] = {
     {"MainWindow", "Width", TIntSetting{&V::Width, 450}},
     {"MRUList", nullptr, TRecentFilesSetting{"MRU"}},
     {"Reading", "ResumeReading", TBoolSetting{&V::ResumeReading, false}},
+    {"MakeBook", "Screen", TTextSetting{&V::MakeScreen, "6inch-800"}},
+    {"MakeBook", "CropMargins", TBoolSetting{&V::MakeCrop, false}},
+    {"MakeBook", "Spread", TIntSetting{&V::MakeSpread, 0, 0, 3}},
+    {"MakeBook", "RightToLeft", TBoolSetting{&V::MakeRightToLeft, false}},
+    {"MakeBook", "Gamma", TIntSetting{&V::MakeGamma, 100, 10, 1000}},
+    {"MakeBook", "AutoContrast", TBoolSetting{&V::MakeAutoContrast, true}},
+    {"MakeBook", "Bits", TIntSetting{&V::MakeBits, 2, 1, 2}},
+    {"MakeBook", "Dither", TIntSetting{&V::MakeDither, 0, 0, 2}},
+    {"MakeBook", "Stretch", TBoolSetting{&V::MakeStretch, false}},
+    {"MakeBook", "Upscale", TBoolSetting{&V::MakeUpscale, false}},
 };
 
 template <class... TVisitors>

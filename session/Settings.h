@@ -31,6 +31,17 @@ struct TSettingValues {
     int Width;
     // "Reading"
     bool ResumeReading;  // reopen books at the page last read (their positions: TReadingPositions)
+    // "MakeBook": the book maker window's options
+    QByteArray MakeScreen;  // a screen profile's name
+    bool MakeCrop;
+    int MakeSpread;  // split, rotate, both, keep
+    bool MakeRightToLeft;
+    int MakeGamma;   // percent
+    bool MakeAutoContrast;
+    int MakeBits;
+    int MakeDither;  // Floyd-Steinberg, ordered, threshold
+    bool MakeStretch;
+    bool MakeUpscale;
 
     bool operator==(const TSettingValues&) const = default;
 };

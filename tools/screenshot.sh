@@ -1,6 +1,7 @@
 #!/bin/sh
-# Takes the README's picture: karavel showing the sample book on a virtual X screen, saved
-# as resources/screenshot.png. Usage: tools/screenshot.sh [build-directory]
+# Takes the README's pictures on a virtual X screen: karavel showing the sample book, saved
+# as resources/screenshot.png, and the book maker window, as resources/makebook.png.
+# Usage: tools/screenshot.sh [build-directory]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
@@ -10,7 +11,7 @@ height=740
 if ! command -v xvfb-run >/dev/null || ! command -v import >/dev/null; then
   apt-get install -y xvfb x11-apps imagemagick
 fi
-cmake --build "$build" --target karavel sample_book -j2
+cmake --build "$build" --target karavel sample_book makebookshot -j2
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,3 +38,7 @@ xvfb-run -a -s "-screen 0 ${width}x${height}x24" sh -c '
 ' screenshot "$build/app/karavel" "$build/sample/sample.wol" "$work/screenshot.png"
 cp "$work/screenshot.png" "$root/resources/screenshot.png"
 echo "resources/screenshot.png"
+
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1000x700x24" "$build/tools/makebookshot/makebookshot" "$work/makebook.png"
+cp "$work/makebook.png" "$root/resources/makebook.png"
+echo "resources/makebook.png"

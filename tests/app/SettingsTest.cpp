@@ -43,7 +43,10 @@ private slots:
             "[Config]",       "AllowOneInstance=1", "AutoHideTOC=0", "DefScaleIdx=4",
             "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
             "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
-            "Width=465",      "[Reading]",          "ResumeReading=0"};
+            "Width=465",      "[Reading]",          "ResumeReading=0",
+            "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
+            "RightToLeft=0",  "Gamma=100",          "AutoContrast=1", "Bits=2",
+            "Dither=0",       "Stretch=0",          "Upscale=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
     }
 

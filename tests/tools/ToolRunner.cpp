@@ -1,6 +1,7 @@
 #include "ToolRunner.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -44,4 +45,12 @@ QString TScratch::Write(const QString& name, const std::string& bytes) const
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return path;
+}
+
+std::vector<std::pair<QString, int>> Contents(const QJsonObject& info)
+{
+    std::vector<std::pair<QString, int>> entries;
+    for (const QJsonValue& entry : info[QStringLiteral("toc")].toArray())
+        entries.emplace_back(entry[QStringLiteral("title")].toString(), entry[QStringLiteral("page")].toInt());
+    return entries;
 }

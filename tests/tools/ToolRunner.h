@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <utility>
+#include <vector>
 
 struct TToolResult {
     int ExitCode = -1;
@@ -16,6 +18,9 @@ struct TToolResult {
 };
 
 TToolResult RunWolftool(const QStringList& arguments);
+
+// The table of contents in `wolftool info`'s JSON: titles and page indexes.
+std::vector<std::pair<QString, int>> Contents(const QJsonObject& info);
 
 // A scratch folder for books and pictures of one test.
 class TScratch {

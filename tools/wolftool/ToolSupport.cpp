@@ -3,6 +3,7 @@
 #include "ToolCommand.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace wolftool {
 
@@ -15,8 +16,10 @@ void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
     parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
 }
 
-bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
-                      qsizetype positionalCount)
+namespace {
+
+bool ParsePositionalRange(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
+                          qsizetype minimumCount, qsizetype maximumCount)
 {
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(args)) throw ECommandFailure(parser.errorText());
@@ -27,9 +30,24 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
         WriteOut(help.toUtf8());
         return false;
     }
-    if (parser.positionalArguments().size() != positionalCount)
+    const qsizetype count = parser.positionalArguments().size();
+    if (count < minimumCount || count > maximumCount)
         throw ECommandFailure(QStringLiteral("Usage: wolftool %1 (see --help)").arg(synopsis));
     return true;
+}
+
+}  // namespace
+
+bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
+                      qsizetype positionalCount)
+{
+    return ParsePositionalRange(parser, args, synopsis, positionalCount, positionalCount);
+}
+
+bool ParseCommandLineAtLeast(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
+                             qsizetype minimumCount)
+{
+    return ParsePositionalRange(parser, args, synopsis, minimumCount, std::numeric_limits<qsizetype>::max());
 }
 
 wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument)

@@ -20,6 +20,9 @@ void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
 // ECommandFailure on a usage error. synopsis is the usage line after "wolftool ".
 bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                       qsizetype positionalCount);
+// The same for commands that take at least minimumCount positional arguments.
+bool ParseCommandLineAtLeast(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
+                             qsizetype minimumCount);
 
 // JSON names of the nine description fields, in field order (info prints them, describe sets them).
 extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];

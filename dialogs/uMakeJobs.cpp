@@ -1,0 +1,126 @@
+#include "uMakeJobs.h"
+
+#include "PageProcessor.h"
+#include "PictureDecoding.h"
+
+#include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace dialogs {
+namespace {
+
+QImage SideBySide(const std::vector<QImage>& pages)
+{
+    if (pages.size() == 1) return pages.front();
+    const int gap = 8;
+    int width = -gap, height = 0;
+    for (const QImage& page : pages) {
+        width += page.width() + gap;
+        height = std::max(height, page.height());
+    }
+    QImage joined(width, height, QImage::Format_Grayscale8);
+    joined.fill(Qt::darkGray);
+    QPainter painter(&joined);
+    int x = 0;
+    for (const QImage& page : pages) {
+        painter.drawImage(x, 0, page);
+        x += page.width() + gap;
+    }
+    return joined;
+}
+
+TPreview MakePreview(const making::TSourcePage& page, const making::TProcessOptions& options)
+{
+    using making::TPageKind;
+    TPreview preview;
+    try {
+        switch (page.Kind) {
+        case TPageKind::Text: preview.Message = page.Text.left(600); return preview;
+        case TPageKind::Rendered: preview.Source = page.Render(options); break;
+        default: preview.Source = making::DecodePicture(page.Load(), page.Name);
+        }
+        if (preview.Source.isNull()) {
+            preview.Message = page.Text;
+        } else if (page.Kind == TPageKind::PreparedPicture) {
+            preview.Processed = making::PreparePage(preview.Source).Picture;
+        } else {
+            preview.Processed = SideBySide(making::ProcessPicture(preview.Source, options));
+        }
+    } catch (const std::exception& error) {
+        preview.Message = QString::fromUtf8(error.what());
+    }
+    return preview;
+}
+
+}  // namespace
+
+TPreviewWorker::TPreviewWorker(QObject* parent) : QObject(parent)
+{
+    connect(&FWatcher, &QFutureWatcher<TPreview>::finished, this, [this] {
+        const TPreview preview = FWatcher.result();
+        if (FWaiting) {
+            StartWaiting();
+        } else {
+            FBusy = false;
+            emit Ready(preview);
+        }
+    });
+}
+
+TPreviewWorker::~TPreviewWorker()
+{
+    FWatcher.waitForFinished();
+}
+
+void TPreviewWorker::Request(const making::TSourcePage& page, const making::TProcessOptions& options)
+{
+    FWaiting.emplace(page, options);
+    if (!FWatcher.isRunning()) StartWaiting();
+}
+
+void TPreviewWorker::StartWaiting()
+{
+    auto [page, options] = std::move(*FWaiting);
+    FWaiting.reset();
+    FBusy = true;
+    FWatcher.setFuture(QtConcurrent::run(MakePreview, std::move(page), options));
+}
+
+TBookConversion::TBookConversion(QObject* parent) : QObject(parent), FCancel(std::make_shared<std::atomic_bool>(false))
+{
+    connect(&FWatcher, &QFutureWatcher<QString>::finished, this, [this] {
+        FRunning = false;
+        emit Finished(FPath, FWatcher.result(), *FCancel);
+    });
+}
+
+TBookConversion::~TBookConversion()
+{
+    Cancel();
+    Wait();
+}
+
+void TBookConversion::Start(making::TBookPlan plan)
+{
+    FCancel = std::make_shared<std::atomic_bool>(false);
+    FRunning = true;
+    FPath = plan.OutputPath;
+    FClock.start();
+    const auto progress = [this](int done, int total) {
+        const qint64 elapsed = FClock.elapsed();
+        const qint64 left = done > 0 ? elapsed * (total - done) / done : -1;
+        QMetaObject::invokeMethod(this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
+    };
+    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> QString {
+        try {
+            making::MakeBook(plan, progress, *cancel);
+            return {};
+        } catch (const making::ECancelled&) {
+            return {};
+        } catch (const std::exception& error) {
+            return QString::fromUtf8(error.what());
+        }
+    }));
+}
+
+}  // namespace dialogs

@@ -1,0 +1,15 @@
+// Scales a picture to the screen.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace making {
+
+// A Format_Grayscale8 picture of exactly the screen's size. stretch fills the screen;
+// otherwise the aspect ratio is kept and the picture centred on white. A picture smaller
+// than the screen keeps its size unless upscale. Down-sampling averages the covered source
+// area, so fine print and halftones do not alias.
+QImage FitToScreen(const QImage& grey, QSize screen, bool stretch, bool upscale);
+
+}  // namespace making

@@ -1,0 +1,14 @@
+// Finds the printed part of a scanned page, ignoring scanner specks and a page number
+// standing apart near an edge.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace making {
+
+// The content's rectangle in a Format_Grayscale8 picture with a narrow border kept, or the
+// whole picture when it holds nothing but paper.
+QRect FindContent(const QImage& grey);
+
+}  // namespace making

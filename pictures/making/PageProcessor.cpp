@@ -1,0 +1,41 @@
+#include "PageProcessor.h"
+
+#include "FitToScreen.h"
+#include "GreyReduction.h"
+#include "MarginCrop.h"
+#include "PictureDecoding.h"
+#include "Spreads.h"
+#include "ToneCurve.h"
+
+namespace making {
+
+std::vector<QImage> ProcessPicture(const QImage& picture, const TProcessOptions& options)
+{
+    QImage grey = ToGrey(picture);
+    if (options.CropMargins) grey = grey.copy(FindContent(grey));
+    std::vector<QImage> pages = ArrangeSpread(grey, options.Spread, options.RightToLeft);
+    for (QImage& page : pages) {
+        page = FitToScreen(page, options.Screen, options.Stretch, options.Upscale);
+        // After scaling: a quarter of the pixels to look at, and the same histogram.
+        AdjustTone(page, options.AutoContrast, options.Gamma);
+        ReduceToLevels(page, options.Bits, options.Dither);
+    }
+    return pages;
+}
+
+TPreparedPage PreparePage(const QImage& picture)
+{
+    TPreparedPage prepared{ToGrey(picture), 1};
+    for (int y = 0; y < prepared.Picture.height() && prepared.Bits == 1; ++y) {
+        const uchar* row = prepared.Picture.constScanLine(y);
+        for (int x = 0; x < prepared.Picture.width(); ++x)
+            if (row[x] != 0 && row[x] != 255) {
+                prepared.Bits = 2;
+                break;
+            }
+    }
+    if (prepared.Bits == 2) ReduceToLevels(prepared.Picture, 2, TDitherMethod::Threshold);
+    return prepared;
+}
+
+}  // namespace making

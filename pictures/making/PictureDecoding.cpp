@@ -1,0 +1,54 @@
+#include "PictureDecoding.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+namespace making {
+
+QByteArray ReadSourceFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
+    if (file.size() > MaxSourceBytes)
+        throw EMakeFailure(QStringLiteral("\"%1\" is larger than %2 MB").arg(path).arg(MaxSourceBytes >> 20));
+    return file.readAll();
+}
+
+QImage DecodePicture(const QByteArray& bytes, const QString& name)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    // Decoders that cannot state the size first are held by the allocation limit (in MB):
+    // a 64-megapixel picture in 32-bit colour.
+    reader.setAllocationLimit(static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)));
+    if (!reader.canRead())
+        throw EMakeFailure(QStringLiteral("\"%1\" is not a picture Karavel can read").arg(name));
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > MaxPicturePixels)
+        throw EMakeFailure(QStringLiteral("The picture \"%1\" is too large (%2 x %3 pixels; at most %4 megapixels)")
+                               .arg(name).arg(size.width()).arg(size.height()).arg(MaxPicturePixels / (1024 * 1024)));
+    QImage picture;
+    if (!reader.read(&picture) || picture.isNull())
+        throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, reader.errorString()));
+    return picture;
+}
+
+QImage ToGrey(const QImage& picture)
+{
+    if (picture.format() == QImage::Format_Grayscale8) return picture;
+    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_Grayscale8);
+    QImage paper(picture.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return paper.convertToFormat(QImage::Format_Grayscale8);
+}
+
+}  // namespace making

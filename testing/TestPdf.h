@@ -1,0 +1,28 @@
+// Small PDFs written byte by byte, for what QPdfWriter cannot make: an outline, encryption.
+#pragma once
+
+#include <QByteArray>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+namespace testing_pdf {
+
+struct TOutlineEntry {
+    QString Title;
+    int Page = 1;  // counted from 1
+    std::vector<TOutlineEntry> Children;
+};
+
+struct TPdfSpec {
+    std::vector<QSizeF> Pages;  // in points; each shows "Page N" in large type and a framed box
+    std::vector<TOutlineEntry> Outline;
+    QString Title;  // document information, when not empty
+    QString Author;
+    // With a user password, as a reader cannot open it without one.
+    bool Encrypted = false;
+};
+
+QByteArray MakePdf(const TPdfSpec& spec);
+
+}  // namespace testing_pdf

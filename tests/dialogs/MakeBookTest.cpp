@@ -1,0 +1,107 @@
+// The book maker window driven offscreen: a PDF in, preview and settings following the
+// options, a whole conversion, and one stopped half-way that leaves nothing behind.
+#include "TestPdf.h"
+#include "fMakeBook.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <set>
+
+using dialogs::TfrmMakeBook;
+
+namespace {
+
+QString WritePdf(const QTemporaryDir& dir, const QString& name, const testing_pdf::TPdfSpec& spec)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(testing_pdf::MakePdf(spec)) < 0) return {};
+    return path;
+}
+
+std::set<int> Levels(const QImage& picture)
+{
+    std::set<int> levels;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) levels.insert(picture.constScanLine(y)[x]);
+    return levels;
+}
+
+}  // namespace
+
+class MakeBookTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PdfThroughPreviewToFinishedBook()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        testing_pdf::TPdfSpec spec;
+        spec.Pages = {QSizeF(612, 792), QSizeF(792, 612), QSizeF(612, 792)};
+        spec.Outline = {{QStringLiteral("Opening"), 1, {{QStringLiteral("Spread"), 2, {}}}}, {QStringLiteral("Closing"), 3, {}}};
+        spec.Title = QStringLiteral("Made Here");
+        spec.Author = QStringLiteral("A. Writer");
+        const QString pdf = WritePdf(dir, QStringLiteral("source.pdf"), spec);
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({pdf});
+        QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Made Here"));
+        QCOMPARE(window.edtFields[2]->text(), QStringLiteral("A. Writer"));
+        QCOMPARE(window.tvContents->topLevelItemCount(), 2);
+        QCOMPARE(window.tvContents->topLevelItem(0)->child(0)->text(0), QStringLiteral("Spread"));
+
+        // The preview follows the options, and the options go to the settings.
+        QTRY_VERIFY(!window.Preview().Processed.isNull() && !window.IsPreviewing());
+        window.cmbBits->setCurrentIndex(1);
+        QCOMPARE(settings.Values().MakeBits, 1);
+        QTRY_VERIFY(!window.IsPreviewing());
+        QCOMPARE(window.Preview().Processed.size(), QSize(600, 800));
+        QCOMPARE(Levels(window.Preview().Processed), (std::set<int>{0, 255}));
+
+        const QString book = dir.filePath(QStringLiteral("made.wol"));
+        window.AskOutputPath = [&](const QString& suggested) {
+            [&] { QCOMPARE(suggested, QStringLiteral("Made Here.wol")); }();
+            return book;
+        };
+        QSignalSpy made(&window, &TfrmMakeBook::BookMade);
+        window.btnMake->click();
+        QTRY_COMPARE_WITH_TIMEOUT(made.count(), 1, 20000);
+        QCOMPARE(made.first().first().toString(), book);
+        QVERIFY(QFileInfo(book).size() > 0);
+        QVERIFY(!window.isVisible());
+    }
+
+    void StoppedConversionLeavesNothingBehind()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        testing_pdf::TPdfSpec spec;
+        spec.Pages.assign(200, QSizeF(612, 792));
+        const QString pdf = WritePdf(dir, QStringLiteral("long.pdf"), spec);
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({pdf});
+        window.AskOutputPath = [&](const QString&) { return dir.filePath(QStringLiteral("stopped.wol")); };
+        window.btnMake->click();
+        QVERIFY(window.IsConverting());
+        QTRY_VERIFY(window.prbProgress->value() > 0);
+        window.btnCancel->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsConverting(), 20000);
+        QVERIFY2(window.lblStatus->text().startsWith(QStringLiteral("Stopped")), qPrintable(window.lblStatus->text()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("long.pdf")}));
+        QVERIFY(window.btnMake->isEnabled());
+    }
+};
+
+QTEST_MAIN(MakeBookTest)
+#include "MakeBookTest.moc"

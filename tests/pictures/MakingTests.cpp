@@ -1,0 +1,145 @@
+// The steps that turn scans and comics into pages, on small made-up pictures.
+#include "GreyReduction.h"
+#include "MarginCrop.h"
+#include "NaturalOrder.h"
+#include "PageProcessor.h"
+#include "Spreads.h"
+#include "TextSource.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using namespace making;
+
+QImage Paper(int width, int height, int level = 255)
+{
+    QImage picture(width, height, QImage::Format_Grayscale8);
+    picture.fill(QColor(level, level, level));
+    return picture;
+}
+
+double Mean(const QImage& grey)
+{
+    double sum = 0;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) sum += grey.constScanLine(y)[x];
+    return sum / (grey.width() * grey.height());
+}
+
+std::set<int> LevelsIn(const QImage& grey)
+{
+    std::set<int> levels;
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x) levels.insert(grey.constScanLine(y)[x]);
+    return levels;
+}
+
+TEST(MarginCrop, FindsTheTextBlockPastSpecksAndAPageNumber)
+{
+    QImage scan = Paper(400, 600, 235);  // greyish paper, as scanners see it
+    QPainter painter(&scan);
+    painter.fillRect(60, 90, 280, 400, QColor(30, 30, 30));
+    painter.fillRect(190, 560, 20, 12, Qt::black);  // the page number, well below the text
+    painter.end();
+    for (const QPoint speck : {QPoint(5, 5), QPoint(390, 300), QPoint(20, 590)}) scan.setPixel(speck, 0);
+
+    const QRect content = FindContent(scan);
+    const int border = 6;  // 1 % of the longer side
+    EXPECT_EQ(content, QRect(QPoint(60 - border, 90 - border), QPoint(339 + border, 489 + border)));
+    EXPECT_EQ(FindContent(Paper(300, 200)), QRect(0, 0, 300, 200)) << "a blank page keeps its size";
+}
+
+TEST(Spreads, SplitHalvesFollowTheReadingDirection)
+{
+    QImage spread = Paper(200, 100);
+    QPainter(&spread).fillRect(0, 0, 100, 100, Qt::black);  // left page dark
+
+    const auto means = [](const std::vector<QImage>& pages) {
+        std::vector<int> result;
+        for (const QImage& page : pages) result.push_back(static_cast<int>(Mean(page)));
+        return result;
+    };
+    EXPECT_EQ(means(ArrangeSpread(spread, TSpreadMode::Split, false)), (std::vector<int>{0, 255}));
+    EXPECT_EQ(means(ArrangeSpread(spread, TSpreadMode::Split, true)), (std::vector<int>{255, 0}));
+    const std::vector<QImage> both = ArrangeSpread(spread, TSpreadMode::Both, true);
+    ASSERT_EQ(both.size(), 3u);
+    EXPECT_EQ(both[0].size(), QSize(100, 200));
+    EXPECT_EQ(ArrangeSpread(spread, TSpreadMode::Keep, false).front().size(), QSize(200, 100));
+    EXPECT_EQ(ArrangeSpread(Paper(100, 200), TSpreadMode::Split, false).size(), 1u) << "portrait stays whole";
+}
+
+TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
+{
+    for (int bits : {1, 2})
+        for (TDitherMethod method : {TDitherMethod::FloydSteinberg, TDitherMethod::Ordered})
+            for (int level : {40, 100, 160, 230}) {
+                QImage grey = Paper(64, 64, level);
+                ReduceToLevels(grey, bits, method);
+                const auto allowed = PageLevels(bits);
+                for (int value : LevelsIn(grey))
+                    EXPECT_NE(std::find(allowed.begin(), allowed.end(), value), allowed.end()) << value;
+                EXPECT_NEAR(Mean(grey), level, 4.0) << "bits " << bits << " method " << int(method) << " level " << level;
+            }
+    QImage flat = Paper(8, 8, 150);
+    ReduceToLevels(flat, 2, TDitherMethod::Threshold);
+    EXPECT_EQ(LevelsIn(flat), (std::set<int>{128}));
+}
+
+TEST(PageProcessor, ScanBecomesOneScreenPageCentredOnWhite)
+{
+    QImage scan = Paper(1600, 2400, 200);
+    QPainter(&scan).fillRect(400, 600, 800, 1200, QColor(60, 60, 60));
+    TProcessOptions options;
+    options.AutoContrast = false;
+    const std::vector<QImage> pages = ProcessPicture(scan, options);
+    ASSERT_EQ(pages.size(), 1u);
+    const QImage& page = pages.front();
+    ASSERT_EQ(page.size(), QSize(600, 800));
+    EXPECT_EQ(page.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(LevelsIn(page.copy(0, 0, 33, 800)), (std::set<int>{255})) << "the margin beside a 533-wide picture";
+    EXPECT_TRUE(LevelsIn(page).size() <= 4);
+    // Upscaling is asked for, not assumed.
+    EXPECT_EQ(Mean(ProcessPicture(Paper(100, 100, 0), options).front().copy(0, 0, 250, 800)), 255.0);
+    options.Upscale = true;
+    EXPECT_EQ(Mean(ProcessPicture(Paper(100, 100, 0), options).front().copy(0, 100, 600, 600)), 0.0);
+}
+
+TEST(PageProcessor, PreparedPagesKeepTheirLevelsAndBitCount)
+{
+    QImage page = Paper(4, 2, 255);
+    page.setPixel(0, 0, 0);
+    EXPECT_EQ(PreparePage(page).Bits, 1);
+    page.setPixel(1, 0, qRgb(192, 192, 192));
+    const TPreparedPage prepared = PreparePage(page);
+    EXPECT_EQ(prepared.Bits, 2);
+    EXPECT_EQ(prepared.Picture, page.convertToFormat(QImage::Format_Grayscale8));
+}
+
+TEST(TextPages, BreakAtParagraphEndsWithinTheLimit)
+{
+    QString text;
+    for (int i = 0; i < 30; ++i) text += QStringLiteral("Paragraph %1 has a line.\r\nAnd a second line.\r\n\r\n").arg(i);
+    const QStringList pages = SplitTextPages(text, 200);
+    ASSERT_GT(pages.size(), 4);
+    QString joined;
+    for (const QString& page : pages) {
+        EXPECT_LE(page.size(), 200);
+        EXPECT_TRUE(page.endsWith(QLatin1String("second line."))) << qPrintable(page);
+        joined += page + QStringLiteral("\n\n");
+    }
+    EXPECT_EQ(joined, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    const QStringList longLine = SplitTextPages(QString(500, u'w') + QStringLiteral(" end"), 200);
+    EXPECT_EQ(longLine.size(), 3) << "a line longer than a page still fits";
+}
+
+TEST(NaturalOrder, CountsNumbersAsNumbers)
+{
+    QStringList names{"page10.png", "Page2.png", "page1.png", "cover.png"};
+    SortNaturally(names);
+    EXPECT_EQ(names, (QStringList{"cover.png", "page1.png", "Page2.png", "page10.png"}));
+}
+
+}  // namespace

@@ -1,0 +1,249 @@
+// wolftool make from sources made here: drawn pictures in folders, a comic archive, a text
+// file, an unpacked book; and every kind of bad input, which must leave no book behind.
+#include "ToolRunner.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QPainter>
+#include <QProcess>
+#include <archive.h>
+#include <archive_entry.h>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+// A scan-like page: paper, a dark block whose height tells pages apart, lines as of text.
+QImage DrawPage(int width, int height, int blockHeight)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(QColor(245, 242, 235));
+    QPainter painter(&picture);
+    painter.fillRect(width / 10, height / 10, width * 8 / 10, blockHeight, QColor(20, 20, 20));
+    for (int line = 0; line < 3; ++line)
+        painter.fillRect(width / 10, height * 8 / 10 + line * 8, width / 2 + line * 10, 3, QColor(60, 60, 60));
+    return picture;
+}
+
+QByteArray Png(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
+}
+
+void SavePage(const QString& path, int blockHeight, int width = 300, int height = 400)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    ASSERT_TRUE(DrawPage(width, height, blockHeight).save(path));
+}
+
+struct TEntry {
+    const char* Name;
+    QByteArray Bytes;
+    int Repeat = 1;  // the bytes this many times over
+};
+
+// A zip archive written with libarchive; entries are stored in the order given.
+void WriteZip(const QString& path, const std::vector<TEntry>& entries)
+{
+    archive* zip = archive_write_new();
+    archive_write_set_format_zip(zip);
+    ASSERT_EQ(archive_write_open_filename(zip, QFile::encodeName(path).constData()), ARCHIVE_OK);
+    for (const TEntry& entry : entries) {
+        archive_entry* header = archive_entry_new();
+        archive_entry_set_pathname(header, entry.Name);
+        archive_entry_set_filetype(header, AE_IFREG);
+        archive_entry_set_perm(header, 0644);
+        archive_entry_set_size(header, entry.Bytes.size() * entry.Repeat);
+        archive_write_header(zip, header);
+        for (int i = 0; i < entry.Repeat; ++i)
+            archive_write_data(zip, entry.Bytes.constData(), static_cast<size_t>(entry.Bytes.size()));
+        archive_entry_free(header);
+    }
+    archive_write_close(zip);
+    archive_write_free(zip);
+}
+
+QJsonObject Info(const QString& book)
+{
+    const TToolResult result = RunWolftool({QStringLiteral("info"), book});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+    return result.Json();
+}
+
+QImage Render(const QString& book, const QString& page, const TScratch& scratch)
+{
+    const QString out = scratch.Path(QStringLiteral("render-%1.png").arg(page));
+    const TToolResult result = RunWolftool({QStringLiteral("render"), book, page, QStringLiteral("-o"), out});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err.toStdString();
+    return QImage(out).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// How many pixel rows of the page's middle column are black: the drawn block's height.
+int DarkRows(const QImage& page)
+{
+    int rows = 0;
+    for (int y = 0; y < page.height(); ++y) rows += page.constScanLine(y)[page.width() / 2] < 100;
+    return rows;
+}
+
+TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
+{
+    TScratch scratch;
+    SavePage(scratch.Path(QStringLiteral("scans/Chapter 1/p1.png")), 100);
+    SavePage(scratch.Path(QStringLiteral("scans/Chapter 1/p2.png")), 50, 800, 400);  // a spread: two pages
+    SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p10.png")), 250);
+    SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p9.png")), 200);
+    WriteZip(scratch.Path(QStringLiteral("comic.cbz")), {{"pages/02.png", Png(DrawPage(300, 400, 40))},
+                                                         {"pages/01.png", Png(DrawPage(300, 400, 20))}});
+    QFile text(scratch.Path(QStringLiteral("novel.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
+    text.close();
+
+    const QString book = scratch.Path(QStringLiteral("out.wol"));
+    const TToolResult made = RunWolftool({QStringLiteral("make"), book, scratch.Path(QStringLiteral("scans")),
+                                          scratch.Path(QStringLiteral("comic.cbz")), text.fileName(),
+                                          QStringLiteral("--author"), QStringLiteral("H. Melville")});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err.toStdString();
+
+    const QJsonObject info = Info(book);
+    EXPECT_EQ(info[QStringLiteral("description")][QStringLiteral("title")].toString(), QStringLiteral("scans"));
+    EXPECT_EQ(info[QStringLiteral("description")][QStringLiteral("author")].toString(), QStringLiteral("H. Melville"));
+    EXPECT_FALSE(info[QStringLiteral("cover")].isNull());
+    const QJsonArray pages = info[QStringLiteral("pages")].toArray();
+    ASSERT_EQ(pages.size(), 8);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(pages[i][QStringLiteral("kind")].toString(), QStringLiteral("image")) << i;
+        EXPECT_EQ(pages[i][QStringLiteral("width")].toInt(), 600);
+        EXPECT_EQ(pages[i][QStringLiteral("height")].toInt(), 800);
+    }
+    EXPECT_EQ(pages[7][QStringLiteral("kind")].toString(), QStringLiteral("text"));
+    const std::vector<std::pair<QString, int>> expected{
+        {"scans", 0}, {"Chapter 1", 0}, {"Chapter 2", 3}, {"comic", 5}, {"pages", 5}, {"novel", 7}};
+    EXPECT_EQ(Contents(info), expected);
+
+    // Natural order, in folders and archives alike: p9 before p10, 01 before 02.
+    EXPECT_LT(DarkRows(Render(book, QStringLiteral("4"), scratch)), DarkRows(Render(book, QStringLiteral("5"), scratch)));
+    EXPECT_LT(DarkRows(Render(book, QStringLiteral("6"), scratch)), DarkRows(Render(book, QStringLiteral("7"), scratch)));
+    const TToolResult textPage = RunWolftool({QStringLiteral("text"), book, QStringLiteral("8")});
+    EXPECT_EQ(textPage.Out, "Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
+}
+
+TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
+{
+    TScratch scratch;
+    SavePage(scratch.Path(QStringLiteral("src/a/1.png")), 120);
+    SavePage(scratch.Path(QStringLiteral("src/b/2.png")), 60);
+    QFile text(scratch.Path(QStringLiteral("src/b/3.txt")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Пролог\n\nТекст.");
+    text.close();
+    const QString first = scratch.Path(QStringLiteral("first.wol")), second = scratch.Path(QStringLiteral("second.wol"));
+    const QString unpacked = scratch.Path(QStringLiteral("unpacked"));
+    ASSERT_EQ(RunWolftool({QStringLiteral("make"), first, scratch.Path(QStringLiteral("src")), QStringLiteral("--bits"),
+                           QStringLiteral("1"), QStringLiteral("--encoding"), QStringLiteral("windows-1251"),
+                           QStringLiteral("--title"), QStringLiteral("Книга")}).ExitCode, 0);
+    const TToolResult extracted = RunWolftool({QStringLiteral("extract"), first, unpacked, QStringLiteral("--encoding"),
+                                               QStringLiteral("windows-1251")});
+    if (extracted.LastErrorLine().startsWith(QLatin1String("Unknown command"))) GTEST_SKIP() << "no extract command yet";
+    ASSERT_EQ(extracted.ExitCode, 0) << extracted.Err.toStdString();
+    const TToolResult made = RunWolftool({QStringLiteral("make"), second, unpacked, QStringLiteral("--encoding"),
+                                          QStringLiteral("windows-1251")});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err.toStdString();
+
+    const QJsonObject before = Info(first), after = Info(second);
+    EXPECT_EQ(after[QStringLiteral("description")], before[QStringLiteral("description")]);
+    EXPECT_EQ(after[QStringLiteral("toc")], before[QStringLiteral("toc")]);
+    const QJsonArray pages = before[QStringLiteral("pages")].toArray();
+    ASSERT_EQ(after[QStringLiteral("pages")].toArray().size(), pages.size());
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(after[QStringLiteral("pages")][i][QStringLiteral("bitcount")], pages[i][QStringLiteral("bitcount")]);
+        const QString page = QString::number(i + 1);
+        if (pages[i][QStringLiteral("kind")] == QStringLiteral("image"))
+            EXPECT_EQ(Render(second, page, scratch), Render(first, page, scratch)) << i;
+        else
+            EXPECT_EQ(RunWolftool({QStringLiteral("text"), second, page}).Out, RunWolftool({QStringLiteral("text"), first, page}).Out);
+    }
+    EXPECT_EQ(Render(second, QStringLiteral("cover"), scratch), Render(first, QStringLiteral("cover"), scratch));
+}
+
+// Each failure names its cause on the last line and leaves the folder as it was.
+TEST(WolftoolMake, BadInputLeavesNoBookBehind)
+{
+    TScratch scratch;
+    const QString good = scratch.Path(QStringLiteral("good.png"));
+    SavePage(good, 100);
+    QFile goodFile(good);
+    ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray goodBytes = goodFile.readAll();
+    scratch.Write(QStringLiteral("truncated.png"), goodBytes.left(goodBytes.size() / 2).toStdString());
+    scratch.Write(QStringLiteral("notes.png"), "these are not pixels");
+    scratch.Write(QStringLiteral("bomb.pgm"), "P5\n30000 30000\n255\n");  // claims 900 megapixels
+    WriteZip(scratch.Path(QStringLiteral("empty.cbz")), {{"readme.txt", "no pictures here"}});
+    WriteZip(scratch.Path(QStringLiteral("escape.cbz")), {{"../../evil.png", goodBytes}});
+    WriteZip(scratch.Path(QStringLiteral("zipbomb.cbz")), {{"big.png", QByteArray(1024 * 1024, '\0'), 257}});
+    const QStringList before = QDir(scratch.Path(QString())).entryList(QDir::Files);
+
+    const QString book = scratch.Path(QStringLiteral("book.wol"));
+    struct TCase {
+        QString Source;
+        QStringList Options;
+        QString Message;
+    };
+    const std::vector<TCase> cases{
+        {QStringLiteral("truncated.png"), {}, QStringLiteral("Cannot read the picture")},
+        {QStringLiteral("notes.png"), {}, QStringLiteral("is not a picture")},
+        {QStringLiteral("bomb.pgm"), {}, QStringLiteral("is too large (30000 x 30000 pixels")},
+        {QStringLiteral("empty.cbz"), {}, QStringLiteral("holds no pictures")},
+        {QStringLiteral("escape.cbz"), {}, QStringLiteral("a path outside the archive")},
+        {QStringLiteral("zipbomb.cbz"), {}, QStringLiteral("expands beyond 256 MB")},
+        {QStringLiteral("missing"), {}, QStringLiteral("No such file or folder")},
+        {QStringLiteral("good.png"), {QStringLiteral("--encoding"), QStringLiteral("latin1"), QStringLiteral("--title"), QStringLiteral("日本")},
+         QStringLiteral("cannot hold the character \"日\" (U+65E5) in the title")},
+        {QStringLiteral("good.png"), {QStringLiteral("--size"), QStringLiteral("9x9")}, QStringLiteral("Bad --size")},
+    };
+    for (const TCase& bad : cases) {
+        const TToolResult result = RunWolftool(QStringList{QStringLiteral("make"), book, scratch.Path(bad.Source)} + bad.Options);
+        EXPECT_EQ(result.ExitCode, 1) << bad.Source.toStdString();
+        EXPECT_TRUE(result.LastErrorLine().contains(bad.Message)) << result.LastErrorLine().toStdString();
+        EXPECT_EQ(QDir(scratch.Path(QString())).entryList(QDir::Files), before) << bad.Source.toStdString();
+    }
+
+    // An existing book is replaced only when asked to.
+    scratch.Write(QStringLiteral("book.wol"), "precious");
+    const TToolResult refused = RunWolftool({QStringLiteral("make"), book, good});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_TRUE(refused.LastErrorLine().contains(QLatin1String("--force"))) << refused.LastErrorLine().toStdString();
+    EXPECT_EQ(QFile(book).size(), 8);
+    EXPECT_EQ(RunWolftool({QStringLiteral("make"), book, good, QStringLiteral("--force")}).ExitCode, 0);
+    EXPECT_EQ(Info(book)[QStringLiteral("pages")].toArray().size(), 1);
+}
+
+TEST(WolftoolMake, InterruptStopsCleanly)
+{
+    TScratch scratch;
+    const QString scan = scratch.Path(QStringLiteral("scan.png"));
+    SavePage(scan, 900, 1600, 2400);
+    QStringList arguments{QStringLiteral("make"), scratch.Path(QStringLiteral("long.wol"))};
+    for (int i = 0; i < 400; ++i) arguments << scan;
+    QProcess process;
+    process.start(QStringLiteral(WOLFTOOL_PATH), arguments);
+    ASSERT_TRUE(process.waitForStarted());
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().trimmed().endsWith("Stopped; no book was written"));
+    EXPECT_EQ(QDir(scratch.Path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("scan.png")});
+}
+
+}  // namespace
