@@ -21,17 +21,6 @@ inline std::string Utf8(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// A new empty folder in the temporary folder for the running test, apart from the same
-// test run by another process at the same time.
-inline std::filesystem::path FreshTestFolder(const std::string& prefix, const std::string& testName)
-{
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         (prefix + testName + "_" + std::to_string(std::random_device()()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 inline std::string ReadAll(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -45,6 +34,17 @@ inline void WriteAll(const std::filesystem::path& path, const std::string& bytes
 {
     std::filesystem::remove(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// An empty folder of its own under the temporary folder: tests of other builds may run
+// at the same time on the same machine.
+inline std::filesystem::path FreshFolder(const std::string& name)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (name + "_" + std::to_string(std::random_device{}()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 }  // namespace testfiles

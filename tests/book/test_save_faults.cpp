@@ -77,7 +77,8 @@ class SaveFaultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Folder = testfiles::FreshTestFolder("karavel_faults_", ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Folder = testfiles::FreshFolder("karavel_faults_" +
+                                        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         Book = (Folder / "Large.wol").string();
         WriteAll(Book, Original());
     }

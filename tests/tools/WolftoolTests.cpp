@@ -65,13 +65,14 @@ QJsonObject Page(const QJsonObject& info, int index)
 TEST(WolftoolInfo, ReportsDescriptionCoverPagesAndCatalog)
 {
     TMixedBook book;
+    book.Builder.Magic = "WolfEbook1.11XY";  // all 15 bytes, no zero byte
     TScratch scratch;
     const std::string bytes = book.Builder.Build();
     const TToolResult run = RunWolftool({QStringLiteral("info"), scratch.Write(QStringLiteral("mixed.wol"), bytes)});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonObject info = run.Json();
 
-    EXPECT_EQ(info.value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11"));
+    EXPECT_EQ(info.value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11XY"));
     const QJsonObject description = info.value(QStringLiteral("description")).toObject();
     EXPECT_EQ(description.size(), 9);
     EXPECT_EQ(description.value(QStringLiteral("title")).toString(), QStringLiteral("Mixed"));
@@ -125,6 +126,7 @@ TEST(WolftoolInfo, TableOfContentsSources)
     const TToolResult catalogOnly =
         RunWolftool({QStringLiteral("info"), scratch.Write(QStringLiteral("single.wol"), single.Build())});
     ASSERT_EQ(catalogOnly.ExitCode, 0) << catalogOnly.Err.toStdString();
+    EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11"));
     EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("toc")).toArray(), QJsonArray());
     EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("toc_source")).toString(), QStringLiteral("catalog"));
     EXPECT_TRUE(catalogOnly.Json().value(QStringLiteral("cover")).isNull());
