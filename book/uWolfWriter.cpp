@@ -77,6 +77,7 @@ void CheckDescription(const TWolfDescription& description)
 bool Exists(const std::string& path)
 {
     std::error_code error;
+    // Paths are UTF-8; a narrow std::filesystem path would be read in Windows' code page.
     const std::filesystem::path name(std::u8string(path.begin(), path.end()));
     return std::filesystem::exists(std::filesystem::symlink_status(name, error));
 }

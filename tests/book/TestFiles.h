@@ -9,6 +9,18 @@
 
 namespace testfiles {
 
+// Paths reach the book library as UTF-8; std::filesystem on Windows reads a narrow string
+// in the system's code page instead.
+inline std::filesystem::path Utf8Path(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+inline std::string Utf8(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 inline std::string ReadAll(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);

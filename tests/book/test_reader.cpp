@@ -312,3 +312,22 @@ TEST(FileStream, BufferedReadingKeepsThePositionExact)
     EXPECT_THROW(in.Seek(-1, TSeekOrigin::Begin), EReadError);
     EXPECT_THROW(TFileStream(path + ".missing", TFileStream::TMode::OpenRead), EFOpenError);
 }
+
+TEST(FileStream, GoingBackToAPlaceReadBeforeSeesWhatWasWrittenSince)
+{
+    const std::string path = testing::TempDir() + "/stream_rewritten.bin";
+    TFileStream file(path, TFileStream::TMode::Create);
+    file.WriteText(std::string(10000, 'a'));
+    file.Seek(5000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadByte(), 'a');
+    file.Seek(0, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadByte(), 'a');
+    file.Seek(5000, TSeekOrigin::Begin);  // back and forth: both places stay read
+    EXPECT_EQ(file.ReadString(2), "aa");
+    file.Seek(0, TSeekOrigin::Begin);
+    file.WriteText(std::string(6000, 'b'));
+    file.Seek(5000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadString(2), "bb");
+    file.Seek(1000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadString(2), "bb");
+}
