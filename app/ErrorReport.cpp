@@ -20,10 +20,11 @@ void SetMessageHook(TMessageHook hook)
 }
 
 QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
-                                        QMessageBox::StandardButtons buttons)
+                                        QMessageBox::StandardButtons buttons, QWidget* parent)
 {
-    if (Hook()) return Hook()(icon, text, buttons);
-    QMessageBox box(icon, ApplicationTitle, text, buttons, QApplication::activeWindow());
+    if (!parent) parent = QApplication::activeWindow();
+    if (Hook()) return Hook()(icon, text, buttons, parent);
+    QMessageBox box(icon, ApplicationTitle, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -35,14 +36,14 @@ QString WithFullStop(const QString& message)
     return message + QCoreApplication::translate("ErrorText", ".", "the full stop added to a message");
 }
 
-void ShowErrorReport(const QString& message)
+void ShowErrorReport(const QString& message, QWidget* parent)
 {
-    ShowMessage(QMessageBox::Critical, WithFullStop(TranslatedErrorText(message)));
+    ShowMessage(QMessageBox::Critical, WithFullStop(TranslatedErrorText(message)), QMessageBox::Ok, parent);
 }
 
-void ShowErrorReport(const std::exception& error)
+void ShowErrorReport(const std::exception& error, QWidget* parent)
 {
-    ShowErrorReport(QString::fromLocal8Bit(error.what()));
+    ShowErrorReport(QString::fromUtf8(error.what()), parent);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -4,6 +4,7 @@
 #include "ErrorReport.h"
 #include "ImageView.h"
 #include "fPageNum.h"
+#include "uCompactToolBar.h"
 #include "uGlobals.h"
 #include "Zoom.h"
 
@@ -161,7 +162,7 @@ void TfrmMain::CreateToolbar()
     tbrToolbar->setMovable(false);
     tbrToolbar->setFloatable(false);
     tbrToolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-    tbrToolbar->setIconSize(QSize(16, 16));
+    dialogs::MakeCompact(tbrToolbar);
     tbrToolbar->addAction(c.actFileOpen);
     tbrToolbar->addSeparator();
     tbrToolbar->addActions({c.actShowFirst, c.actShowPrev, c.actShowNext, c.actShowLast});

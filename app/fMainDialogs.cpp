@@ -41,7 +41,8 @@ public:
         return nullptr;
     }
     QIcon ActionImage(int index) const override { return TdmCommon::ActionImage(index); }
-    void ReportError(const std::exception& error) override { app::ShowErrorReport(error); }
+    // Over the table-of-contents window, which stays on top of every other window.
+    void ReportError(const std::exception& error) override { app::ShowErrorReport(error, frmTOC); }
 
     TfrmMain& FMain;
     const settings::TSettings& FSettings;

@@ -64,6 +64,7 @@ void TfrmMain::DrawPage(wolf::TWolfPageItem& item)
 
 void TfrmMain::RedisplayPage()
 {
+    if (!FSession.IsOpen()) return;  // after a failed open there is no page, only the empty window
     const int shown = PageIndex();
     FSession.SetPageIndex(-2);
     ShowPage(shown);

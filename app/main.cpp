@@ -6,6 +6,7 @@
 #include "uGlobals.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 int main(int argc, char* argv[])
 {
@@ -14,14 +15,17 @@ int main(int argc, char* argv[])
     app::InstallTranslations(QLocale::system());
 
     const QStringList arguments = QApplication::arguments();
-    const QString bookPath = arguments.size() > 1 ? arguments[1] : QString();
+    // The running instance may have been started in another folder.
+    const QString bookPath =
+        arguments.size() > 1 && !arguments[1].isEmpty() ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 
     platform::TSingleInstance instance(globals::InstanceName());
     if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(QFile::encodeName(bookPath)))
         return 0;
 
     TfrmMain frmMain;
-    instance.Listen();
+    if (const QString failure = instance.Listen(); !failure.isEmpty())
+        app::ShowErrorReport(failure);
     QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &frmMain,
                      &TfrmMain::ReceiveHandOver);
     CloseOnTerminationSignal(&frmMain);

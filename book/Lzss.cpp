@@ -7,18 +7,24 @@
 namespace wolf::lzss {
 
 namespace {
-constexpr int MaxChain = 64;  // candidates tried per position: good packing, bounded time
-constexpr int HashSize = 1 << 14;
+constexpr int HashBits = 14;
+constexpr unsigned WindowMask = WindowSize - 1;
 
-unsigned Hash(const unsigned char* p) { return ((p[0] << 6) ^ (p[1] << 3) ^ p[2]) & (HashSize - 1); }
+unsigned Hash(const unsigned char* p)
+{
+    return ((uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]) * 2654435761u) >> (32 - HashBits);
+}
 }  // namespace
 
-std::string Pack(std::string_view raw)
+// Greedy matching over hash chains. The chains are kept for the window only, so memory
+// and set-up cost do not grow with the data; everything lives in this call, so any number
+// of pages can be packed at once on different threads.
+std::string Pack(std::string_view raw, int maxChain)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(raw.data());
     const size_t size = raw.size();
-    std::vector<int> head(HashSize, -1);
-    std::vector<int> previous(size, -1);
+    std::vector<int32_t> head(size_t{1} << HashBits, -1);
+    std::vector<int32_t> previous(WindowSize, -1);  // previous[i mod WindowSize]: the older position of i's hash
 
     std::string out;
     out.reserve(size / 2 + 16);
@@ -36,8 +42,8 @@ std::string Pack(std::string_view raw)
     auto remember = [&](size_t i) {
         if (i + MinMatch > size) return;
         const unsigned h = Hash(data + i);
-        previous[i] = head[h];
-        head[h] = static_cast<int>(i);
+        previous[i & WindowMask] = head[h];
+        head[h] = static_cast<int32_t>(i);
     };
 
     size_t i = 0;
@@ -46,8 +52,8 @@ std::string Pack(std::string_view raw)
         size_t bestFrom = 0;
         if (i + MinMatch <= size) {
             const size_t limit = std::min<size_t>(MaxMatch, size - i);
-            int candidate = head[Hash(data + i)];
-            for (int tries = 0; candidate >= 0 && tries < MaxChain; ++tries, candidate = previous[candidate]) {
+            int32_t candidate = head[Hash(data + i)];
+            for (int tries = 0; candidate >= 0 && tries < maxChain; ++tries) {
                 // Only bytes this page has written are matched, so the window's first content never matters.
                 if (i - static_cast<size_t>(candidate) > static_cast<size_t>(WindowSize - MaxMatch)) break;
                 int length = 0;
@@ -57,12 +63,13 @@ std::string Pack(std::string_view raw)
                     bestFrom = static_cast<size_t>(candidate);
                     if (static_cast<size_t>(length) == limit) break;
                 }
+                candidate = previous[static_cast<size_t>(candidate) & WindowMask];
             }
         }
         if (bestLength >= MinMatch) {
             beginItem(false);
             // A source byte's window position is where it was stored: StartPosition + its index.
-            const unsigned position = static_cast<unsigned>(StartPosition + bestFrom) & (WindowSize - 1);
+            const unsigned position = static_cast<unsigned>(StartPosition + bestFrom) & WindowMask;
             out += static_cast<char>(position & 0xFF);
             out += static_cast<char>(((position >> 4) & 0xF0) | static_cast<unsigned>(bestLength - MinMatch));
             for (int k = 0; k < bestLength; ++k) remember(i + static_cast<size_t>(k));

@@ -15,9 +15,11 @@ constexpr int StartPosition = WindowSize - MaxMatch;  // 4078
 // The format leaves the window's first content open; we follow the published scheme and
 // start with blanks, so that encoder and decoder agree on matches into unwritten space.
 constexpr uint8_t InitialFill = 0x20;
+constexpr int DefaultChain = 16;
 
 // Packs raw bytes so that Unpack gives them back.
-std::string Pack(std::string_view raw);
+// maxChain: match candidates tried per position, trading packing for time.
+std::string Pack(std::string_view raw, int maxChain = DefaultChain);
 // Unpacks into out until the data ends or out is full; returns the bytes written.
 size_t Unpack(std::string_view packed, uint8_t* out, size_t capacity);
 

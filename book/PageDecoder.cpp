@@ -82,6 +82,37 @@ const TLevelCodes Codes;
                    (bits == 1 ? "0 or 255" : "0, 128, 192 or 255") + ")");
 }
 
+// One output byte at a time, so that the compiler unrolls the pixels of each.
+template <int Bits>
+std::string PackRowsOf(const TGreyImage& image)
+{
+    constexpr int PerByte = 8 / Bits;
+    const std::array<uint8_t, 256>& codes = Bits == 1 ? Codes.OneBit : Codes.TwoBit;
+    const size_t width = static_cast<size_t>(image.Width);
+    const size_t rowBytes = RowBytes(image.Width, Bits);
+    std::string rows(rowBytes * static_cast<size_t>(image.Height), '\0');
+    for (size_t y = 0; y < static_cast<size_t>(image.Height); ++y) {
+        const uint8_t* pixels = image.Pixels.data() + y * width;
+        auto* row = reinterpret_cast<uint8_t*>(rows.data()) + y * rowBytes;
+        for (size_t byte = 0; byte < rowBytes; ++byte) {
+            unsigned value = 0;
+            unsigned seen = 0;
+            for (int k = 0; k < PerByte; ++k) {
+                const size_t x = byte * PerByte + static_cast<size_t>(k);
+                const uint8_t code = x < width ? codes[pixels[x]] : 0;  // padding stays 0
+                seen |= code;
+                value = value << Bits | (code & ((1u << Bits) - 1));
+            }
+            if (seen & 0x80) {  // only NotALevel has the high bit
+                for (size_t x = byte * PerByte; x < width; ++x)
+                    if (codes[pixels[x]] == NotALevel) RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);
+            }
+            row[byte] = static_cast<uint8_t>(value);
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 void TWolfReader::DecodePage(TStream& stream, TWolfPageItem& page, TGreyImage& image)
@@ -120,21 +151,7 @@ void DecodeImageData(const TWolfPageItem& page, std::string_view data, TGreyImag
 
 std::string PackRows(const TGreyImage& image, int bits)
 {
-    const std::array<uint8_t, 256>& codes = bits == 1 ? Codes.OneBit : Codes.TwoBit;
-    const int perByte = 8 / bits;
-    const size_t rowBytes = RowBytes(image.Width, bits);
-    std::string rows(rowBytes * static_cast<size_t>(image.Height), '\0');
-    for (int y = 0; y < image.Height; ++y) {
-        const uint8_t* pixels = image.Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(image.Width);
-        char* row = rows.data() + static_cast<size_t>(y) * rowBytes;
-        for (int x = 0; x < image.Width; ++x) {
-            const uint8_t code = codes[pixels[x]];
-            if (code == NotALevel) RaiseBadLevel(x, y, pixels[x], bits);
-            // Leftmost pixel in the most significant bits; padding stays 0.
-            row[x / perByte] = static_cast<char>(row[x / perByte] | code << (8 - bits * (x % perByte + 1)));
-        }
-    }
-    return rows;
+    return bits == 1 ? PackRowsOf<1>(image) : PackRowsOf<2>(image);
 }
 
 }  // namespace wolf

@@ -10,7 +10,8 @@ namespace wolf::systemfiles {
 void CreateEmpty(const std::string& path);
 // Best effort: permission bits where the system has them.
 void CopyPermissions(const std::string& from, const std::string& to);
-// False, with nothing done, when the file system cannot link.
+// False, with nothing done, when the file system cannot link, or when a second name could
+// not be renamed or removed while another program has the file open.
 bool HardLink(const std::string& existing, const std::string& newName);
 // Renames, replacing a file named to, and makes the new name durable.
 void ReplaceDurably(const std::string& from, const std::string& to);

@@ -28,9 +28,11 @@ std::string FolderOf(const std::string& path)
 
 }  // namespace
 
+// Empty, so readable by all it gives nothing away before CopyPermissions; a new book that
+// replaces none keeps what the user's umask allows, as any new file.
 void CreateEmpty(const std::string& path)
 {
-    const int handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (handle < 0) RaiseSystemError("create file", path);
     ::close(handle);
 }

@@ -27,6 +27,17 @@ std::wstring Wide(const std::string& path)
     throw EStreamError("Cannot " + action + " \"" + path + "\". " + reason);
 }
 
+// A second name shares the file's sharing: while another program holds the file open
+// without letting others delete it, the new name could be neither renamed nor removed.
+bool DeletionShared(const std::string& path)
+{
+    const HANDLE handle = CreateFileW(Wide(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_SHARING_VIOLATION;
+    CloseHandle(handle);
+    return true;
+}
+
 }  // namespace
 
 void CreateEmpty(const std::string& path)
@@ -44,6 +55,7 @@ void CopyPermissions(const std::string&, const std::string&)
 
 bool HardLink(const std::string& existing, const std::string& newName)
 {
+    if (!DeletionShared(existing)) return false;
     if (CreateHardLinkW(Wide(newName).c_str(), Wide(existing).c_str(), nullptr)) return true;
     const DWORD code = GetLastError();
     if (code == ERROR_NOT_SUPPORTED || code == ERROR_INVALID_FUNCTION || code == ERROR_TOO_MANY_LINKS ||

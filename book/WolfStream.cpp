@@ -250,6 +250,7 @@ void TFileStream::Write(const void* buffer, size_t count)
         FBufferStart += FBufferPos;
         FBuffer.clear();
         FBufferPos = 0;
+        FSpare.clear();  // the write may change what it holds
         FWriting = true;
     }
     if (FBuffer.size() + count > BufferCapacity) FlushWrite();
@@ -290,9 +291,15 @@ uint64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
     } else if (target >= FBufferStart && target <= FBufferStart + FBuffer.size()) {
         FBufferPos = static_cast<size_t>(target - FBufferStart);
     } else {
-        FBufferStart = target;
-        FBuffer.clear();
-        FBufferPos = 0;
+        std::swap(FBuffer, FSpare);
+        std::swap(FBufferStart, FSpareStart);
+        if (target >= FBufferStart && target < FBufferStart + FBuffer.size()) {
+            FBufferPos = static_cast<size_t>(target - FBufferStart);
+        } else {
+            FBufferStart = target;
+            FBuffer.clear();
+            FBufferPos = 0;
+        }
     }
     return target;
 }

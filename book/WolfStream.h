@@ -89,6 +89,10 @@ private:
     uint64_t FBufferStart = 0;     // file offset of FBuffer[0]
     std::vector<uint8_t> FBuffer;  // read-ahead or pending write bytes
     size_t FBufferPos = 0;         // our position inside FBuffer
+    // The read-ahead that the last seek left: a reader that goes back and forth between two
+    // places (a record and its title) finds both without a system call.
+    uint64_t FSpareStart = 0;
+    std::vector<uint8_t> FSpare;
     bool FWriting = false;
     uint64_t FSize = 0;
 };

@@ -101,7 +101,9 @@ int TagOfLine(const std::string& line)
 void TWolfDescription::FromText(const std::string& text)
 {
     Clear();
-    const std::vector<std::string> lines = SplitLines(Trim(text.substr(0, text.find('\0'))));
+    // Trimming first drops leading zero bytes, which would otherwise end the text at once.
+    const std::string trimmed = Trim(text);
+    const std::vector<std::string> lines = SplitLines(trimmed.substr(0, trimmed.find('\0')));
     for (size_t i = 0; i < lines.size(); ++i) {
         const int tag = TagOfLine(lines[i]);
         if (tag < 0) continue;

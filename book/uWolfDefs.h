@@ -84,6 +84,14 @@ private:
     std::string FTitle;
 };
 
+// The model's lists raise this for an index outside them.
+inline std::ptrdiff_t CheckedListIndex(int index, size_t count)
+{
+    if (index < 0 || static_cast<size_t>(index) >= count)
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return index;
+}
+
 // An ordered list that owns its items. Items live on the heap so that pointers to them
 // (the editor's tree nodes) stay valid while the list grows; copying the list is deep.
 template <typename T>
@@ -113,7 +121,7 @@ public:
         FItems.push_back(std::make_unique<T>(std::move(item)));
         return *FItems.back();
     }
-    void Delete(int index) { FItems.erase(FItems.begin() + CheckedIndex(index)); }
+    void Delete(int index) { FItems.erase(FItems.begin() + CheckedListIndex(index, FItems.size())); }
     void Clear() { FItems.clear(); }
     // Index of the item at this address, -1 if the list does not hold it.
     int IndexOf(const T* item) const
@@ -125,14 +133,6 @@ public:
 
 protected:
     std::vector<std::unique_ptr<T>> FItems;
-
-private:
-    std::ptrdiff_t CheckedIndex(int index) const
-    {
-        if (index < 0 || static_cast<size_t>(index) >= FItems.size())
-            throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-        return index;
-    }
 };
 
 class TWolfTOCList : public TOwningList<TWolfTOCItem> {
@@ -184,7 +184,7 @@ public:
     bool Empty() const { return FItems.empty(); }
     TWolfPageItem& operator[](int index) { return FItems.at(static_cast<size_t>(index)); }
     const TWolfPageItem& operator[](int index) const { return FItems.at(static_cast<size_t>(index)); }
-    void Delete(int index) { FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(index)); }
+    void Delete(int index) { FItems.erase(FItems.begin() + CheckedListIndex(index, FItems.size())); }
     void Clear() { FItems.clear(); }
     void Reserve(size_t count) { FItems.reserve(count); }
 

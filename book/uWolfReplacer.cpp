@@ -78,31 +78,24 @@ void CopyCatalog(TStream& source, TStream& destination)
     }
 }
 
-void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance)
+void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance,
+                    uint64_t movingFrom)
 {
     if (!ExpectText(source, blocks::SubcatalogStart)) RaiseWolfError("Bad Wolf subcatalog");
     destination.WriteText(blocks::SubcatalogStart);
     uint64_t titlesLength = 0;
-    uint64_t titlesFrom = UINT64_MAX;  // the span of the records' title offsets
-    uint64_t titlesTo = 0;
     for (uint32_t i = 0; i < recordCount; ++i) {
         uint8_t bytes[record::Size];
         source.ReadBuffer(bytes, record::Size);
         const uint16_t titleLength = GetU16(bytes + record::TitleLength);
-        const uint32_t titleOffset = GetU32(bytes + record::TitleOffset);
-        if (titleLength != 0) {
-            titlesFrom = std::min<uint64_t>(titlesFrom, titleOffset);
-            titlesTo = std::max<uint64_t>(titlesTo, uint64_t{titleOffset} + titleLength);
-        }
+        // A title in front of the moving part would keep its place while its offset moved,
+        // and the new book would read it from other bytes, or from before its start.
+        if (titleLength != 0 && GetU32(bytes + record::TitleOffset) < movingFrom)
+            RaiseWolfError("Bad Wolf subcatalog");
         for (size_t field : record::OffsetFields) ShiftField(bytes + field, distance);
         destination.WriteBuffer(bytes, record::Size);
         titlesLength += titleLength;
     }
-    // Titles kept anywhere but in the titles area would not move with it, and the new book
-    // would read them from other bytes, or from beyond its end.
-    const uint64_t titlesStart = source.Position();
-    if (titlesTo != 0 && (titlesFrom < titlesStart || titlesTo > titlesStart + titlesLength))
-        RaiseWolfError("Bad Wolf subcatalog");
     replacer::CopyBlock(source, destination, titlesLength);
     // An optional filler byte may stand before the closing tag.
     const uint64_t beforeFiller = source.Position();
@@ -153,12 +146,14 @@ void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
 
 void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescription& description)
 {
-    const std::string text = description.ToText();
-    if (description.Size < 0 || static_cast<size_t>(description.Size) > text.size())
-        RaiseWolfError("The description's size does not match its text");
+    // The field limits keep a description far below what the header can hold: only a size
+    // set by hand can pass it, and it is told as such.
     if (description.Size > std::numeric_limits<uint16_t>::max())
         RaiseWolfError("The description is " + std::to_string(description.Size) +
                        " bytes long; a book holds at most 65535");
+    const std::string text = description.ToText();
+    if (description.Size < 0 || static_cast<size_t>(description.Size) > text.size())
+        RaiseWolfError("The description's size does not match its text");
 
     THeader header = replacer::StartRewrite(source, destination);
     const uint16_t oldLength = GetU16(&header[header::DescriptionLength]);
@@ -179,7 +174,7 @@ void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescri
     if (subcatalogOffset != 0) {
         const uint32_t records = uint32_t{GetU16(&header[header::Level1Count])} +
                                  GetU16(&header[header::SubLevelCount]);
-        CopySubcatalog(source, destination, records, distance);
+        CopySubcatalog(source, destination, records, distance, header.size() + oldLength);
     }
     // Bytes in front of the page table that readers use would be copied into it, and no
     // reader would find it again.

@@ -14,7 +14,7 @@ namespace wolf {
 
 namespace {
 
-void CheckPicture(const TGreyImage& image, int bits)
+void CheckPicture(const TGreyImage& image, int bits, bool withPixels = true)
 {
     if (bits != 1 && bits != 2)
         RaiseWolfError("A page holds 1 or 2 bits a pixel, not " + std::to_string(bits));
@@ -23,9 +23,18 @@ void CheckPicture(const TGreyImage& image, int bits)
         RaiseWolfError("A page of " + std::to_string(image.Width) + " x " + std::to_string(image.Height) +
                        " pixels cannot be shown: each side must be 1 to " + std::to_string(MaxPageSide) +
                        " pixels, and the page at most " + std::to_string(MaxPagePixels) + " pixels");
-    if (image.Pixels.size() != static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height))
+    if (withPixels && image.Pixels.size() != static_cast<size_t>(image.Width) * static_cast<size_t>(image.Height))
         RaiseWolfError("The picture holds " + std::to_string(image.Pixels.size()) + " pixels instead of " +
                        std::to_string(int64_t{image.Width} * image.Height));
+}
+
+// What EncodeImage makes, also when a caller made it otherwise.
+void CheckEncoded(const TEncodedImage& image)
+{
+    CheckPicture(TGreyImage{image.Width, image.Height, {}}, image.BitCount, false);
+    if (!image.Compact && image.Data.size() != RowBytes(image.Width, image.BitCount) * static_cast<size_t>(image.Height))
+        RaiseWolfError("Raw image data of " + std::to_string(image.Data.size()) + " bytes does not fit a page of " +
+                       std::to_string(image.Width) + " x " + std::to_string(image.Height) + " pixels");
 }
 
 // The reader replaces these entities, ampersand last, so escaping the ampersand first gives
@@ -64,10 +73,13 @@ void CheckDescription(const TWolfDescription& description)
     }
 }
 
+// Paths are UTF-8 on every system.
 bool Exists(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+    // Paths are UTF-8; a narrow std::filesystem path would be read in Windows' code page.
+    const std::filesystem::path name(std::u8string(path.begin(), path.end()));
+    return std::filesystem::exists(std::filesystem::symlink_status(name, error));
 }
 
 void CheckTarget(const std::string& path, bool replaceExisting)
@@ -133,9 +145,7 @@ void TWolfWriter::SetEncodedCover(const TEncodedImage& cover)
     CheckWritable();
     if (!FPageOffsets.empty() || FCoverLength != 0)
         RaiseWolfError("The cover must be set once, before the first page");
-    if (cover.Width <= 0 || cover.Height <= 0 || cover.Width > MaxPageSide || cover.Height > MaxPageSide)
-        RaiseWolfError("A cover of " + std::to_string(cover.Width) + " x " + std::to_string(cover.Height) +
-                       " pixels cannot be stored");
+    CheckEncoded(cover);
     uint8_t head[coverhead::Size] = {};
     PutU16(head + coverhead::Compact, cover.Compact ? 1 : 0);
     PutU16(head + coverhead::Width, static_cast<uint16_t>(cover.Width));
@@ -150,6 +160,7 @@ void TWolfWriter::AddImagePage(const TGreyImage& page, int bits) { AddEncodedPag
 void TWolfWriter::AddEncodedPage(const TEncodedImage& page)
 {
     CheckWritable();
+    CheckEncoded(page);
     WritePage("<img width=" + std::to_string(page.Width) + " height=" + std::to_string(page.Height) +
                     " bitcount=" + std::to_string(page.BitCount) + " compact=" + (page.Compact ? "1" : "0") +
                     " length=" + std::to_string(page.Data.size()) + ">",

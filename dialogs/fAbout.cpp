@@ -1,6 +1,7 @@
 #include "fAbout.h"
 
 #include "VersionInfo.h"
+#include "uFixedFrame.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -90,7 +91,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
     layout->addLayout(top);
     layout->addWidget(divider);
     layout->addLayout(bottom);
-    resize(297, 115);
+    FixFrameSize(this, {297, 115});
 }
 
 }  // namespace dialogs

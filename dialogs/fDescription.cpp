@@ -1,6 +1,7 @@
 #include "fDescription.h"
 
 #include "uEncodedText.h"
+#include "uFixedFrame.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -80,7 +81,7 @@ TfrmDescription::TfrmDescription(QWidget* parent)
     connect(btnSave, &QPushButton::clicked, this, &TfrmDescription::btnSaveClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(memAnnotation, &QPlainTextEdit::textChanged, this, &TfrmDescription::memAnnotationChange);
-    resize(401, 345);
+    FixFrameSize(this, {401, 345});
 }
 
 void TfrmDescription::SetEditable(bool editable)

@@ -2,6 +2,7 @@
 
 #include "FileAssociation.h"
 #include "uDigitKeyFilter.h"
+#include "uFixedFrame.h"
 #include "ZoomEntries.h"
 
 #include "BookEncoding.h"
@@ -109,6 +110,7 @@ TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
     connect(cmbScreenType, &QComboBox::activated, this, &TfrmPreferences::cmbScreenTypeChange);
     connect(btnAssociate, &QPushButton::clicked, this, &TfrmPreferences::btnAssociateClick);
     pagPreferences->setCurrentWidget(tshGlobal);
+    FixFrameSize(this, {321, 185});
 }
 
 bool TfrmPreferences::Execute(settings::TSettingValues& settings)

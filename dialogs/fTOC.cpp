@@ -1,11 +1,12 @@
 #include "fTOC.h"
 
+#include "FileSystemPath.h"
 #include "fTOCItem.h"
 #include "uCatalogText.h"
+#include "uCompactToolBar.h"
 #include "uTOCTree.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QMessageBox>
@@ -19,15 +20,25 @@ using wolf::TWolfTOCItem;
 
 namespace {
 
-std::string LocalPath(const QString& fileName)
-{
-    return QFile::encodeName(fileName).toStdString();
-}
 
 QTreeWidgetItem* Sibling(QTreeWidgetItem* node, int distance)
 {
     QTreeWidgetItem* parent = node->parent();
     return parent->child(parent->indexOfChild(node) + distance);
+}
+
+// The same entries, in whatever order the lists hold them.
+bool SameEntries(wolf::TWolfTOCList a, wolf::TWolfTOCList b)
+{
+    if (a.Count() != b.Count())
+        return false;
+    a.SortByKey();
+    b.SortByKey();
+    for (int i = 0; i < a.Count(); ++i) {
+        if (a[i].Key() != b[i].Key() || a[i].Title() != b[i].Title() || a[i].PageIndex != b[i].PageIndex)
+            return false;
+    }
+    return true;
 }
 
 void ExpandSubtree(QTreeWidgetItem* node)
@@ -48,7 +59,7 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     tbrTOCMain = new QToolBar(this);
     tbrTOCMain->setMovable(false);
     tbrTOCMain->setFloatable(false);
-    tbrTOCMain->setIconSize(QSize(16, 16));
+    MakeCompact(tbrTOCMain);
     tvwTOC = new QTreeWidget(this);
     tvwTOC->setHeaderHidden(true);
     tvwTOC->setRootIsDecorated(false);
@@ -103,7 +114,7 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     connect(actMoveUp, &QAction::triggered, this, [this] { MoveBefore(Selected(), Sibling(Selected(), -1)); });
     connect(actMoveDown, &QAction::triggered, this, [this] { MoveBefore(Sibling(Selected(), +1), Selected()); });
     connect(actSave, &QAction::triggered, this, &QDialog::accept);
-    connect(actCancel, &QAction::triggered, this, &QDialog::reject);
+    connect(actCancel, &QAction::triggered, this, [this] { QDialog::reject(); });
     connect(tvwTOC, &QTreeWidget::currentItemChanged, this, &TfrmTOC::UpdateActions);
     connect(tvwTOC, &QTreeWidget::itemDoubleClicked, this, &TfrmTOC::tvwTOCDblClick);
 
@@ -209,9 +220,20 @@ void TfrmTOC::BeginEdit(const wolf::TWolfTOCList& toc)
     if (isVisible())
         hide();
     FTOC.CopyFrom(toc);
+    FBeforeEdit.CopyFrom(toc);
     BuildTree();
     tvwTOC->setCurrentItem(tvwTOC->topLevelItem(0));
     SetEditMode(true);
+}
+
+void TfrmTOC::reject()
+{
+    if (IsEditMode() && !SameEntries(FTOC, FBeforeEdit) &&
+        QMessageBox::question(this, QStringLiteral("Karavel"),
+                              tr("The table of contents was changed.\r\nDiscard the changes?"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QDialog::reject();
 }
 
 bool TfrmTOC::EditTOC(wolf::TWolfTOCList& toc)
@@ -324,7 +346,7 @@ void TfrmTOC::ImportTOC(const QString& fileName)
 {
     try {
         wolf::TWolfTOCList imported;
-        wolf::CatalogTextToTOC(wolf::ReadCatalogFile(LocalPath(fileName)), imported);
+        wolf::CatalogTextToTOC(wolf::ReadCatalogFile(platform::FileSystemPath(fileName)), imported);
         // A page beyond this book's last one could not be written into the book: such an
         // entry keeps its place, without a page, for the user to see and correct.
         for (int i = 0; i < imported.Count(); ++i) {
@@ -344,7 +366,7 @@ void TfrmTOC::ExportTOC(const QString& fileName)
     try {
         std::vector<std::string> lines;
         wolf::TOCToCatalogText(FTOC, lines);
-        wolf::WriteCatalogFile(LocalPath(fileName), lines);
+        wolf::WriteCatalogFile(platform::FileSystemPath(fileName), lines);
     } catch (const std::exception& error) {
         FHost.ReportError(error);
     }

@@ -88,6 +88,10 @@ public:
 
     static constexpr int MaxSiblings = 255;
 
+    // Esc and the close box: in the editor, after a change, only when the user agrees to
+    // discard it.
+    void reject() override;
+
 private:
     QAction* AddAction(const QString& caption, const QString& hint, int image, const QKeySequence& shortcut);
     QAction* AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint, int image,
@@ -108,6 +112,7 @@ private:
 
     TTOCHost& FHost;
     wolf::TWolfTOCList FTOC;
+    wolf::TWolfTOCList FBeforeEdit;
     std::string FTitle;
     platform::TBookEncoding FEncoding;
     TfrmTOCItem* frmTOCItem;

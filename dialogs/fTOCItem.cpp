@@ -2,6 +2,7 @@
 
 #include "uDigitKeyFilter.h"
 #include "uEncodedText.h"
+#include "uFixedFrame.h"
 #include "uWolfDefs.h"
 
 #include <QDialogButtonBox>
@@ -42,7 +43,7 @@ TfrmTOCItem::TfrmTOCItem(QWidget* parent)
     layout->addWidget(buttons);
     connect(btnOK, &QPushButton::clicked, this, &TfrmTOCItem::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(321, 145);
+    FixFrameSize(this, {321, 145});
 }
 
 bool TfrmTOCItem::AskItem(const platform::TBookEncoding& encoding, int pageCount, std::string& name, int& page)

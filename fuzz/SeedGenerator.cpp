@@ -1,5 +1,5 @@
 // Writes small seed inputs for the fuzz targets: wolf_fuzz_seeds <folder>
-// creates <folder>/book, <folder>/description and <folder>/catalog.
+// creates <folder>/book, <folder>/description, <folder>/catalog and <folder>/write.
 #include "Lzss.h"
 #include "uWolfBuilder.h"
 #include "uWolfDefs.h"
@@ -110,6 +110,19 @@ std::vector<std::pair<std::string, std::string>> Catalogs()
     };
 }
 
+// Inputs of the writer's fuzz target: description fields, pages, then table-of-contents entries.
+std::vector<std::pair<std::string, std::string>> Writes()
+{
+    using namespace std::string_literals;
+    return {
+        {"one_text_page", "\x00\x00\x05Title\x00\x00\x00\x01\x00\x0bHello &<> x"s},
+        {"pictures_and_toc", "\x01\x00\x04" "Book\x02\x06" "Author\x01\x07\x05\x03\x01\x04"
+                             "\x05\x01\x09\x07\x04" "abcd\x01\x03\x03\x02\x05\x06\x02" "aa\x00\x04text"
+                             "\x04\x01\x00\x00\x05One\x01\x01\x01\x00\x04Sub\x02\x01\x01\x01\x04" "Deep\x03"s},
+        {"no_pages", "\x00\x00\x02Hi\x00\x00\x00\x00\x00\x02"s},
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -123,6 +136,7 @@ int main(int argc, char** argv)
         for (const auto& [name, bytes] : Books()) WriteSeed(root / "book", name + ".wol", bytes);
         for (const auto& [name, bytes] : Descriptions()) WriteSeed(root / "description", name + ".txt", bytes);
         for (const auto& [name, bytes] : Catalogs()) WriteSeed(root / "catalog", name + ".cat", bytes);
+        for (const auto& [name, bytes] : Writes()) WriteSeed(root / "write", name + ".bin", bytes);
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';
         return 1;

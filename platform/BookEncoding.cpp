@@ -136,18 +136,20 @@ QString TBookEncoding::Decode(const std::string& bytes) const
 
 std::optional<std::string> TBookEncoding::Encode(const QString& text) const
 {
+    std::string bytes;
     if (IsLatin1(FName)) {
-        for (const QChar c : text) {
-            if (c.unicode() > 0xFF)
-                return std::nullopt;
-        }
-        return text.toLatin1().toStdString();
+        bytes = text.toLatin1().toStdString();
+    } else {
+        QStringEncoder encoder = MakeEncoder(FName);
+        bytes = QByteArray(encoder.encode(text)).toStdString();
+        if (encoder.hasError())
+            return std::nullopt;
     }
-    QStringEncoder encoder = MakeEncoder(FName);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    // Some converters put '?' or 0x1A in place of what they cannot hold and report
+    // nothing: only bytes that give back the very text are safe to write.
+    if (Decode(bytes) != text)
         return std::nullopt;
-    return bytes.toStdString();
+    return bytes;
 }
 
 QStringList TBookEncoding::KnownNames()

@@ -10,7 +10,7 @@ namespace platform {
 void AssociateWolfFiles(const QString& executablePath)
 {
     TRegistryKeyStore registry;
-    RegisterWolfFileType(registry, QDir::toNativeSeparators(executablePath));
+    RegisterWolfFileType(registry, QDir::toNativeSeparators(executablePath).toStdString());
 }
 
 }  // namespace platform

@@ -4,16 +4,16 @@ namespace platform {
 
 namespace {
 
-const QString Extension = QStringLiteral(".wol");
-const QString NewFileType = QStringLiteral("Wolf file");
+const std::string Extension = ".wol";
+const std::string NewFileType = "Wolf file";
 
-QString FileTypeOf(TKeyStore& store)
+std::string FileTypeOf(TKeyStore& store)
 {
     store.CreateKey(Extension);
     const TDefaultValue current = store.ReadDefaultValue(Extension);
     if (current.Kind == TDefaultValue::TKind::NotText)
         throw std::runtime_error("Invalid data type for ''");
-    if (!current.Text.isEmpty())
+    if (!current.Text.empty())
         return current.Text;
     store.WriteDefaultValue(Extension, NewFileType);
     return NewFileType;
@@ -21,21 +21,21 @@ QString FileTypeOf(TKeyStore& store)
 
 }  // namespace
 
-void RegisterWolfFileType(TKeyStore& store, const QString& nativeExecutablePath)
+void RegisterWolfFileType(TKeyStore& store, const std::string& nativeExecutablePath)
 {
-    const QString fileType = FileTypeOf(store);
-    const QString quotedProgram = u'"' + nativeExecutablePath + u'"';
+    const std::string fileType = FileTypeOf(store);
+    const std::string quotedProgram = '"' + nativeExecutablePath + '"';
 
-    const QString command = fileType + QStringLiteral("\\shell\\open\\command");
+    const std::string command = fileType + "\\shell\\open\\command";
     store.CreateKey(command);
-    store.WriteDefaultValue(command, quotedProgram + QStringLiteral(" \"%1\""));
+    store.WriteDefaultValue(command, quotedProgram + " \"%1\"");
 
     store.CreateKey(fileType);
-    if (!store.HasSubKey(fileType, QStringLiteral("DefaultIcon"))) {
-        const QString icon = fileType + QStringLiteral("\\DefaultIcon");
+    if (!store.HasSubKey(fileType, "DefaultIcon")) {
+        const std::string icon = fileType + "\\DefaultIcon";
         store.CreateKey(icon);
         // The second icon group of the program is the book icon.
-        store.WriteDefaultValue(icon, quotedProgram + QStringLiteral(",1"));
+        store.WriteDefaultValue(icon, quotedProgram + ",1");
     }
     store.AnnounceChange();
 }

@@ -8,19 +8,30 @@ namespace platform {
 
 namespace {
 
-std::wstring Wide(const QString& text)
+std::wstring Wide(const std::string& text)
 {
-    return text.toStdWString();
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(), n, nullptr, nullptr);
+    return narrow;
 }
 
 // An open key, closed when it goes out of scope.
 class TOpenKey {
 public:
-    explicit TOpenKey(const QString& path)
+    TOpenKey(HKEY root, const std::string& path)
     {
-        if (RegCreateKeyExW(HKEY_CLASSES_ROOT, Wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &FKey, nullptr) != ERROR_SUCCESS)
-            throw std::runtime_error("Failed to create key '" + path.toStdString() + "'");
+        if (RegCreateKeyExW(root, Wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
+                            nullptr) != ERROR_SUCCESS)
+            throw std::runtime_error("Failed to create key '" + path + "'");
     }
     ~TOpenKey() { RegCloseKey(FKey); }
     TOpenKey(const TOpenKey&) = delete;
@@ -33,14 +44,16 @@ private:
 
 }  // namespace
 
-void TRegistryKeyStore::CreateKey(const QString& path)
+TRegistryKeyStore::TRegistryKeyStore() : FRoot(HKEY_CLASSES_ROOT) {}
+
+void TRegistryKeyStore::CreateKey(const std::string& path)
 {
-    TOpenKey key(path);
+    TOpenKey key(FRoot, path);
 }
 
-TDefaultValue TRegistryKeyStore::ReadDefaultValue(const QString& path) const
+TDefaultValue TRegistryKeyStore::ReadDefaultValue(const std::string& path) const
 {
-    TOpenKey key(path);
+    TOpenKey key(FRoot, path);
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExW(key.Handle(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
@@ -53,12 +66,12 @@ TDefaultValue TRegistryKeyStore::ReadDefaultValue(const QString& path) const
                          reinterpret_cast<BYTE*>(text.data()), &bytes) != ERROR_SUCCESS)
         return {};
     text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
-    return {TDefaultValue::TKind::Text, QString::fromStdWString(text)};
+    return {TDefaultValue::TKind::Text, Narrow(text)};
 }
 
-void TRegistryKeyStore::WriteDefaultValue(const QString& path, const QString& text)
+void TRegistryKeyStore::WriteDefaultValue(const std::string& path, const std::string& text)
 {
-    TOpenKey key(path);
+    TOpenKey key(FRoot, path);
     const std::wstring value = Wide(text);
     const auto bytes = DWORD((value.size() + 1) * sizeof(wchar_t));
     if (RegSetValueExW(key.Handle(), nullptr, 0, REG_SZ,
@@ -66,11 +79,10 @@ void TRegistryKeyStore::WriteDefaultValue(const QString& path, const QString& te
         throw std::runtime_error("Failed to set data for ''");
 }
 
-bool TRegistryKeyStore::HasSubKey(const QString& path, const QString& name) const
+bool TRegistryKeyStore::HasSubKey(const std::string& path, const std::string& name) const
 {
     HKEY subKey = nullptr;
-    const std::wstring full = Wide(path + u'\\' + name);
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, full.c_str(), 0, KEY_READ, &subKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(FRoot, Wide(path + '\\' + name).c_str(), 0, KEY_READ, &subKey) != ERROR_SUCCESS)
         return false;
     RegCloseKey(subKey);
     return true;

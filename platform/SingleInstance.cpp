@@ -54,21 +54,23 @@ void SendPath(QLocalSocket& socket, const QByteArray& path)
 struct TSingleInstance::TImpl {
     QString ServerName;
     QString LockPath;
+
     QLocalServer Server;
+    bool Checked = false;
 
     // Listens unless a live instance holds the name; a name left behind by a crash is
-    // taken over.
-    void ListenUnlessTaken()
+    // taken over. False only when listening failed.
+    bool ListenUnlessTaken()
     {
         if (Server.isListening())
-            return;
+            return true;
         // With access options the server is bound elsewhere and renamed into place, which
         // would replace a live instance's name: so ask first.
         if (ServerAnswers(ServerName))
-            return;
+            return true;
         QLocalServer::removeServer(ServerName);
         Server.setSocketOptions(QLocalServer::UserAccessOption);
-        Server.listen(ServerName);
+        return Server.listen(ServerName);
     }
 };
 
@@ -106,6 +108,7 @@ TSingleInstance::~TSingleInstance() = default;
 
 bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
 {
+    FImpl->Checked = true;
     QLockFile lock(FImpl->LockPath);
     // Without the lock the check still works; only the race with a simultaneous start is open.
     lock.tryLock(LockTimeoutMs);
@@ -123,13 +126,17 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
     return true;
 }
 
-void TSingleInstance::Listen()
+QString TSingleInstance::Listen()
 {
-    if (FImpl->Server.isListening())
-        return;
+    if (!FImpl->Checked || FImpl->Server.isListening())
+        return {};
     QLockFile lock(FImpl->LockPath);
     lock.tryLock(LockTimeoutMs);
-    FImpl->ListenUnlessTaken();
+    if (FImpl->ListenUnlessTaken())
+        return {};
+    return QStringLiteral("System Error.  Code: %1.\r\n%2")
+        .arg(int(FImpl->Server.serverError()))
+        .arg(FImpl->Server.errorString());
 }
 
 }  // namespace platform

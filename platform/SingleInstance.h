@@ -20,8 +20,12 @@ public:
     // instance and returns false. Two simultaneous starts end with one running instance.
     bool HandOverToRunningInstance(const QByteArray& path);
 
-    // Every running instance listens, whatever its own setting (also after a false above).
-    void Listen();
+    // Called by every running instance, whatever its own setting (also after a false above),
+    // to receive hand-overs. Where one listener both marks the running instance and receives
+    // (not on Windows), only an instance that made the check above listens: one started with
+    // the check switched off must not draw later starts to itself. Returns the failure in the
+    // words of the default error report, or an empty text.
+    QString Listen();
 
 signals:
     // Emitted on the user-interface thread before the sender is answered; the receiver

@@ -116,15 +116,20 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
     return true;
 }
 
-void TSingleInstance::Listen()
+QString TSingleInstance::Listen()
 {
     if (FImpl->Receiver)
-        return;
+        return {};
     FImpl->Region = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, RegionSize,
                                        FImpl->RegionName.constData());
+    const DWORD error = FImpl->Region ? 0 : GetLastError();
+    // Without a region a hand-over still brings the window to the front.
     FImpl->Receiver = std::make_unique<QWindow>();
     FImpl->Receiver->winId();
     QCoreApplication::instance()->installNativeEventFilter(FImpl.get());
+    if (!error)
+        return {};
+    return QStringLiteral("System Error.  Code: %1.\r\n%2").arg(error).arg(qt_error_string(int(error)));
 }
 
 }  // namespace platform

@@ -31,3 +31,4 @@ run fuzz_open_book book
 run fuzz_description description
 run fuzz_catalog_text catalog
 run fuzz_rewrite book
+run fuzz_write_book write

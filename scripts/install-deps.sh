@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the Debian 12 packages the build, the tests and the viewer need,
-# when any of them is missing.
+# when any of them is missing; or only the packages named on the command line.
 set -euo pipefail
 
 packages=(
@@ -11,7 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   desktop-file-utils shared-mime-info xdg-utils
+  g++-mingw-w64-x86-64-posix wine64
 )
+if (($#)); then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -129,22 +129,22 @@ QImage DrawCover()
     return page;
 }
 
-std::string PackPixels(const QImage& grey, int bitCount)
+wolf::TGreyImage ToLevels(const QImage& grey, int bitCount)
 {
     const QImage image = grey.convertToFormat(QImage::Format_Grayscale8);
-    const int pixelsPerByte = 8 / bitCount;
-    const int rowBytes = (image.width() + pixelsPerByte - 1) / pixelsPerByte;
-    std::string packed(static_cast<size_t>(rowBytes) * image.height(), '\0');
+    wolf::TGreyImage levels{image.width(), image.height(), {}};
+    levels.Pixels.reserve(static_cast<size_t>(image.width()) * static_cast<size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const uchar* row = image.constScanLine(y);
-        auto* out = reinterpret_cast<uint8_t*>(packed.data()) + static_cast<size_t>(y) * rowBytes;
-        for (int x = 0; x < image.width(); ++x) {
-            const int value = bitCount == 1 ? (row[x] < 128 ? 1 : 0) : NearestLevel(row[x]);
-            const int shift = 8 - bitCount * (x % pixelsPerByte + 1);
-            out[x / pixelsPerByte] |= static_cast<uint8_t>(value << shift);
-        }
+        for (int x = 0; x < image.width(); ++x)
+            levels.Pixels.push_back(bitCount == 1 ? (row[x] < 128 ? 0 : 255) : wolf::GreyLevels[NearestLevel(row[x])]);
     }
-    return packed;
+    return levels;
+}
+
+std::string PackPixels(const QImage& grey, int bitCount)
+{
+    return wolf::PackRows(ToLevels(grey, bitCount), bitCount);
 }
 
 }  // namespace sampleart

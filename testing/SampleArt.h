@@ -2,6 +2,8 @@
 // Wolf image data. Shared by the sample generator and the reading benchmarks.
 #pragma once
 
+#include "PageDecoder.h"
+
 #include <QImage>
 #include <QString>
 #include <string>
@@ -22,6 +24,10 @@ const TChapter& Chapter(int index);  // 0 to ChapterCount - 1
 // QGuiApplication.
 QImage DrawChapterPage(int chapter);
 QImage DrawCover();
+
+// The picture reduced to the grey levels a page of 1 or 2 bits shows. 2 bits: the nearest of
+// black, dark grey, light grey, white. 1 bit: black for every pixel darker than middle grey.
+wolf::TGreyImage ToLevels(const QImage& grey, int bitCount);
 
 // Rows of 1 or 2 bits a pixel, leftmost pixel in the most significant bits, each row
 // padded to a whole byte. 2 bits: the nearest of black, dark grey, light grey, white.

@@ -665,6 +665,12 @@ Delete all subitems?</source>
         <source>Wolf catalog (*.cat);;All Files (*)</source>
         <translation>Каталоги Wolf (*.cat);;Все файлы (*)</translation>
     </message>
+    <message>
+        <source>The table of contents was changed.<byte value="xd"/>
+Discard the changes?</source>
+        <translation>Оглавление было изменено.<byte value="xd"/>
+Отменить изменения?</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmTOCItem</name>

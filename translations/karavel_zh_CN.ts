@@ -665,6 +665,12 @@ Delete all subitems?</source>
         <source>Wolf catalog (*.cat);;All Files (*)</source>
         <translation>Wolf 目录 (*.cat);;所有文件 (*)</translation>
     </message>
+    <message>
+        <source>The table of contents was changed.<byte value="xd"/>
+Discard the changes?</source>
+        <translation>目录已更改。<byte value="xd"/>
+放弃这些更改吗？</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmTOCItem</name>

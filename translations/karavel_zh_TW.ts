@@ -665,6 +665,12 @@ Delete all subitems?</source>
         <source>Wolf catalog (*.cat);;All Files (*)</source>
         <translation>Wolf 目錄 (*.cat);;所有檔案 (*)</translation>
     </message>
+    <message>
+        <source>The table of contents was changed.<byte value="xd"/>
+Discard the changes?</source>
+        <translation>目錄已變更。<byte value="xd"/>
+要放棄這些變更嗎？</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmTOCItem</name>

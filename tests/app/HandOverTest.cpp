@@ -2,14 +2,18 @@
 #include "TestBooks.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QtTest>
 
 namespace {
 class TKaravel {
 public:
-    explicit TKaravel(const QString& settingsFile, const QStringList& arguments = {})
+    explicit TKaravel(const QString& settingsFile, const QStringList& arguments = {},
+                      const QString& workingFolder = {})
     {
+        FProcess.setWorkingDirectory(workingFolder);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KARAVEL_SETTINGS", settingsFile);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -55,11 +59,13 @@ private slots:
     {
         testbooks::TSandbox sandbox;
         const QString book = sandbox.Write("handed.wol", testbooks::BookWithPages(2, true));
-        TKaravel running(sandbox.SettingsFile());
+        QTemporaryDir elsewhere;
+        TKaravel running(sandbox.SettingsFile(), {}, elsewhere.path());
         LetItStart();
         QCOMPARE(running.FProcess.state(), QProcess::Running);
 
-        TKaravel second(sandbox.SettingsFile(), {book});
+        // A path relative to the second start's own folder.
+        TKaravel second(sandbox.SettingsFile(), {"handed.wol"}, QFileInfo(book).path());
         QVERIFY(second.FProcess.waitForFinished(15000));
         QCOMPARE(second.FProcess.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.FProcess.exitCode(), 0);

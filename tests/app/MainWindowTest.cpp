@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -28,6 +29,22 @@ using testbooks::PressKey;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void EveryToolbarItemIsInSightAtTheNarrowestWidth()
+    {
+        testbooks::TSandbox sandbox;
+        TfrmMain window;
+        window.resize(window.minimumSize());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), 465);  // also the default: 450 is below the minimum
+        auto* toolbar = window.findChild<QToolBar*>();
+        for (QAction* action : toolbar->actions()) {
+            if (!action->isSeparator())
+                QVERIFY2(toolbar->widgetForAction(action)->isVisible(), qPrintable(action->text()));
+        }
+        QVERIFY(window.PageLabel()->isVisible());
+    }
+
     void BookWithCoverOpensOnTheCover()
     {
         testbooks::TSandbox sandbox;
@@ -168,6 +185,8 @@ private slots:
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
         QCOMPARE(sandbox.Messages, QStringList());  // the caller reports it
+        window.Common().actLandscapeLeft->trigger();  // turning draws nothing on the empty window
+        QCOMPARE(window.PageLabel()->text(), QString());
         const QImage picture = window.PageView()->Bitmap();
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::black));

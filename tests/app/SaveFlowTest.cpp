@@ -129,6 +129,24 @@ private slots:
         QVERIFY(sandbox.Messages.isEmpty());
     }
 
+    // The editor stays on top of every other window: its errors must stand over it.
+    void ImportErrorsStandOverTheEditor()
+    {
+        TOpenBook book(0);
+        auto& [sandbox, path, before, window] = book;
+        auto* toc = window.findChild<dialogs::TfrmTOC*>();
+        const QString bad = sandbox.Write("bad.cat", std::string("Broken line\r\n"));
+        WhenModal<dialogs::TfrmTOC>([bad, &window](dialogs::TfrmTOC* editor) {
+            QApplication::setActiveWindow(&window);  // as after the file dialog under some window managers
+            editor->ImportTOC(bad);
+            editor->actCancel->trigger();
+        });
+        testbooks::Idle();  // where the window enables its commands
+        window.Common().actEditTOC->trigger();
+        QCOMPARE(sandbox.Messages, QStringList(QStringLiteral("Bad TOC item - no page divider on line 1.")));
+        QCOMPARE(sandbox.MessageParents, QList<QWidget*>{toc});
+    }
+
     // Something in the way of the new file: the error is reported and the book stays as
     // it was, open and readable on the page that was shown.
     void FailedSaveKeepsTheBook()

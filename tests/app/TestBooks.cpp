@@ -24,8 +24,9 @@ void Idle()
 TSandbox::TSandbox()
 {
     globals::SettingsFileName = FDir.filePath(QStringLiteral("karavel.ini"));
-    app::SetMessageHook([this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+    app::SetMessageHook([this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons, QWidget* parent) {
         Messages.append(text);
+        MessageParents.append(parent);
         return QMessageBox::Ok;
     });
 }

@@ -28,6 +28,7 @@ public:
     QString SettingsFile() const;
 
     QStringList Messages;
+    QList<QWidget*> MessageParents;
 
 private:
     QTemporaryDir FDir;

@@ -104,35 +104,53 @@ TEST(Findings, SubcatalogTitlesAreReadAsFarAsTheModelKeepsThem)
     const std::string pastTheEnd = bookWithTitleAt(0);
     TMemoryStream far(bookWithTitleAt(static_cast<int64_t>(pastTheEnd.size())));
     EXPECT_THROW(reader.Open(far), EReadError);
+    // The kept bytes lie in the file, the title's last 46 do not.
+    const int64_t titleAt = static_cast<int64_t>(pastTheEnd.find("<subcatalog>") + 12 + TWolfTOCList::RecordSize);
+    TMemoryStream endsBeyond(bookWithTitleAt(static_cast<int64_t>(pastTheEnd.size()) - 254 - titleAt));
+    EXPECT_THROW(reader.Open(endsBeyond), EReadError);
 }
 
-// A subcatalog title may be read from anywhere in the file, here from the header. A
-// description rewrite moved its offset along with the titles area, so the new book read
-// the title from other bytes, or from before the start of the file.
-TEST(Findings, DescriptionRewriteRefusesSubcatalogTitlesOutsideTheTitlesArea)
+// A subcatalog title may be read from anywhere in the file. A description rewrite moves
+// its offset with everything behind the description: a title in the header or in the
+// description would then be read from other bytes, one in the page data moves along.
+TEST(Findings, DescriptionRewriteRefusesOnlySubcatalogTitlesThatDoNotMove)
 {
     TWolfBookBuilder builder;
-    builder.AddTextPage("text");
+    builder.Description = "<title>Tale\r\n";
+    builder.AddTextPage("Chapter from the page");
     TWolfTOCList toc;
-    toc.AddItem(1, 0, 0, "Ebook", 0);
+    toc.AddItem(1, 0, 0, "Own title 12", 0);
     builder.SetSubcatalog(toc);
     const std::string sound = builder.Build();
-    std::string book = sound;
-    const size_t record = book.find("<subcatalog>") + 12;
-    PatchU32(book, record + 4, 4);  // "Ebook" of the signature
-
-    TMemoryStream stream(book);
+    const size_t record = sound.find("<subcatalog>") + 12;
+    auto titledFrom = [&](size_t at) {
+        std::string book = sound;
+        PatchU32(book, record + 4, uint32_t(at));
+        return book;
+    };
+    const std::string inHeader = titledFrom(4);  // "Ebook" of the signature
+    TMemoryStream stream(inHeader);
     TWolfReader reader;
     reader.Open(stream);
-    ASSERT_EQ(reader.TOC[0].Title(), "Ebook");  // the reader takes such a book
+    ASSERT_EQ(reader.TOC[0].Title().substr(0, 5), "Ebook");  // the reader takes such a book
 
     TWolfDescription description;
     description.SetField(0, "Another title");
     auto retitled = [&](const std::string& bytes) {
         return RewriteError([&](TStream& s, TStream& d) { ReplaceDescription(s, d, description); }, bytes);
     };
-    EXPECT_EQ(retitled(book), "Bad Wolf subcatalog");
+    EXPECT_EQ(retitled(inHeader), "Bad Wolf subcatalog");
+    EXPECT_EQ(retitled(titledFrom(128 + 7)), "Bad Wolf subcatalog");  // "Tale" of the description
     EXPECT_EQ(retitled(sound), "rewritten");
+
+    const std::string inPages = titledFrom(sound.find("Chapter from"));
+    TMemoryStream source(inPages);
+    TMemoryStream destination;
+    ReplaceDescription(source, destination, description);
+    TMemoryStream rewritten(destination.Data());
+    reader.Open(rewritten);
+    EXPECT_EQ(reader.TOC[0].Title(), "Chapter from");
+    EXPECT_EQ(reader.Description.GetField(0), "Another title");
 }
 
 // A table of contents of sections without a chapter: the catalog was sized for the book's

@@ -41,6 +41,11 @@ TEST(Description, FromTextJoinsContinuationLinesAndIgnoresForeignOnes)
     EXPECT_EQ(d.GetField(2), "A\r\nB\r\n<Title>not a tag");
     EXPECT_EQ(d.GetField(0), "T2");  // the later value wins; the trailing empty line is trimmed
     EXPECT_EQ(d.GetField(8), "1");   // the text ends at its NUL byte
+
+    // Trimmed before it is cut: a leading zero byte does not end the text.
+    d.FromText("\0<title>X\r\n\0<author>Y"s);
+    EXPECT_EQ(d.GetField(0), "X");
+    EXPECT_EQ(d.GetField(2), "");
 }
 
 TEST(Description, AllEmptyValuesKeepSizeZeroAndAssignRecalculates)
@@ -141,6 +146,7 @@ TEST(TOCList, SubcatalogRecordLinks)
 
     list.FillSubcatalogRecord(2, start, r);
     EXPECT_EQ(u32(24), start);
+    EXPECT_EQ(u32(12), 0u);  // a first section has no previous sibling, not its chapter
     EXPECT_EQ(u32(16), start + 240);
     EXPECT_EQ(u32(0), 0u);
     EXPECT_EQ(u32(4), 0u);
@@ -167,4 +173,18 @@ TEST(PageList, FindByOffsetTakesFirstWithinNineBytes)
     extremes.AddPageAt(0xFFFFFFFF);
     EXPECT_EQ(extremes.FindByOffset(3), -1);  // no wrap-around
     EXPECT_EQ(extremes.FindByOffset(0xFFFFFFF6), 0);
+}
+
+TEST(Lists, DeleteOutsideTheListRaisesTheIndexError)
+{
+    TWolfPageList pages;
+    pages.AddPageAt(100);
+    TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "One", 0);
+    for (const int index : {-1, 1}) {
+        EXPECT_THROW(pages.Delete(index), std::out_of_range);
+        EXPECT_THROW(toc.Delete(index), std::out_of_range);
+    }
+    pages.Delete(0);
+    EXPECT_TRUE(pages.Empty());
 }

@@ -35,7 +35,7 @@ TWolfBookBuilder ThreePages()
     TWolfBookBuilder b;
     b.Description = "<title>Tale\r\n<author>Me\r\n";
     b.AddImagePage(8, 4, 1, false, SmallImage);
-    b.AddTextPage("Hello &amp;lt; world\r\nline two");
+    b.AddTextPage("\r\n  Hello &amp;lt; world\r\nline two \t\r\n");  // blanks around the text
     b.AddImagePage(8, 4, 1, false, SmallImage);
     b.Catalog = {{"One", 0}, {"Two", 2}};
     return b;
@@ -239,6 +239,41 @@ TEST(Reader, CoverAttributes)
     EXPECT_EQ(book.Reader.Cover.DataLength, 2u);
 }
 
+// The field positions written out here, apart from the library's own constants, so that a
+// position wrong in both the builder and the reader cannot pass unseen.
+TEST(Header, FieldsStandAtTheirFixedPositions)
+{
+    auto b = ThreePages();
+    b.SetCover(8, 4, 1, false, SmallImage);
+    TWolfTOCList toc;
+    toc.AddItem(1, 0, 0, "One", 0);
+    toc.AddItem(1, 1, 0, "One.1", 1);
+    toc.AddItem(1, 1, 1, "One.1.1", 2);
+    b.SetSubcatalog(toc);
+    const std::string book = b.Build();
+    auto u16 = [&](size_t at) { return unsigned(uint8_t(book[at])) | unsigned(uint8_t(book[at + 1])) << 8; };
+    auto u32 = [&](size_t at) { return u16(at) | u16(at + 2) << 16; };
+
+    EXPECT_EQ(book.substr(0, 15), std::string("WolfEbook1.11\0\0", 15));
+    EXPECT_EQ(u16(23), b.Description.size());
+    EXPECT_EQ(u32(25), 10u + SmallImage.size());
+    const size_t pageBase = 128 + b.Description.size() + 10 + SmallImage.size();
+    const size_t catalog = book.find("<catalog>");
+    const size_t pageTable = book.find("<pagetable");
+    EXPECT_EQ(u32(38), catalog - pageBase);
+    EXPECT_EQ(u32(30), pageTable - catalog);
+    EXPECT_EQ(u32(60), book.size() - pageTable);
+    EXPECT_EQ(u16(34), 1u);
+    EXPECT_EQ(u16(95), 2u);
+    EXPECT_EQ(u32(97), book.find("<subcatalog>"));
+
+    TOpened opened(book);
+    EXPECT_EQ(opened.Reader.Cover.DataLength, SmallImage.size());
+    EXPECT_EQ(opened.Reader.Pages[0].Offset, pageBase);
+    ASSERT_EQ(opened.Reader.TOC.Count(), 3);
+    EXPECT_EQ(opened.Reader.TOC[2].Title(), "One.1.1");
+}
+
 TEST(TokenReaders, StopExactlyAtWhatTheyReturn)
 {
     TMemoryStream s(std::string("<a b>x</item>yz<catalog>"));
@@ -276,4 +311,23 @@ TEST(FileStream, BufferedReadingKeepsThePositionExact)
     EXPECT_EQ(in.Position(), 169999u);
     EXPECT_THROW(in.Seek(-1, TSeekOrigin::Begin), EReadError);
     EXPECT_THROW(TFileStream(path + ".missing", TFileStream::TMode::OpenRead), EFOpenError);
+}
+
+TEST(FileStream, GoingBackToAPlaceReadBeforeSeesWhatWasWrittenSince)
+{
+    const std::string path = testing::TempDir() + "/stream_rewritten.bin";
+    TFileStream file(path, TFileStream::TMode::Create);
+    file.WriteText(std::string(10000, 'a'));
+    file.Seek(5000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadByte(), 'a');
+    file.Seek(0, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadByte(), 'a');
+    file.Seek(5000, TSeekOrigin::Begin);  // back and forth: both places stay read
+    EXPECT_EQ(file.ReadString(2), "aa");
+    file.Seek(0, TSeekOrigin::Begin);
+    file.WriteText(std::string(6000, 'b'));
+    file.Seek(5000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadString(2), "bb");
+    file.Seek(1000, TSeekOrigin::Begin);
+    EXPECT_EQ(file.ReadString(2), "bb");
 }

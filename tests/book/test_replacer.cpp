@@ -219,9 +219,19 @@ TEST(ReplaceDescription, RefusesMalformedBooks)
     EXPECT_EQ(messageFor(book.substr(0, 100)), "Stream read error");
 
     TWolfDescription inconsistent = description;
-    inconsistent.Size = 70000;
-    TMemoryStream source(book), destination;
-    EXPECT_THROW(ReplaceDescription(source, destination, inconsistent), EWolf);
+    auto sizeMessage = [&](int32_t size) {
+        inconsistent.Size = size;
+        TMemoryStream source(book), destination;
+        try {
+            ReplaceDescription(source, destination, inconsistent);
+        } catch (const EWolf& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(sizeMessage(65536), "The description is 65536 bytes long; a book holds at most 65535");
+    EXPECT_EQ(sizeMessage(65535), "The description's size does not match its text");
+    EXPECT_EQ(sizeMessage(-1), "The description's size does not match its text");
 }
 
 TEST(ShiftOffset, LeavesTheMissingMarksAndWrapsAt32Bits)
@@ -331,6 +341,8 @@ TEST(ReplaceTOC, AnEmptyTableOfContentsLeavesOneCatalogItemWithTheBookTitle)
         TWolfBookBuilder builder = SampleBook(true);
         builder.ShortEntries = shortEntries;
         builder.Description = "<title>Tale</item>s\r\n<author>Someone\r\n";
+        // The page data's first record is no page, so the first page does not stand at 0.
+        builder.SetEntryOrder({1, 2});
         const std::string old = builder.Build();
         const std::string book = NewTOC(old, TWolfTOCList());
         // The title is cut before "</item>", which would end the item early.
@@ -339,11 +351,13 @@ TEST(ReplaceTOC, AnEmptyTableOfContentsLeavesOneCatalogItemWithTheBookTitle)
         EXPECT_EQ(U16At(book, header::SubLevelCount), 0);
         EXPECT_EQ(U32At(book, header::SubcatalogOffset), 0u);
         const size_t catalog = builder.PageBase() + U32At(old, header::PageDataSize);
-        EXPECT_EQ(book.substr(catalog, 40), "<catalog><item>Tale</item>" + U32Bytes(0) + "</catalog>");
+        const uint32_t firstPage = builder.PageOffset(1) - builder.PageBase();
+        ASSERT_NE(firstPage, 0u);
+        EXPECT_EQ(book.substr(catalog, 40), "<catalog><item>Tale</item>" + U32Bytes(firstPage) + "</catalog>");
         EXPECT_EQ(book.substr(ParametersStart(book) + 52), old.substr(ParametersStart(old) + 52));
         const TOpened opened(book);
         EXPECT_EQ(opened.Reader.TOC.Count(), 0);  // one catalog item reads as none
-        EXPECT_EQ(opened.Reader.Pages.Count(), 3);
+        EXPECT_EQ(opened.Reader.Pages.Count(), 2);
     }
 }
 

@@ -1,14 +1,17 @@
 #include "FailingFileSystem.h"
+#include "Rewrites.h"
 #include "SafeSave.h"
 #include "TestFiles.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
+#include "uWolfWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -21,7 +24,10 @@
 using namespace wolf;
 namespace fs = std::filesystem;
 using testfiles::ReadAll;
+using testfiles::Utf8;
+using testfiles::Utf8Path;
 using testfiles::WriteAll;
+using rewrites::Retitle;
 
 namespace {
 
@@ -35,31 +41,37 @@ std::string BookTitled(const std::string& title)
     return builder.Build();
 }
 
-TBookRewrite Retitle(const std::string& title)
+std::string TitleOf(const std::string& path)
 {
-    return [title](TStream& source, TStream& destination) {
-        TWolfDescription description;
-        description.SetField(0, title);
-        ReplaceDescription(source, destination, description);
-    };
-}
-
-std::string TitleOf(const fs::path& path)
-{
-    TFileStream stream(path.string(), TFileStream::TMode::OpenRead);
+    TFileStream stream(path, TFileStream::TMode::OpenRead);
     TWolfReader reader;
     reader.Open(stream);
     return reader.Description.GetField(0);
 }
 
+#ifndef _WIN32
+// The superuser writes into any folder: as root (in CI) the check runs in a child that
+// has dropped to the unprivileged user "nobody".
+bool AsUnprivilegedUser(const std::function<bool()>& check)
+{
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t Nobody = 65534;
+        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) ::_exit(2);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = -1;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+#endif
+
 class SafeSaveTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Folder = fs::temp_directory_path() /
-                 ("karavel_save_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
+        Folder = testfiles::FreshFolder("karavel_save_" +
+                                        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         Book = (Folder / "Tale.wol").string();
         WriteAll(Book, Original);
     }
@@ -171,18 +183,67 @@ TEST_F(SafeSaveTest, AMissingBookOrReadOnlyFolderEndsWithTheRenameMessage)
 {
     const std::string renameMessage = "Can't rename \"" + Book + "\".\r\nWrite protected file?";
 #ifndef _WIN32
-    if (::geteuid() != 0) {  // the superuser writes into any folder
-        fs::permissions(Folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
-        EXPECT_EQ(ErrorOf(Retitle("Nope")), renameMessage);
-        fs::permissions(Folder, fs::perms::owner_write, fs::perm_options::add);
-        EXPECT_EQ(ReadAll(Book), Original);
-        EXPECT_EQ(FolderNames(), std::set<std::string>{"Tale.wol"});
-    }
+    fs::permissions(Folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_TRUE(AsUnprivilegedUser([&] { return ErrorOf(Retitle("Nope")) == renameMessage; }));
+    fs::permissions(Folder, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(ReadAll(Book), Original);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"Tale.wol"});
 #endif
     fs::remove(Book);
     EXPECT_EQ(ErrorOf(Retitle("Nope")), renameMessage);
     EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(SafeSaveTest, BooksInFoldersWithNonLatinNamesKeepTheirNames)
+{
+    const std::string folder = Utf8(Folder) + "/\xD0\x9A\xD0\xBD\xD0\xB8\xD0\xB3\xD0\xB8/\xE7\xAC\xAC\xE4\xB8\x80";
+    const std::string book = folder + "/\xD0\xA1\xD0\xBA\xD0\xB0\xD0\xB7\xD0\xBA\xD0\xB0 \xE6\x95\x85\xE4\xBA\x8B.wol";
+    fs::create_directories(Utf8Path(folder));
+    WriteAll(Utf8Path(book), Original);
+
+    const std::string title = "\xCE\x94\xCE\xB5\xCF\x8D\xCF\x84\xCE\xB5\xCF\x81\xCE\xBF";
+    SaveBookSafely(book, Retitle(title));
+    EXPECT_EQ(TitleOf(book), title);
+    EXPECT_EQ(ReadAll(Utf8Path(book + ".bak")), Original);
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(Utf8Path(folder))) names.insert(Utf8(entry.path().filename()));
+    EXPECT_EQ(names, (std::set<std::string>{Utf8(Utf8Path(book).filename()), Utf8(Utf8Path(book + ".bak").filename())}));
+
+    // Nor does a new book take the name of one that exists.
+    EXPECT_THROW(
+        {
+            TWolfWriter writer(book, TWolfDescription(), false);
+            writer.AddTextPage("new");
+            writer.Finish(TWolfTOCList());
+        },
+        EWolf);
+    EXPECT_EQ(TitleOf(book), title);
+}
+
+// A program that reads the book with the C library's usual sharing (others may read and
+// write, but not delete or rename).
+TEST_F(SafeSaveTest, ABookAnotherProgramReadsIsSavedOrLeftAsItWas)
+{
+    std::ifstream other(Utf8Path(Book), std::ios::binary);
+    ASSERT_TRUE(other.good());
+    const std::string error = ErrorOf(Retitle("While read"));
+#ifdef _WIN32
+    // Windows cannot put a new file under a name that another program holds open that way.
+    EXPECT_NE(error, "no error");
+    EXPECT_EQ(ReadAll(Book), Original);
+#else
+    EXPECT_EQ(error, "no error");
+    EXPECT_EQ(TitleOf(Book), "While read");
+#endif
+    EXPECT_EQ(FolderNames(), BookAndBackup) << error;
+    const std::string seen{std::istreambuf_iterator<char>(other), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(seen, Original);
+    other.close();
+
+    SaveBookSafely(Book, Retitle("After"));
+    EXPECT_EQ(TitleOf(Book), "After");
+    EXPECT_EQ(FolderNames(), BookAndBackup);
 }
 
 #ifndef _WIN32

@@ -3,7 +3,9 @@
 // must always hold a complete book, and every failure must be reported.
 #include "FailingFileSystem.h"
 #include "Lzss.h"
+#include "Rewrites.h"
 #include "SafeSave.h"
+#include "SavingChild.h"
 #include "TestFiles.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
@@ -19,16 +21,13 @@
 #include <sstream>
 #include <thread>
 
-#ifndef _WIN32
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 using namespace wolf;
 namespace fs = std::filesystem;
 using testfiles::ReadAll;
 using testfiles::WriteAll;
+using rewrites::Retitle;
+using rewrites::ShortenTOC;
 
 namespace {
 
@@ -61,27 +60,6 @@ std::string LargeBook()
     return builder.Build();
 }
 
-TBookRewrite Retitle(const std::string& title)
-{
-    return [title](TStream& source, TStream& destination) {
-        TWolfDescription description;
-        description.SetField(0, title);
-        ReplaceDescription(source, destination, description);
-    };
-}
-
-// The table of contents cut to its first chapters, pages as the book's own.
-TBookRewrite ShortenTOC(int keep)
-{
-    return [keep](TStream& source, TStream& destination) {
-        TWolfReader reader;
-        reader.Open(source);
-        TWolfTOCList toc;
-        for (int i = 0; i < reader.TOC.Count() && toc.Count() < keep; ++i) toc.Add(reader.TOC[i]);
-        ReplaceTOC(source, destination, reader.Pages, toc);
-    };
-}
-
 struct TBookState {
     int Pages = -1;
     std::string Title;
@@ -99,10 +77,8 @@ class SaveFaultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Folder = fs::temp_directory_path() /
-                 ("karavel_faults_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
+        Folder = testfiles::FreshFolder("karavel_faults_" +
+                                        std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         Book = (Folder / "Large.wol").string();
         WriteAll(Book, Original());
     }
@@ -155,7 +131,6 @@ TEST_F(SaveFaultsTest, DescriptionSaveFailingAtAnyStepKeepsTheBook) { FailEveryS
 
 TEST_F(SaveFaultsTest, TOCSaveFailingAtAnyStepKeepsTheBook) { FailEveryStep(ShortenTOC(3)); }
 
-#ifndef _WIN32
 // A child saves the book over and over, alternating the two rewrites, and is killed after a
 // random delay; the book must open every time, as the old or the new version, and the next
 // save must succeed.
@@ -174,27 +149,9 @@ TEST_F(SaveFaultsTest, KilledSavesAlwaysLeaveACompleteBook)
     int interrupted = 0;  // rounds whose kill left a save half done
     int round = 0;
     for (; round < 50 || (interrupted < 20 && round < 400); ++round) {
-        int started[2];
-        ASSERT_EQ(::pipe(started), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            (void)!::write(started[1], "s", 1);
-            try {
-                for (int n = 0;; ++n) SaveBookSafely(Book, n % 2 ? Retitle("Saved " + std::to_string(n)) : ShortenTOC(n % 5 + 1));
-            } catch (...) {
-                ::_exit(1);
-            }
-        }
-        char signal = 0;
-        ASSERT_EQ(::read(started[0], &signal, 1), 1);
-        ::close(started[0]);
-        ::close(started[1]);
+        TSavingChild child(Book);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself in round " << round;
+        ASSERT_TRUE(child.Kill()) << "the saving child ended by itself in round " << round;
 
         if (fs::exists(Book + ".saving") || fs::exists(Book + ".bak.saving")) ++interrupted;
         TBookState state;
@@ -207,4 +164,3 @@ TEST_F(SaveFaultsTest, KilledSavesAlwaysLeaveACompleteBook)
     RecordProperty("kills", round);
     RecordProperty("interrupted_saves", interrupted);
 }
-#endif

@@ -66,7 +66,7 @@ private slots:
             QVERIFY(shown->btnSave->isVisible());
             QVERIFY(shown->btnSave->isDefault());
             QCOMPARE(shown->btnCancel->text(), QStringLiteral("Cancel"));
-            QCOMPARE(QApplication::focusWidget(), shown->edtTitle);
+            QTRY_COMPARE(QApplication::focusWidget(), shown->edtTitle);  // focus arrives late on a busy machine
             shown->btnCancel->click();
         }, false);
     }

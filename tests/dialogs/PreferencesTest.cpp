@@ -1,7 +1,9 @@
 #include "ModalAnswer.h"
 
 #include "fAbout.h"
+#include "fDescription.h"
 #include "fPreferences.h"
+#include "fTOCItem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +123,20 @@ private slots:
         QVERIFY(settings.ResumeReading);
         QCOMPARE(settings.DefScaleIdx, 8);
         QCOMPARE(settings.TextEncoding, QByteArray("auto"));
+    }
+
+    void DialogFramesCannotBeResized()
+    {
+        TfrmPreferences preferences(FReport);
+        dialogs::TfrmAbout about;
+        dialogs::TfrmDescription description;
+        dialogs::TfrmTOCItem item;
+        const std::pair<QDialog*, QSize> frames[] = {
+            {&preferences, {321, 185}}, {&about, {297, 115}}, {&description, {401, 345}}, {&item, {321, 145}}};
+        for (const auto& [dialog, designed] : frames) {
+            QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+            QVERIFY2(dialog->minimumSize().expandedTo(designed) == dialog->minimumSize(), dialog->metaObject()->className());
+        }
     }
 
     void AboutBoxTextsAreWorkedOutOnce()

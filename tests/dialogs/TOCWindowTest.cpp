@@ -51,7 +51,12 @@ public:
         }
         return nullptr;
     }
-    QIcon ActionImage(int) const override { return {}; }
+    QIcon ActionImage(int) const override
+    {
+        QPixmap image(16, 16);
+        image.fill(Qt::gray);
+        return QIcon(image);
+    }
     QStringList Errors;
     void ReportError(const std::exception& error) override { Errors << QString::fromUtf8(error.what()); }
 };
@@ -415,6 +420,44 @@ private slots:
         QCOMPARE(FHost->WentTo, std::vector<int>{0});
         QVERIFY(toc.IndexOfKey(TWolfTOCItem::MakeKey(2, 2, 0)) >= 0);
         QVERIFY(toc.IndexOfKey(TWolfTOCItem::MakeKey(3, 0, 0)) < 0);
+    }
+
+    void EveryEditorCommandIsInSightAtTheDefaultSize()
+    {
+        StartEditing(SampleTOC());
+        FWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+        QCOMPARE(FWindow->width(), 360);
+        for (QAction* action : FWindow->tbrTOCMain->actions()) {
+            if (!action->isSeparator())
+                QVERIFY2(FWindow->tbrTOCMain->widgetForAction(action)->isVisible(), qPrintable(action->text()));
+        }
+    }
+
+    void EscAndTheCloseBoxAskBeforeThrowingEditsAway()
+    {
+        TWolfTOCList toc = SampleTOC();
+        FWindow->LoadTOC(toc, "Book", FEncoding);
+        WhenModal<TfrmTOC>([](TfrmTOC* window) { QTest::keyClick(window->tvwTOC, Qt::Key_Escape); });
+        QVERIFY(!FWindow->EditTOC(toc));  // nothing changed: no question
+
+        QString question;
+        WhenModal<TfrmTOC>([&question](TfrmTOC* window) {
+            window->tvwTOC->setCurrentItem(window->tvwTOC->topLevelItem(0)->child(1));
+            window->actDeleteItem->trigger();
+            WhenModal<QMessageBox>([&question](QMessageBox* box) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            QTest::keyClick(window->tvwTOC, Qt::Key_Escape);
+            QVERIFY(window->isVisible());
+            AnswerQuestion(QMessageBox::Yes);
+            window->close();
+        });
+        QVERIFY(!FWindow->EditTOC(toc));
+        QCOMPARE(question, QStringLiteral("The table of contents was changed.\r\nDiscard the changes?"));
+        QCOMPARE(toc.Count(), 7);
+        QVERIFY(!FWindow->isVisible());
     }
 
     void ExportAndImportCatalogFiles()

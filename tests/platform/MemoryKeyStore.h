@@ -3,25 +3,25 @@
 
 #include "KeyStore.h"
 
-#include <QSet>
 #include <map>
+#include <set>
 
 class TMemoryKeyStore : public platform::TKeyStore {
 public:
-    void CreateKey(const QString& path) override;
-    platform::TDefaultValue ReadDefaultValue(const QString& path) const override;
-    void WriteDefaultValue(const QString& path, const QString& text) override;
-    bool HasSubKey(const QString& path, const QString& name) const override;
+    void CreateKey(const std::string& path) override;
+    platform::TDefaultValue ReadDefaultValue(const std::string& path) const override;
+    void WriteDefaultValue(const std::string& path, const std::string& text) override;
+    bool HasSubKey(const std::string& path, const std::string& name) const override;
     void AnnounceChange() override { ++FAnnouncements; }
 
-    void SetDefaultValue(const QString& path, const platform::TDefaultValue& value);
+    void SetDefaultValue(const std::string& path, const platform::TDefaultValue& value);
     // Every key with its default value, one per line, in key order.
-    QString Dump() const;
+    std::string Dump() const;
 
-    QSet<QString> FLocked;     // keys that cannot be opened or created
-    QSet<QString> FReadOnly;   // keys whose values cannot be written
+    std::set<std::string> FLocked;     // lower-case keys that cannot be opened or created
+    std::set<std::string> FReadOnly;   // lower-case keys whose values cannot be written
     int FAnnouncements = 0;
 
 private:
-    std::map<QString, platform::TDefaultValue> FKeys;  // by lower-case path
+    std::map<std::string, platform::TDefaultValue> FKeys;  // by lower-case path
 };

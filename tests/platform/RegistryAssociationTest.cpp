@@ -8,7 +8,7 @@ using platform::TDefaultValue;
 
 namespace {
 
-const QString Program = QStringLiteral("C:\\Program Files\\Karavel\\karavel.exe");
+const std::string Program = "C:\\Program Files\\Karavel\\karavel.exe";
 
 std::string MessageOf(TMemoryKeyStore& store)
 {
@@ -27,16 +27,16 @@ TEST(RegistryAssociation, FreshRegistryGetsTheWolfFileType)
     TMemoryKeyStore store;
     RegisterWolfFileType(store, Program);
     EXPECT_EQ(store.Dump(),
-              QStringLiteral(".wol = Wolf file\n"
-                             "wolf file = \n"
-                             "wolf file\\defaulticon = \"C:\\Program Files\\Karavel\\karavel.exe\",1\n"
-                             "wolf file\\shell = \n"
-                             "wolf file\\shell\\open = \n"
-                             "wolf file\\shell\\open\\command = "
-                             "\"C:\\Program Files\\Karavel\\karavel.exe\" \"%1\"\n"));
+              ".wol = Wolf file\n"
+              "wolf file = \n"
+              "wolf file\\defaulticon = \"C:\\Program Files\\Karavel\\karavel.exe\",1\n"
+              "wolf file\\shell = \n"
+              "wolf file\\shell\\open = \n"
+              "wolf file\\shell\\open\\command = "
+              "\"C:\\Program Files\\Karavel\\karavel.exe\" \"%1\"\n");
     EXPECT_EQ(store.FAnnouncements, 1);
 
-    const QString once = store.Dump();
+    const std::string once = store.Dump();
     RegisterWolfFileType(store, Program);
     EXPECT_EQ(store.Dump(), once);
 }
@@ -49,11 +49,11 @@ TEST(RegistryAssociation, ExistingFileTypeKeepsItsNameAndIcon)
     store.SetDefaultValue("otherreader.book\\shell\\open\\command",
                           {TDefaultValue::TKind::Text, "other.exe %1"});
     RegisterWolfFileType(store, Program);
-    EXPECT_EQ(store.ReadDefaultValue(".wol").Text, QStringLiteral("OtherReader.Book"));
-    EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\DefaultIcon").Text, QStringLiteral("other.ico"));
+    EXPECT_EQ(store.ReadDefaultValue(".wol").Text, "OtherReader.Book");
+    EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\DefaultIcon").Text, "other.ico");
     EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\shell\\open\\command").Text,
               '"' + Program + "\" \"%1\"");
-    EXPECT_FALSE(store.Dump().contains(QStringLiteral("wolf file")));
+    EXPECT_EQ(store.Dump().find("wolf file"), std::string::npos);
 }
 
 TEST(RegistryAssociation, FailuresStopWithTheirMessageAndAnnounceNothing)
@@ -61,16 +61,16 @@ TEST(RegistryAssociation, FailuresStopWithTheirMessageAndAnnounceNothing)
     TMemoryKeyStore notText;
     notText.SetDefaultValue(".wol", {TDefaultValue::TKind::NotText, {}});
     EXPECT_EQ(MessageOf(notText), "Invalid data type for ''");
-    EXPECT_FALSE(notText.Dump().contains(QStringLiteral("wolf file")));
+    EXPECT_EQ(notText.Dump().find("wolf file"), std::string::npos);
 
     TMemoryKeyStore readOnly;
-    readOnly.FReadOnly << "wolf file\\shell\\open\\command";
+    readOnly.FReadOnly.insert("wolf file\\shell\\open\\command");
     EXPECT_EQ(MessageOf(readOnly), "Failed to set data for ''");
     EXPECT_FALSE(readOnly.HasSubKey("Wolf file", "DefaultIcon"));
 
     // A key that cannot be opened must not lead to writing into another one.
     TMemoryKeyStore locked;
-    locked.FLocked << "wolf file\\shell\\open\\command";
+    locked.FLocked.insert("wolf file\\shell\\open\\command");
     EXPECT_EQ(MessageOf(locked), "Failed to create key 'Wolf file\\shell\\open\\command'");
     EXPECT_EQ(locked.ReadDefaultValue("Wolf file").Kind, TDefaultValue::TKind::Missing);
 

@@ -135,3 +135,19 @@ TEST_F(SingleInstanceTest, ListeningNeverTakesTheNameFromALiveInstance)
     EXPECT_EQ(running->readAll(), QByteArray("received:/z.wol\n"));
     EXPECT_TRUE(FReceived.isEmpty());
 }
+
+TEST_F(SingleInstanceTest, OnlyAnInstanceThatMadeTheCheckDrawsLaterStarts)
+{
+    // Started with one instance not allowed: it runs, but a later start must not hand over to it.
+    EXPECT_EQ(FInstance.Listen(), QString());
+    auto later = StartHelper(FName, "/w.wol");
+    ASSERT_TRUE(later->waitForReadyRead(10000));
+    EXPECT_EQ(later->readLine(), QByteArray("server\n"));
+    later->kill();
+    later->waitForFinished(5000);
+    EXPECT_TRUE(FReceived.isEmpty());
+
+    TSingleInstance unreachable(QStringLiteral("no-such-folder/") + FName);
+    EXPECT_FALSE(unreachable.HandOverToRunningInstance("/v.wol"));
+    EXPECT_TRUE(unreachable.Listen().startsWith(QStringLiteral("System Error.  Code: ")));
+}

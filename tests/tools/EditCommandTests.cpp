@@ -52,8 +52,9 @@ TEST(WolftoolToc, ExportsAndImportsCatalogTextKeepingABackup)
 {
     TScratch scratch;
     const std::string original = ThreePageBook();
-    const QString book = scratch.Write(QStringLiteral("tale.wol"), original);
-    const QString exported = scratch.Path(QStringLiteral("tale.cat"));
+    // Names in other scripts reach the book library unchanged on every system.
+    const QString book = scratch.Write(QStringLiteral("сказка 童话.wol"), original);
+    const QString exported = scratch.Path(QStringLiteral("目录.cat"));
 
     TToolResult run = RunWolftool({QStringLiteral("toc"), QStringLiteral("export"), book, exported});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
@@ -82,6 +83,15 @@ TEST(WolftoolDescribe, SetsFieldsInTheBookEncodingOrRefusesWhatItCannotHold)
                                    QStringLiteral("--set"), QStringLiteral("author=Фёдор")});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.LastErrorLine(), QStringLiteral("The author holds characters that the encoding latin1 cannot represent"));
+    // A converter that writes '?' for what it cannot hold, and says nothing.
+    run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"), QStringLiteral("ISO-8859-1"),
+                       QStringLiteral("--set"), QStringLiteral("author=Renée 漢字")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.LastErrorLine(), QStringLiteral("The author holds characters that the encoding ISO-8859-1 cannot represent"));
+    run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--set"), QStringLiteral("adaptor=X")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.LastErrorLine(), QStringLiteral("Unknown field \"adaptor\": use one of title, subject, author, adapter, "
+                                                  "translator, publisher, publish_time, introduction, isbn"));
     EXPECT_EQ(ReadFile(book), QByteArray::fromStdString(original));
 
     run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"), QStringLiteral("windows-1251"),
@@ -94,4 +104,19 @@ TEST(WolftoolDescribe, SetsFieldsInTheBookEncodingOrRefusesWhatItCannotHold)
     EXPECT_TRUE(bytes.contains("<introduction>Line one\r\nLine two\r\n"));
     EXPECT_TRUE(bytes.contains("<author>Someone\r\n"));
     EXPECT_EQ(TocTitles(Info(book)), (QStringList{"Start", "Middle"}));
+
+    // Every field under its own name, both in and out.
+    const char* const keys[] = {"title",     "subject",      "author",       "adapter", "translator",
+                                "publisher", "publish_time", "introduction", "isbn"};
+    QStringList setAll{QStringLiteral("describe"), book};
+    QJsonObject expected;
+    for (int i = 0; i < 9; ++i) {
+        setAll << QStringLiteral("--set") << QStringLiteral("%1=F%2").arg(QLatin1String(keys[i])).arg(i);
+        expected.insert(QLatin1String(keys[i]), QStringLiteral("F%1").arg(i));
+    }
+    run = RunWolftool(setAll);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(Info(book).value(QStringLiteral("description")).toObject(), expected);
+    EXPECT_TRUE(ReadFile(book).contains("<title>F0\r\n<subject>F1\r\n<author>F2\r\n<adpter>F3\r\n<translator>F4\r\n"
+                                        "<publisher>F5\r\n<time_publish>F6\r\n<introduction>F7\r\n<ISBN>F8\r\n"));
 }

@@ -4,9 +4,11 @@
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,13 +67,14 @@ QJsonObject Page(const QJsonObject& info, int index)
 TEST(WolftoolInfo, ReportsDescriptionCoverPagesAndCatalog)
 {
     TMixedBook book;
+    book.Builder.Magic = "WolfEbook1.11XY";  // all 15 bytes, no zero byte
     TScratch scratch;
     const std::string bytes = book.Builder.Build();
     const TToolResult run = RunWolftool({QStringLiteral("info"), scratch.Write(QStringLiteral("mixed.wol"), bytes)});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonObject info = run.Json();
 
-    EXPECT_EQ(info.value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11"));
+    EXPECT_EQ(info.value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11XY"));
     const QJsonObject description = info.value(QStringLiteral("description")).toObject();
     EXPECT_EQ(description.size(), 9);
     EXPECT_EQ(description.value(QStringLiteral("title")).toString(), QStringLiteral("Mixed"));
@@ -125,6 +128,7 @@ TEST(WolftoolInfo, TableOfContentsSources)
     const TToolResult catalogOnly =
         RunWolftool({QStringLiteral("info"), scratch.Write(QStringLiteral("single.wol"), single.Build())});
     ASSERT_EQ(catalogOnly.ExitCode, 0) << catalogOnly.Err.toStdString();
+    EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("signature")).toString(), QStringLiteral("WolfEbook1.11"));
     EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("toc")).toArray(), QJsonArray());
     EXPECT_EQ(catalogOnly.Json().value(QStringLiteral("toc_source")).toString(), QStringLiteral("catalog"));
     EXPECT_TRUE(catalogOnly.Json().value(QStringLiteral("cover")).isNull());
@@ -350,3 +354,37 @@ TEST(WolftoolText, PrintsTheLinesWithEntitiesReplacedOnce)
 }
 
 }  // namespace
+
+TEST(WolftoolExtract, WritesEveryPageTheCoverDescriptionAndContentsThenReportsInvalidPages)
+{
+    TMixedBook book;
+    TScratch scratch;
+    const QString path = scratch.Write(QStringLiteral("mixed.wol"), book.Builder.Build());
+    const QString dir = scratch.Path(QStringLiteral("out/mixed"));
+    const TToolResult run = RunWolftool({QStringLiteral("extract"), path, dir});
+    EXPECT_EQ(run.ExitCode, 3) << run.Err.toStdString();
+    EXPECT_TRUE(run.LastErrorLine().endsWith(QStringLiteral(": page 3"))) << run.LastErrorLine().toStdString();
+
+    const QStringList files = QDir(dir).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(files, (QStringList{"0001.png", "0002.txt", "0003.invalid", "book.json", "contents.cat", "cover.png"}));
+    const QImage picture(dir + QStringLiteral("/0001.png"));
+    ASSERT_EQ(picture.format(), QImage::Format_Grayscale8);
+    for (int y = 0; y < TMixedBook::PictureHeight; ++y)
+        for (int x = 0; x < TMixedBook::PictureWidth; ++x)
+            EXPECT_EQ(qGray(picture.pixel(x, y)), GreyLevels[TestValue(x, y)]) << x << "," << y;
+    EXPECT_EQ(QImage(dir + QStringLiteral("/cover.png")).size(), QSize(4, 2));
+    auto read = [&](const char* name) {
+        QFile file(dir + u'/' + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(read("0002.txt"), QByteArray("First line &quot;\nSecond <line>"));
+    EXPECT_EQ(read("contents.cat"), QByteArray("One... ...1\r\nTwo... ...2\r\n"));
+    const QJsonObject description = QJsonDocument::fromJson(read("book.json")).object();
+    EXPECT_EQ(description.value(QStringLiteral("title")).toString(), QStringLiteral("Mixed"));
+    EXPECT_EQ(description.value(QStringLiteral("author")).toString(), QStringLiteral("A. Writer"));
+
+    // A folder that holds files already would mix two books.
+    const TToolResult again = RunWolftool({QStringLiteral("extract"), path, dir});
+    EXPECT_EQ(again.ExitCode, 1);
+    EXPECT_EQ(again.LastErrorLine(), QStringLiteral("The folder \"%1\" is not empty").arg(dir));
+}

@@ -1,8 +1,8 @@
 // wolf-makesample OUT.wol: writes the sample book "The Voyage of the Karavel".
+#include "FileSystemPath.h"
 #include "SampleBook.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <exception>
 
@@ -18,14 +18,7 @@ int main(int argc, char* argv[])
         return arguments.contains(QStringLiteral("--help")) ? 0 : 1;
     }
     try {
-        const std::string book = sampleart::MakeSampleBook();
-        QSaveFile file(arguments.at(1));
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(book.data(), static_cast<qint64>(book.size())) != static_cast<qint64>(book.size())
-            || !file.commit()) {
-            std::fprintf(stderr, "Cannot write \"%s\": %s\n", qPrintable(arguments.at(1)), qPrintable(file.errorString()));
-            return 1;
-        }
+        sampleart::WriteSampleBook(platform::FileSystemPath(arguments.at(1)));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -1,24 +1,21 @@
 #include "SampleBook.h"
 
-#include "Lzss.h"
 #include "SampleArt.h"
-#include "uWolfBuilder.h"
-#include "uWolfReader.h"
-#include "uWolfReplacer.h"
+#include "uWolfWriter.h"
 
 namespace sampleart {
 namespace {
 
-// Captain's log entries: written with the format's entities, as a text page stores them.
+// Captain's log entries, with the characters a text page stores as entities.
 const char* const LogPage =
-    "From the Captain&squot;s Log\r\n"
+    "From the Captain's Log\r\n"
     "\r\n"
-    "Day 12. Wind &gt; 30 knots from the north-west; barometer &lt; 990 and falling.\r\n"
-    "The cook says &quot;no soup in this weather&quot;. Bread &amp; cheese for all hands.\r\n"
+    "Day 12. Wind > 30 knots from the north-west; barometer < 990 and falling.\r\n"
+    "The cook says \"no soup in this weather\". Bread & cheese for all hands.\r\n"
     "Day 13. Fog. We ring the bell every two minutes & keep a sharp watch.\r\n"
     "Day 14. Clear skies. Saw the Pole Star at midnight.\r\n";
 
-std::string DescriptionBlock()
+wolf::TWolfDescription Description()
 {
     wolf::TWolfDescription description;
     description.SetField(0, BookTitle);
@@ -30,38 +27,23 @@ std::string DescriptionBlock()
                             "what a Wolf book can hold: a cover, drawn pages, a text page\r\n"
                             "and a table of contents in three levels.");
     description.SetField(8, "000-0-00000-000-0");
-    return description.ToText();
-}
-
-int AddDrawnPage(wolf::TWolfBookBuilder& builder, int chapter)
-{
-    const std::string packed = wolf::lzss::Pack(PackPixels(DrawChapterPage(chapter), 2));
-    return builder.AddImagePage(PageWidth, PageHeight, 2, true, packed);
+    return description;
 }
 
 }  // namespace
 
-std::string MakeSampleBook()
+void WriteSampleBook(const std::string& path)
 {
-    wolf::TWolfBookBuilder builder;
-    builder.Description = DescriptionBlock();
-    builder.SetCover(PageWidth, PageHeight, 1, false, PackPixels(DrawCover(), 1));
-
-    const int pages[] = {
-        AddDrawnPage(builder, 0),
-        AddDrawnPage(builder, 1),
-        builder.AddTextPage(LogPage),
-        AddDrawnPage(builder, 2),
-    };
+    wolf::TWolfWriter writer(path, Description(), true);
+    writer.SetCover(ToLevels(DrawCover(), 1), 1);
+    // Pages: drawn chapter 1, drawn chapter 2, the log, drawn chapter 3.
+    writer.AddImagePage(ToLevels(DrawChapterPage(0), 2), 2);
+    writer.AddImagePage(ToLevels(DrawChapterPage(1), 2), 2);
+    writer.AddTextPage(LogPage);
+    writer.AddImagePage(ToLevels(DrawChapterPage(2), 2), 2);
     // Chapter n opens on drawn page n; the log belongs to the second chapter.
-    const int chapterPages[ChapterCount] = {pages[0], pages[1], pages[3]};
-
-    // Built with an empty table of contents, which the editor's code then replaces, as
-    // a user's edit would.
-    builder.Catalog = {{BookTitle, pages[0]}};
-    wolf::TMemoryStream plainBook(builder.Build());
-    wolf::TWolfReader reader;
-    reader.Open(plainBook);
+    const int chapterPages[ChapterCount] = {0, 1, 3};
+    constexpr int Log = 2;
 
     wolf::TWolfTOCList toc;
     for (int c = 0; c < ChapterCount; ++c) {
@@ -71,11 +53,9 @@ std::string MakeSampleBook()
         for (uint8_t s = 1; s <= 2; ++s)
             toc.AddItem(n1, s, 0, chapter.Sections[s - 1], chapterPages[c]);
     }
-    toc.AddItem(2, 2, 1, "From the Captain's Log", pages[2]);
-    toc.AddItem(2, 2, 2, "Day Fourteen", pages[2]);
-    wolf::TMemoryStream book;
-    wolf::ReplaceTOC(plainBook, book, reader.Pages, toc);
-    return book.Data();
+    toc.AddItem(2, 2, 1, "From the Captain's Log", Log);
+    toc.AddItem(2, 2, 2, "Day Fourteen", Log);
+    writer.Finish(toc);
 }
 
 }  // namespace sampleart

@@ -1,4 +1,4 @@
-// The sample book, composed in memory from the drawn pages.
+// The sample book, written from the drawn pages.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@ namespace sampleart {
 
 inline constexpr const char* BookTitle = "The Voyage of the Karavel";
 
-// The complete book file. Needs a QGuiApplication for the drawing.
-std::string MakeSampleBook();
+// Writes the book safely to path, replacing a book there. Needs a QGuiApplication for the drawing.
+void WriteSampleBook(const std::string& path);
 
 }  // namespace sampleart

@@ -31,14 +31,6 @@ QJsonObject PageToJson(const wolf::TWolfPageItem& page)
     };
 }
 
-QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding)
-{
-    QJsonObject object;
-    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
-        object.insert(QLatin1String(DescriptionKeys[i]), encoding.Decode(description.GetField(i)));
-    return object;
-}
-
 QJsonArray TocToJson(const wolf::TWolfTOCList& toc, const platform::TBookEncoding& encoding)
 {
     QJsonArray entries;
@@ -70,10 +62,12 @@ int RunInfo(const QStringList& args)
     QJsonArray pages;
     for (int i = 0; i < reader.Pages.Count(); ++i)
         pages.append(PageToJson(reader.Pages[i]));
-    const QByteArray signature(reinterpret_cast<const char*>(reader.Header.data()), wolf::header::MagicLength);
+    // The signature may fill its 15 bytes without a closing zero byte.
+    const char* magic = reinterpret_cast<const char*>(reader.Header.data());
+    const QByteArray signature(magic, qsizetype(qstrnlen(magic, wolf::header::MagicLength)));
 
     const QJsonObject info{
-        {QStringLiteral("signature"), QString::fromLatin1(signature.left(signature.indexOf('\0')))},
+        {QStringLiteral("signature"), QString::fromLatin1(signature)},
         {QStringLiteral("description"), DescriptionToJson(reader.Description, encoding)},
         {QStringLiteral("description_size"), reader.Description.Size},
         {QStringLiteral("cover"), reader.HasCover() ? QJsonValue(PageToJson(reader.Cover)) : QJsonValue()},

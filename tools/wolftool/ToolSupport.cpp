@@ -50,6 +50,14 @@ bool ParseCommandLineAtLeast(QCommandLineParser& parser, const QStringList& args
     return ParsePositionalRange(parser, args, synopsis, minimumCount, std::numeric_limits<qsizetype>::max());
 }
 
+QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding)
+{
+    QJsonObject object;
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
+        object.insert(QLatin1String(DescriptionKeys[i]), encoding.Decode(description.GetField(i)));
+    return object;
+}
+
 wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument)
 {
     if (argument == QLatin1String("cover")) return reader.Cover;

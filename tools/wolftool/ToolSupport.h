@@ -7,6 +7,7 @@
 #include "uWolfReader.h"
 
 #include <QCommandLineParser>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,9 @@ bool ParseCommandLineAtLeast(QCommandLineParser& parser, const QStringList& args
 
 // JSON names of the nine description fields, in field order (info prints them, describe sets them).
 extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
+
+// The description as a JSON object under those names (info prints it, extract writes it).
+QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding);
 
 // "cover" or a page number from 1 to the page count.
 wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument);
