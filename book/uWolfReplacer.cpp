@@ -83,19 +83,30 @@ void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount,
 {
     if (!ExpectText(source, blocks::SubcatalogStart)) RaiseWolfError("Bad Wolf subcatalog");
     destination.WriteText(blocks::SubcatalogStart);
+    // A title must lie in bytes that move unchanged: between the description and the
+    // records, or in the titles area. In front of the moving part it would keep its place
+    // while its offset moved; over the records or the page table it would be read from
+    // positions the move rewrites.
+    const uint64_t recordsStart = source.Position();
+    const uint64_t recordsEnd = recordsStart + uint64_t{record::Size} * recordCount;
     uint64_t titlesLength = 0;
+    uint64_t titlesEnd = recordsEnd;
     for (uint32_t i = 0; i < recordCount; ++i) {
         uint8_t bytes[record::Size];
         source.ReadBuffer(bytes, record::Size);
         const uint16_t titleLength = GetU16(bytes + record::TitleLength);
-        // A title in front of the moving part would keep its place while its offset moved,
-        // and the new book would read it from other bytes, or from before its start.
-        if (titleLength != 0 && GetU32(bytes + record::TitleOffset) < movingFrom)
-            RaiseWolfError("Bad Wolf subcatalog");
+        const uint64_t titleStart = GetU32(bytes + record::TitleOffset);
+        const uint64_t titleEnd = titleStart + titleLength;
+        if (titleLength != 0) {
+            if (titleStart < movingFrom || (titleStart < recordsEnd && titleEnd > recordsStart))
+                RaiseWolfError("Bad Wolf subcatalog");
+            if (titleStart >= recordsEnd) titlesEnd = std::max(titlesEnd, titleEnd);
+        }
         for (size_t field : record::OffsetFields) ShiftField(bytes + field, distance);
         destination.WriteBuffer(bytes, record::Size);
         titlesLength += titleLength;
     }
+    if (titlesEnd > recordsEnd + titlesLength) RaiseWolfError("Bad Wolf subcatalog");
     replacer::CopyBlock(source, destination, titlesLength);
     // An optional filler byte may stand before the closing tag.
     const uint64_t beforeFiller = source.Position();

@@ -141,6 +141,9 @@ TEST(Findings, DescriptionRewriteRefusesOnlySubcatalogTitlesThatDoNotMove)
     };
     EXPECT_EQ(retitled(inHeader), "Bad Wolf subcatalog");
     EXPECT_EQ(retitled(titledFrom(128 + 7)), "Bad Wolf subcatalog");  // "Tale" of the description
+    // Records and page table are rewritten by the move: titles read from them would change.
+    EXPECT_EQ(retitled(titledFrom(record + 4)), "Bad Wolf subcatalog");
+    EXPECT_EQ(retitled(titledFrom(sound.find("</subcatalog>") + 13)), "Bad Wolf subcatalog");
     EXPECT_EQ(retitled(sound), "rewritten");
 
     const std::string inPages = titledFrom(sound.find("Chapter from"));
