@@ -50,7 +50,7 @@ QByteArray Number(double value)
 
 }  // namespace
 
-QByteArray MakePdf(const TPdfSpec& spec)
+QByteArray MakePdf(const TPdfContent& plan)
 {
     TPdfBuilder pdf;
     const int catalog = pdf.Reserve();
@@ -58,8 +58,8 @@ QByteArray MakePdf(const TPdfSpec& spec)
     const int font = pdf.Reserve();
     std::vector<int> pageObjects;
     QByteArray kids;
-    for (size_t i = 0; i < spec.Pages.size(); ++i) {
-        const QSizeF size = spec.Pages[i];
+    for (size_t i = 0; i < plan.Pages.size(); ++i) {
+        const QSizeF size = plan.Pages[i];
         const int page = pdf.Reserve();
         const int content = pdf.Reserve();
         pageObjects.push_back(page);
@@ -72,11 +72,11 @@ QByteArray MakePdf(const TPdfSpec& spec)
                             TPdfBuilder::Ref(content) + " >>");
         pdf.Write(content, "<< /Length " + QByteArray::number(drawing.size()) + " >>\nstream\n" + drawing + "endstream");
     }
-    pdf.Write(pages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(spec.Pages.size()) + " >>");
+    pdf.Write(pages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(plan.Pages.size()) + " >>");
     pdf.Write(font, "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>");
 
     QByteArray outlineRef;
-    if (!spec.Outline.empty()) {
+    if (!plan.Outline.empty()) {
         // Each level's entries are linked to their parent and to each other.
         std::function<std::pair<int, int>(const std::vector<TOutlineEntry>&, int)> writeLevel =
             [&](const std::vector<TOutlineEntry>& entries, int parent) {
@@ -98,24 +98,24 @@ QByteArray MakePdf(const TPdfSpec& spec)
                 return std::pair{objects.front(), objects.back()};
             };
         const int root = pdf.Reserve();
-        const auto [first, last] = writeLevel(spec.Outline, root);
+        const auto [first, last] = writeLevel(plan.Outline, root);
         pdf.Write(root, "<< /Type /Outlines /First " + TPdfBuilder::Ref(first) + " /Last " + TPdfBuilder::Ref(last) + " /Count " +
-                            QByteArray::number(spec.Outline.size()) + " >>");
+                            QByteArray::number(plan.Outline.size()) + " >>");
         outlineRef = " /Outlines " + TPdfBuilder::Ref(root);
     }
     pdf.Write(catalog, "<< /Type /Catalog /Pages " + TPdfBuilder::Ref(pages) + outlineRef + " >>");
 
     int encrypt = 0;
-    if (spec.Encrypted) {
+    if (plan.Encrypted) {
         // Password checks that no empty password passes: only the right one opens it.
         encrypt = pdf.Reserve();
         const QByteArray hash = "<" + QByteArray(64, 'a') + ">";
         pdf.Write(encrypt, "<< /Filter /Standard /V 1 /R 2 /O " + hash + " /U " + hash + " /P -4 >>");
     }
     int info = 0;
-    if (!spec.Title.isEmpty() || !spec.Author.isEmpty()) {
+    if (!plan.Title.isEmpty() || !plan.Author.isEmpty()) {
         info = pdf.Reserve();
-        pdf.Write(info, "<< /Title " + Text(spec.Title) + " /Author " + Text(spec.Author) + " >>");
+        pdf.Write(info, "<< /Title " + Text(plan.Title) + " /Author " + Text(plan.Author) + " >>");
     }
     return pdf.Finish(catalog, info, encrypt);
 }

@@ -14,7 +14,7 @@ struct TOutlineEntry {
     std::vector<TOutlineEntry> Children;
 };
 
-struct TPdfSpec {
+struct TPdfContent {
     std::vector<QSizeF> Pages;  // in points; each shows "Page N" in large type and a framed box
     std::vector<TOutlineEntry> Outline;
     QString Title;  // document information, when not empty
@@ -23,6 +23,6 @@ struct TPdfSpec {
     bool Encrypted = false;
 };
 
-QByteArray MakePdf(const TPdfSpec& spec);
+QByteArray MakePdf(const TPdfContent& plan);
 
 }  // namespace testing_pdf

@@ -19,11 +19,11 @@ using dialogs::TfrmMakeBook;
 
 namespace {
 
-QString WritePdf(const QTemporaryDir& dir, const QString& name, const testing_pdf::TPdfSpec& spec)
+QString WritePdf(const QTemporaryDir& dir, const QString& name, const testing_pdf::TPdfContent& content)
 {
     const QString path = dir.filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(testing_pdf::MakePdf(spec)) < 0) return {};
+    if (!file.open(QIODevice::WriteOnly) || file.write(testing_pdf::MakePdf(content)) < 0) return {};
     return path;
 }
 
@@ -44,12 +44,12 @@ private slots:
     {
         QTemporaryDir dir;
         settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
-        testing_pdf::TPdfSpec spec;
-        spec.Pages = {QSizeF(612, 792), QSizeF(792, 612), QSizeF(612, 792)};
-        spec.Outline = {{QStringLiteral("Opening"), 1, {{QStringLiteral("Spread"), 2, {}}}}, {QStringLiteral("Closing"), 3, {}}};
-        spec.Title = QStringLiteral("Made Here");
-        spec.Author = QStringLiteral("A. Writer");
-        const QString pdf = WritePdf(dir, QStringLiteral("source.pdf"), spec);
+        testing_pdf::TPdfContent content;
+        content.Pages = {QSizeF(612, 792), QSizeF(792, 612), QSizeF(612, 792)};
+        content.Outline = {{QStringLiteral("Opening"), 1, {{QStringLiteral("Spread"), 2, {}}}}, {QStringLiteral("Closing"), 3, {}}};
+        content.Title = QStringLiteral("Made Here");
+        content.Author = QStringLiteral("A. Writer");
+        const QString pdf = WritePdf(dir, QStringLiteral("source.pdf"), content);
 
         TfrmMakeBook window(settings);
         window.show();
@@ -84,9 +84,9 @@ private slots:
     {
         QTemporaryDir dir;
         settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
-        testing_pdf::TPdfSpec spec;
-        spec.Pages.assign(200, QSizeF(612, 792));
-        const QString pdf = WritePdf(dir, QStringLiteral("long.pdf"), spec);
+        testing_pdf::TPdfContent content;
+        content.Pages.assign(200, QSizeF(612, 792));
+        const QString pdf = WritePdf(dir, QStringLiteral("long.pdf"), content);
 
         TfrmMakeBook window(settings);
         window.show();

@@ -13,7 +13,7 @@
 
 namespace {
 
-using testing_pdf::TPdfSpec;
+using testing_pdf::TPdfContent;
 
 QString SaveBytes(const TScratch& scratch, const QString& name, const QByteArray& bytes)
 {
@@ -34,14 +34,14 @@ TEST(WolftoolMakePdf, OutlineBecomesContentsOfTheSplitPages)
 {
     TScratch scratch;
     const QSizeF portrait(612, 792), landscape(792, 612);
-    TPdfSpec spec;
-    spec.Pages = {portrait, landscape, portrait, portrait};
-    spec.Outline = {{QStringLiteral("Part One"), 1, {{QStringLiteral("Spread"), 2, {{QStringLiteral("Detail"), 2, {{QStringLiteral("Too deep"), 3, {}}}}}}}},
+    TPdfContent content;
+    content.Pages = {portrait, landscape, portrait, portrait};
+    content.Outline = {{QStringLiteral("Part One"), 1, {{QStringLiteral("Spread"), 2, {{QStringLiteral("Detail"), 2, {{QStringLiteral("Too deep"), 3, {}}}}}}}},
                     {QStringLiteral("Part Two"), 3, {}},
                     {QStringLiteral("Part Three"), 4, {}}};
-    spec.Title = QStringLiteral("Outlined");
-    spec.Author = QStringLiteral("A. Writer");
-    const QString pdf = SaveBytes(scratch, QStringLiteral("outlined.pdf"), testing_pdf::MakePdf(spec));
+    content.Title = QStringLiteral("Outlined");
+    content.Author = QStringLiteral("A. Writer");
+    const QString pdf = SaveBytes(scratch, QStringLiteral("outlined.pdf"), testing_pdf::MakePdf(content));
 
     const QString book = scratch.Path(QStringLiteral("whole.wol"));
     QJsonObject info = Made({book, pdf, QStringLiteral("--author"), QStringLiteral("Given")});
@@ -104,17 +104,17 @@ TEST(WolftoolMakePdf, QPdfWriterPagesFillTheScreen)
 TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
 {
     TScratch scratch;
-    TPdfSpec spec;
-    spec.Pages = {QSizeF(612, 792), QSizeF(612, 792)};
-    const QByteArray whole = testing_pdf::MakePdf(spec);
-    spec.Encrypted = true;
+    TPdfContent content;
+    content.Pages = {QSizeF(612, 792), QSizeF(612, 792)};
+    const QByteArray whole = testing_pdf::MakePdf(content);
+    content.Encrypted = true;
     const struct {
         QString Source;
         QStringList Options;
         QString Message;
     } cases[] = {
         {SaveBytes(scratch, QStringLiteral("cut.pdf"), whole.left(whole.size() / 3)), {}, QStringLiteral("damaged")},
-        {SaveBytes(scratch, QStringLiteral("locked.pdf"), testing_pdf::MakePdf(spec)), {}, QStringLiteral("needs a password")},
+        {SaveBytes(scratch, QStringLiteral("locked.pdf"), testing_pdf::MakePdf(content)), {}, QStringLiteral("needs a password")},
         {SaveBytes(scratch, QStringLiteral("short.pdf"), whole), {QStringLiteral("--pages"), QStringLiteral("5-9")}, QStringLiteral("has 2 pages")},
         {SaveBytes(scratch, QStringLiteral("short2.pdf"), whole), {QStringLiteral("--pages"), QStringLiteral("9-5")}, QStringLiteral("Bad --pages")},
     };
