@@ -1,7 +1,8 @@
 // Making a 600 x 800, 2-bit book of a 300-page PDF (text and figures), next to Poppler
-// drawing the same pages at the same size and nothing else, so the cost of our own chain
-// (grey, tone, fit, dithering, packing, writing) shows. A third run draws each page at twice
-// the size and lets the chain shrink it, the alternative to drawing at the screen's size.
+// drawing the same pages at the same size and nothing else, and to our chain alone on pages
+// drawn beforehand, so the cost of our own chain (grey, tone, fit, dithering, packing,
+// writing) shows. A last run draws each page at twice the size and lets the chain shrink
+// it, the alternative to drawing at the screen's size.
 #include "ConversionJob.h"
 #include "PageProcessor.h"
 #include "PdfSource.h"
@@ -16,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -100,6 +102,23 @@ void BM_MakeBookFromPdf(benchmark::State& state)
     state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MakeBookFromPdf)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// Our chain alone (grey, tone, fit, dithering, packing) on pages drawn beforehand: a few
+// drawn pages, each taken through the chain again and again up to the book's page count.
+void BM_ChainAlone(benchmark::State& state)
+{
+    std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
+    pages.resize(20);
+    const QList<QImage> drawn = QtConcurrent::blockingMapped<QList<QImage>>(pages, [](const making::TSourcePage& page) { return page.Render(Options()); });
+    std::vector<int> turns(PageCount);
+    std::iota(turns.begin(), turns.end(), 0);
+    for (auto _ : state)
+        QtConcurrent::blockingMap(turns, [&drawn](int turn) {
+            benchmark::DoNotOptimize(making::EncodePicture(making::TPageKind::Rendered, drawn[turn % drawn.size()], Options()));
+        });
+    state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ChainAlone)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // Drawn at twice the screen's size, then taken through the chain, which shrinks it.
 void BM_RenderLargeThenShrink(benchmark::State& state)

@@ -102,7 +102,7 @@ private:
         if (page.Kind == TPageKind::Text) return QtFuture::makeReadyFuture(TProcessed{});
         const TProcessOptions& options = FPlan.Options;
         if (page.Kind == TPageKind::Rendered)
-            return RunInPool([render = page.Render, options] { return ProcessImage(TPageKind::Rendered, render(options), options); });
+            return RunInPool([render = page.Render, options] { return EncodePicture(TPageKind::Rendered, render(options), options); });
         // Loading stays on this thread: the loads of an archive share one reader.
         QByteArray bytes;
         try {
@@ -111,19 +111,16 @@ private:
             return QtFuture::makeReadyFuture(TProcessed{{}, std::current_exception()});
         }
         return RunInPool([kind = page.Kind, bytes = std::move(bytes), name = page.Name, options] {
-            return ProcessBytes(kind, bytes, name, options);
+            return EncodePicture(kind, DecodePicture(bytes, name), options);
         });
     }
 
-    QFuture<TProcessed> RunInPool(std::function<std::vector<TProcessedPage>()> work)
+    QFuture<TProcessed> RunInPool(std::function<std::vector<wolf::TEncodedImage>()> work)
     {
         return QtConcurrent::run(&FPool, [work = std::move(work), &cancel = FCancel]() -> TProcessed {
             if (cancel) return {};
             try {
-                TProcessed processed;
-                for (const TProcessedPage& page : work())
-                    processed.Pictures.push_back(wolf::TWolfWriter::EncodeImage(pagepicture::ToGreyImage(page.Picture), page.Bits));
-                return processed;
+                return {work(), {}};
             } catch (...) {
                 return {{}, std::current_exception()};
             }
@@ -190,6 +187,14 @@ TMakeResult MakeBook(const TBookPlan& plan, const TProgressFunction& progress, c
     } catch (const wolf::EWolf& error) {
         throw EMakeFailure(QString::fromStdString(error.what()));
     }
+}
+
+std::vector<wolf::TEncodedImage> EncodePicture(TPageKind kind, const QImage& picture, const TProcessOptions& options)
+{
+    std::vector<wolf::TEncodedImage> encoded;
+    for (const TProcessedPage& page : ProcessImage(kind, picture, options))
+        encoded.push_back(wolf::TWolfWriter::EncodeImage(pagepicture::ToGreyImage(page.Picture), page.Bits));
+    return encoded;
 }
 
 std::vector<QImage> PreviewPage(const TSourcePage& page, const TProcessOptions& options)

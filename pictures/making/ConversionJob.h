@@ -5,6 +5,7 @@
 #include "ProcessOptions.h"
 #include "SourcePage.h"
 #include "uWolfDefs.h"
+#include "uWolfWriter.h"
 
 #include <QImage>
 #include <atomic>
@@ -42,6 +43,10 @@ struct TMakeResult {
 // The book appears under OutputPath only when it is complete. Raises EMakeFailure naming
 // the page or source at fault, ECancelled once cancel is set; neither leaves a file behind.
 TMakeResult MakeBook(const TBookPlan& plan, const TProgressFunction& progress, const std::atomic_bool& cancel);
+
+// What a drawn or decoded picture becomes in the book: its pages, processed and packed.
+// Nothing for a null picture (a page that could not be drawn).
+std::vector<wolf::TEncodedImage> EncodePicture(TPageKind kind, const QImage& picture, const TProcessOptions& options);
 
 // What one source page becomes, for a preview: the processed pages at the screen's size,
 // or nothing for a text page. EMakeFailure for a picture that cannot be read.
