@@ -1,7 +1,9 @@
 #include "Lzss.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace wolf::lzss {
@@ -14,6 +16,59 @@ unsigned Hash(const unsigned char* p)
 {
     return ((uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]) * 2654435761u) >> (32 - HashBits);
 }
+
+// How many bytes from a and b agree, up to limit; eight at a time where the order of a
+// word's bytes allows.
+size_t MatchLength(const unsigned char* a, const unsigned char* b, size_t limit)
+{
+    size_t length = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; length + 8 <= limit; length += 8) {
+            uint64_t wordA, wordB;
+            std::memcpy(&wordA, a + length, 8);
+            std::memcpy(&wordB, b + length, 8);
+            if (wordA != wordB) return length + static_cast<size_t>(std::countr_zero(wordA ^ wordB)) / 8;
+        }
+    }
+    while (length < limit && a[length] == b[length]) ++length;
+    return length;
+}
+
+// The packed bytes, written into room for the worst case (every byte a literal).
+class TPackedOutput {
+public:
+    explicit TPackedOutput(size_t rawSize) : FBytes(rawSize + rawSize / 8 + 1, '\0') {}
+    void Literal(unsigned char byte)
+    {
+        BeginItem(true);
+        FBytes[FSize++] = static_cast<char>(byte);
+    }
+    void Match(unsigned position, int length)
+    {
+        BeginItem(false);
+        FBytes[FSize++] = static_cast<char>(position & 0xFF);
+        FBytes[FSize++] = static_cast<char>(((position >> 4) & 0xF0) | static_cast<unsigned>(length - MinMatch));
+    }
+    std::string Take() &&
+    {
+        FBytes.resize(FSize);
+        return std::move(FBytes);
+    }
+
+private:
+    void BeginItem(bool literal)
+    {
+        if (FFlagBit == 8) {
+            FFlagAt = FSize++;
+            FFlagBit = 0;
+        }
+        if (literal) FBytes[FFlagAt] = static_cast<char>(FBytes[FFlagAt] | (1 << FFlagBit));
+        ++FFlagBit;
+    }
+    std::string FBytes;
+    size_t FSize = 0, FFlagAt = 0;
+    int FFlagBit = 8;
+};
 }  // namespace
 
 // Greedy matching over hash chains. The chains are kept for the window only, so memory
@@ -25,22 +80,9 @@ std::string Pack(std::string_view raw, int maxChain)
     const size_t size = raw.size();
     std::vector<int32_t> head(size_t{1} << HashBits, -1);
     std::vector<int32_t> previous(WindowSize, -1);  // previous[i mod WindowSize]: the older position of i's hash
-
-    std::string out;
-    out.reserve(size / 2 + 16);
-    size_t flagAt = 0;
-    int flagBit = 8;
-    auto beginItem = [&](bool literal) {
-        if (flagBit == 8) {
-            flagAt = out.size();
-            out += '\0';
-            flagBit = 0;
-        }
-        if (literal) out[flagAt] = static_cast<char>(out[flagAt] | (1 << flagBit));
-        ++flagBit;
-    };
+    TPackedOutput out(size);
+    const size_t hashable = size >= MinMatch ? size - MinMatch + 1 : 0;  // positions with three bytes to hash
     auto remember = [&](size_t i) {
-        if (i + MinMatch > size) return;
         const unsigned h = Hash(data + i);
         previous[i & WindowMask] = head[h];
         head[h] = static_cast<int32_t>(i);
@@ -50,38 +92,38 @@ std::string Pack(std::string_view raw, int maxChain)
     while (i < size) {
         int bestLength = 0;
         size_t bestFrom = 0;
-        if (i + MinMatch <= size) {
+        if (i < hashable) {
             const size_t limit = std::min<size_t>(MaxMatch, size - i);
             int32_t candidate = head[Hash(data + i)];
             for (int tries = 0; candidate >= 0 && tries < maxChain; ++tries) {
+                const auto from = static_cast<size_t>(candidate);
                 // Only bytes this page has written are matched, so the window's first content never matters.
-                if (i - static_cast<size_t>(candidate) > static_cast<size_t>(WindowSize - MaxMatch)) break;
-                int length = 0;
-                while (static_cast<size_t>(length) < limit && data[candidate + length] == data[i + length]) ++length;
-                if (length > bestLength) {
-                    bestLength = length;
-                    bestFrom = static_cast<size_t>(candidate);
-                    if (static_cast<size_t>(length) == limit) break;
+                if (i - from > static_cast<size_t>(WindowSize - MaxMatch)) break;
+                // A candidate can only do better if it agrees one byte beyond the best so far.
+                if (data[from + static_cast<size_t>(bestLength)] == data[i + static_cast<size_t>(bestLength)]) {
+                    const int length = static_cast<int>(MatchLength(data + from, data + i, limit));
+                    if (length > bestLength) {
+                        bestLength = length;
+                        bestFrom = from;
+                        if (static_cast<size_t>(length) == limit) break;
+                    }
                 }
-                candidate = previous[static_cast<size_t>(candidate) & WindowMask];
+                candidate = previous[from & WindowMask];
             }
         }
         if (bestLength >= MinMatch) {
-            beginItem(false);
             // A source byte's window position is where it was stored: StartPosition + its index.
-            const unsigned position = static_cast<unsigned>(StartPosition + bestFrom) & WindowMask;
-            out += static_cast<char>(position & 0xFF);
-            out += static_cast<char>(((position >> 4) & 0xF0) | static_cast<unsigned>(bestLength - MinMatch));
-            for (int k = 0; k < bestLength; ++k) remember(i + static_cast<size_t>(k));
+            out.Match(static_cast<unsigned>(StartPosition + bestFrom) & WindowMask, bestLength);
+            const size_t end = std::min(i + static_cast<size_t>(bestLength), hashable);
+            for (size_t k = i; k < end; ++k) remember(k);
             i += static_cast<size_t>(bestLength);
         } else {
-            beginItem(true);
-            out += static_cast<char>(data[i]);
-            remember(i);
+            out.Literal(data[i]);
+            if (i < hashable) remember(i);
             ++i;
         }
     }
-    return out;
+    return std::move(out).Take();
 }
 
 // The image may fill before the data ends: what follows could only be dropped.

@@ -82,32 +82,36 @@ const TLevelCodes Codes;
                    (bits == 1 ? "0 or 255" : "0, 128, 192 or 255") + ")");
 }
 
-// One output byte at a time, so that the compiler unrolls the pixels of each.
+// One output byte at a time, so that the compiler unrolls the pixels of each; the whole
+// bytes of a row apart from its padded last one, so that no pixel is checked against the
+// width; values that are no level are looked for once a row.
 template <int Bits>
 std::string PackRowsOf(const TGreyImage& image)
 {
-    constexpr int PerByte = 8 / Bits;
+    constexpr size_t PerByte = 8 / Bits;
     const std::array<uint8_t, 256>& codes = Bits == 1 ? Codes.OneBit : Codes.TwoBit;
     const size_t width = static_cast<size_t>(image.Width);
     const size_t rowBytes = RowBytes(image.Width, Bits);
+    const size_t wholeBytes = width / PerByte;
     std::string rows(rowBytes * static_cast<size_t>(image.Height), '\0');
     for (size_t y = 0; y < static_cast<size_t>(image.Height); ++y) {
         const uint8_t* pixels = image.Pixels.data() + y * width;
         auto* row = reinterpret_cast<uint8_t*>(rows.data()) + y * rowBytes;
-        for (size_t byte = 0; byte < rowBytes; ++byte) {
+        unsigned seen = 0;
+        const auto pack = [&](size_t byte, size_t count) {
             unsigned value = 0;
-            unsigned seen = 0;
-            for (int k = 0; k < PerByte; ++k) {
-                const size_t x = byte * PerByte + static_cast<size_t>(k);
-                const uint8_t code = x < width ? codes[pixels[x]] : 0;  // padding stays 0
+            for (size_t k = 0; k < count; ++k) {
+                const uint8_t code = codes[pixels[byte * PerByte + k]];
                 seen |= code;
-                value = value << Bits | (code & ((1u << Bits) - 1));
+                value = value << Bits | code;
             }
-            if (seen & 0x80) {  // only NotALevel has the high bit
-                for (size_t x = byte * PerByte; x < width; ++x)
-                    if (codes[pixels[x]] == NotALevel) RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);
-            }
-            row[byte] = static_cast<uint8_t>(value);
+            row[byte] = static_cast<uint8_t>(value << (Bits * (PerByte - count)));  // padding stays 0
+        };
+        for (size_t byte = 0; byte < wholeBytes; ++byte) pack(byte, PerByte);
+        if (wholeBytes < rowBytes) pack(wholeBytes, width - wholeBytes * PerByte);
+        if (seen & 0x80) {  // only NotALevel has the high bit
+            for (size_t x = 0; x < width; ++x)
+                if (codes[pixels[x]] == NotALevel) RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);
         }
     }
     return rows;

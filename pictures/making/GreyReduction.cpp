@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace making {
@@ -29,9 +31,10 @@ struct TLevelTable {
 
 void Threshold(QImage& grey, const TLevelTable& table)
 {
+    const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x) row[x] = table.Nearest[row[x]];
+        for (int x = 0; x < width; ++x) row[x] = table.Nearest[row[x]];
     }
 }
 
@@ -42,9 +45,10 @@ void Ordered(QImage& grey, const TLevelTable& table)
         {12, 44, 4, 36, 14, 46, 6, 38},  {60, 28, 52, 20, 62, 30, 54, 22},
         {3, 35, 11, 43, 1, 33, 9, 41},   {51, 19, 59, 27, 49, 17, 57, 25},
         {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21}};
+    const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int v = row[x];
             const int low = table.Below[static_cast<size_t>(v)], high = table.Above[static_cast<size_t>(v)];
             if (low == high) continue;
@@ -55,35 +59,69 @@ void Ordered(QImage& grey, const TLevelTable& table)
     }
 }
 
-// Sixteenths to whole levels, rounding both signs alike so that no bias builds up.
-int FromSixteenths(int error)
+// What a pixel becomes once its neighbours' errors are added, indexed by the sum in
+// sixteenths of a level so that nothing is divided on the way from one pixel to the next:
+// the nearest level to the sum (halves round up), the error left over in whole levels,
+// and the 7/16 of it the next pixel along gets, ready so that the next pixel waits for one
+// table look-up only. The errors reaching a pixel add up to at most the largest error,
+// half the widest gap between levels, so the table covers every sum and nothing is clamped.
+class TDiffusionTable {
+public:
+    explicit TDiffusionTable(const TLevelTable& levels)
+    {
+        for (int sum = -Reach; sum < Top + Reach; ++sum) {
+            const int wanted = std::clamp((sum + 8) >> 4, 0, 255);
+            const uchar level = levels.Nearest[static_cast<size_t>(wanted)];
+            FLevel[Index(sum)] = level;
+            FError[Index(sum)] = static_cast<int16_t>(wanted - level);
+            FAhead[Index(sum)] = static_cast<int16_t>((wanted - level) * 7);
+        }
+    }
+    uchar Level(ptrdiff_t sum) const { return FLevel[Index(sum)]; }
+    int Error(ptrdiff_t sum) const { return FError[Index(sum)]; }
+    ptrdiff_t Ahead(ptrdiff_t sum) const { return FAhead[Index(sum)]; }
+
+private:
+    static constexpr int Top = 256 * 16, Reach = 128 * 16;
+    static size_t Index(ptrdiff_t sum) { return static_cast<size_t>(sum + Reach); }
+    std::array<uchar, Top + 2 * Reach> FLevel{};
+    std::array<int16_t, Top + 2 * Reach> FError{}, FAhead{};
+};
+
+// One row in the direction Step. incoming holds the errors (in sixteenths) the row above
+// left for this row; outgoing receives this row's for the next, and is written whole.
+// Both have a guard cell on either side; cell x + 1 belongs to pixel x.
+template <int Step>
+void DiffuseRow(uchar* row, int width, const int* incoming, int* outgoing, const TDiffusionTable& table)
 {
-    return error >= 0 ? (error + 8) / 16 : -((8 - error) / 16);
+    int x = Step > 0 ? 0 : width - 1;
+    const int end = Step > 0 ? width : -1;
+    ptrdiff_t ahead = 0;        // for the next pixel along
+    int behind = 0, below = 0;  // what the cells below-behind and below the pixel hold so far
+    for (; x != end; x += Step) {
+        const ptrdiff_t sum = row[x] * 16 + incoming[x + 1] + ahead;
+        row[x] = table.Level(sum);
+        ahead = table.Ahead(sum);
+        const int error = table.Error(sum);
+        outgoing[x + 1 - Step] = behind + error * 3;
+        behind = below + error * 5;
+        below = error;
+    }
+    outgoing[x + 1 - Step] = behind;
+    outgoing[x + 1] = below;
 }
 
-void FloydSteinberg(QImage& grey, const TLevelTable& table)
+void FloydSteinberg(QImage& grey, const TDiffusionTable& table)
 {
     const int width = grey.width();
-    // Errors in sixteenths, with a guard cell on either side.
-    std::vector<int> current(static_cast<size_t>(width) + 2), next(static_cast<size_t>(width) + 2);
+    std::vector<int> incoming(static_cast<size_t>(width) + 2), outgoing(static_cast<size_t>(width) + 2);
     for (int y = 0; y < grey.height(); ++y) {
-        uchar* row = grey.scanLine(y);
-        const bool forward = (y & 1) == 0;
-        const int step = forward ? 1 : -1;
-        for (int i = 0; i < width; ++i) {
-            const int x = forward ? i : width - 1 - i;
-            const size_t cell = static_cast<size_t>(x) + 1;
-            const int wanted = std::clamp(row[x] + FromSixteenths(current[cell]), 0, 255);
-            const uchar level = table.Nearest[static_cast<size_t>(wanted)];
-            row[x] = level;
-            const int error = wanted - level;
-            current[cell + step] += error * 7;
-            next[cell - step] += error * 3;
-            next[cell] += error * 5;
-            next[cell + step] += error;
-        }
-        std::swap(current, next);
-        std::fill(next.begin(), next.end(), 0);
+        // Serpentine: every other row runs right to left.
+        if ((y & 1) == 0)
+            DiffuseRow<1>(grey.scanLine(y), width, incoming.data(), outgoing.data(), table);
+        else
+            DiffuseRow<-1>(grey.scanLine(y), width, incoming.data(), outgoing.data(), table);
+        std::swap(incoming, outgoing);
     }
 }
 
@@ -98,9 +136,10 @@ std::span<const uchar> PageLevels(int bits)
 void ReduceToLevels(QImage& grey, int bits, TDitherMethod method)
 {
     static const TLevelTable twoBits(TwoBitLevels), oneBit(OneBitLevels);
+    static const TDiffusionTable twoBitDiffusion(twoBits), oneBitDiffusion(oneBit);
     const TLevelTable& table = bits == 1 ? oneBit : twoBits;
     switch (method) {
-    case TDitherMethod::FloydSteinberg: FloydSteinberg(grey, table); break;
+    case TDitherMethod::FloydSteinberg: FloydSteinberg(grey, bits == 1 ? oneBitDiffusion : twoBitDiffusion); break;
     case TDitherMethod::Ordered: Ordered(grey, table); break;
     case TDitherMethod::Threshold: Threshold(grey, table); break;
     }

@@ -64,9 +64,10 @@ QRect FindContent(const QImage& grey)
     if (grey.isNull() || grey.format() != QImage::Format_Grayscale8) return whole;
     const int threshold = InkThreshold(grey);
     std::vector<int> inkPerRow(static_cast<size_t>(grey.height())), inkPerColumn(static_cast<size_t>(grey.width()));
+    const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* row = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int ink = row[x] < threshold;
             inkPerRow[static_cast<size_t>(y)] += ink;
             inkPerColumn[static_cast<size_t>(x)] += ink;

@@ -26,9 +26,10 @@ std::vector<QImage> ProcessPicture(const QImage& picture, const TProcessOptions&
 TPreparedPage PreparePage(const QImage& picture)
 {
     TPreparedPage prepared{ToGrey(picture), 1};
+    const int width = prepared.Picture.width();
     for (int y = 0; y < prepared.Picture.height() && prepared.Bits == 1; ++y) {
         const uchar* row = prepared.Picture.constScanLine(y);
-        for (int x = 0; x < prepared.Picture.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (row[x] != 0 && row[x] != 255) {
                 prepared.Bits = 2;
                 break;

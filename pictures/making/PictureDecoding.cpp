@@ -1,6 +1,9 @@
 #include "PictureDecoding.h"
 
+#include "Luminance.h"
+
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -42,6 +45,8 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name)
 QImage ToGrey(const QImage& picture)
 {
     if (picture.format() == QImage::Format_Grayscale8) return picture;
+    const bool sRgb = !picture.colorSpace().isValid() || picture.colorSpace() == QColorSpace::SRgb;
+    if (picture.format() == QImage::Format_RGB32 && sRgb) return GreyOfRgb32(picture);
     if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_Grayscale8);
     QImage paper(picture.size(), QImage::Format_RGB32);
     paper.fill(Qt::white);

@@ -37,9 +37,10 @@ void AdjustTone(QImage& grey, bool autoContrast, double gamma)
         const double stretched = std::clamp((v - levels.Dark) / double(levels.Bright - levels.Dark), 0.0, 1.0);
         table[static_cast<size_t>(v)] = static_cast<uchar>(std::lround(255.0 * std::pow(stretched, gamma)));
     }
+    const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x) row[x] = table[row[x]];
+        for (int x = 0; x < width; ++x) row[x] = table[row[x]];
     }
 }
 

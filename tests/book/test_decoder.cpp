@@ -98,6 +98,25 @@ TEST(Decoder, PackerRoundTripsARealisticPage)
     EXPECT_EQ(fromPacked.Pixels, fromRaw.Pixels);
 }
 
+TEST(Decoder, PackerRoundTripsShortRunsPatternsAndNoise)
+{
+    // Lengths around the match limits and the word-wide comparison, ends cut at every place.
+    uint32_t noise = 1;
+    for (size_t size = 0; size <= 80; ++size)
+        for (int kind = 0; kind < 3; ++kind) {
+            std::string raw(size, '\xFF');
+            for (size_t i = 0; i < size; ++i) {
+                noise = noise * 1103515245u + 12345u;
+                if (kind == 1) raw[i] = "\x1B\xFF\x00\xE4\x1B"[i % 5];
+                if (kind == 2 && (noise >> 16) % 3 != 0) raw[i] = static_cast<char>(noise >> 24);
+            }
+            const std::string packed = lzss::Pack(raw);
+            std::string back(size, '\0');
+            EXPECT_EQ(lzss::Unpack(packed, reinterpret_cast<uint8_t*>(back.data()), size), size);
+            EXPECT_EQ(back, raw) << "size " << size << " kind " << kind;
+        }
+}
+
 TEST(Decoder, RawDataThatIsNoWholeNumberOfRowsFails)
 {
     EXPECT_THROW(DecodeOnly(8, 2, 1, false, "abcde"), EWolf);

@@ -1,5 +1,6 @@
 // The steps that turn scans and comics into pages, on small made-up pictures.
 #include "GreyReduction.h"
+#include "Luminance.h"
 #include "MarginCrop.h"
 #include "NaturalOrder.h"
 #include "PageProcessor.h"
@@ -86,6 +87,25 @@ TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
     QImage flat = Paper(8, 8, 150);
     ReduceToLevels(flat, 2, TDitherMethod::Threshold);
     EXPECT_EQ(LevelsIn(flat), (std::set<int>{128}));
+}
+
+TEST(Luminance, GreyOfColoursMatchesQtsConversion)
+{
+    // Every grey level, and colours across the cube with their neighbours one step off.
+    QImage colours(256, 1 + 52 * 52, QImage::Format_RGB32);
+    for (int x = 0; x < 256; ++x) colours.setPixel(x, 0, qRgb(x, x, x));
+    for (int y = 1; y < colours.height(); ++y)
+        for (int x = 0; x < 256; ++x) {
+            const int red = (y - 1) / 52 * 5, green = (y - 1) % 52 * 5, blue = x;
+            colours.setPixel(x, y, qRgb(red, std::min(255, green + x % 2), blue));
+        }
+    const QImage ours = GreyOfRgb32(colours), qts = colours.convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_EQ(ours.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(ours.copy(0, 0, 256, 1), qts.copy(0, 0, 256, 1)) << "greys stay as they are";
+    int worst = 0;
+    for (int y = 0; y < colours.height(); ++y)
+        for (int x = 0; x < 256; ++x) worst = std::max(worst, std::abs(ours.constScanLine(y)[x] - qts.constScanLine(y)[x]));
+    EXPECT_LE(worst, 1);
 }
 
 TEST(PageProcessor, ScanBecomesOneScreenPageCentredOnWhite)
