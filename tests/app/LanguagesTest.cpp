@@ -1,5 +1,5 @@
 // The viewer in its readers' languages: the language follows the locale, and no text of the
-// menus, toolbars and dialogs is left in English.
+// menus, toolbars, dialogs and the book maker is left in English.
 #include "ErrorReport.h"
 #include "ErrorTexts.h"
 #include "TestBooks.h"
@@ -15,13 +15,15 @@
 #include <QtTest>
 
 namespace {
-// The texts a reader sees in the window and its dialogs (all children of the window).
+// The texts a reader sees in the window and its dialogs (all children of the window), tooltips included.
 QStringList VisibleTexts(QWidget& window)
 {
     QStringList texts{window.windowTitle()};
     for (QObject* object : window.findChildren<QObject*>()) {
-        if (auto* widget = qobject_cast<QWidget*>(object))  // the menus', toolbars' and windows' actions
+        if (auto* widget = qobject_cast<QWidget*>(object)) {  // the menus', toolbars' and windows' actions
+            texts << widget->toolTip();
             for (const QAction* action : widget->actions()) texts << action->text() << action->toolTip();
+        }
         if (auto* menu = qobject_cast<QMenu*>(object)) texts << menu->title();
         if (auto* label = qobject_cast<QLabel*>(object)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(object)) texts << button->text();
@@ -77,12 +79,15 @@ private slots:
         QStringList english;
         {
             TfrmMain window;
+            window.Common().actFileMakeBook->trigger();
             english = VisibleTexts(window);
         }
         QVERIFY(english.contains("Fit Width"));
+        QVERIFY(english.contains("Crop blank margins"));
 
         app::InstallTranslations(QLocale(locale));
         TfrmMain window;
+        window.Common().actFileMakeBook->trigger();
         QStringList untranslated = VisibleTexts(window);
         untranslated.removeIf([&](const QString& text) { return !english.contains(text); });
         QCOMPARE(untranslated, QStringList());
