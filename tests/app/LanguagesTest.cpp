@@ -37,7 +37,7 @@ QStringList VisibleTexts(QWidget& window)
     }
     texts.removeIf([](const QString& text) {
         // Names and numbers read the same in every language.
-        static const QStringList names{"Karavel", "ISBN"};
+        static const QStringList names{"Karavel", "ISBN", "ISBN:"};
         return names.contains(text.trimmed()) ||
                std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
     });
