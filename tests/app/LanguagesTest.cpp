@@ -97,10 +97,10 @@ private slots:
         window.ShowPage(1);
         QCOMPARE(window.PageLabel()->text(), pageLabel);
         window.ShowPage(5);
-        app::Guarded([&] { window.OpenBook(sandbox.Path("missing.wol")); });
-        QCOMPARE(sandbox.Messages.size(), 1);
-        QVERIFY(!sandbox.Messages[0].startsWith("Cannot open file"));
-        QVERIFY(sandbox.Messages[0].contains(sandbox.Path("missing.wol")));
+        dialogs::Guarded([&] { window.OpenBook(sandbox.Path("missing.wol")); });
+        QCOMPARE(sandbox.Boxes.Texts().size(), 1);
+        QVERIFY(!sandbox.Boxes.Texts()[0].startsWith("Cannot open file"));
+        QVERIFY(sandbox.Boxes.Texts()[0].contains(sandbox.Path("missing.wol")));
         app::InstallTranslations(QLocale::c());
     }
 
@@ -108,15 +108,15 @@ private slots:
     {
         app::InstallTranslations(QLocale("ru_RU"));
         // The path is copied as it stands, "%2" in it included.
-        QCOMPARE(app::TranslatedErrorText("Cannot open file \"/books/50%2.wol\". No such file"),
+        QCOMPARE(dialogs::TranslatedErrorText("Cannot open file \"/books/50%2.wol\". No such file"),
                  QStringLiteral("Не удается открыть файл «/books/50%2.wol». No such file"));
-        QCOMPARE(app::TranslatedErrorText("Bad Wolf page table"), QStringLiteral("Повреждена таблица страниц Wolf"));
-        QCOMPARE(app::TranslatedErrorText("Something new"), QStringLiteral("Something new"));
+        QCOMPARE(dialogs::TranslatedErrorText("Bad Wolf page table"), QStringLiteral("Повреждена таблица страниц Wolf"));
+        QCOMPARE(dialogs::TranslatedErrorText("Something new"), QStringLiteral("Something new"));
         app::InstallTranslations(QLocale("zh_CN"));
-        QCOMPARE(app::WithFullStop(app::TranslatedErrorText("This is not a Wolf file")), QStringLiteral("这不是 Wolf 文件。"));
-        QCOMPARE(app::WithFullStop(QStringLiteral("读取 Wolf 文件时出错！")), QStringLiteral("读取 Wolf 文件时出错！"));
+        QCOMPARE(dialogs::WithFullStop(dialogs::TranslatedErrorText("This is not a Wolf file")), QStringLiteral("这不是 Wolf 文件。"));
+        QCOMPARE(dialogs::WithFullStop(QStringLiteral("读取 Wolf 文件时出错！")), QStringLiteral("读取 Wolf 文件时出错！"));
         app::InstallTranslations(QLocale::c());
-        QCOMPARE(app::WithFullStop("Bad Wolf catalog"), QStringLiteral("Bad Wolf catalog."));
+        QCOMPARE(dialogs::WithFullStop("Bad Wolf catalog"), QStringLiteral("Bad Wolf catalog."));
     }
 };
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-namespace app {
+namespace dialogs {
 
 namespace {
 
@@ -86,4 +86,4 @@ QString TranslatedErrorText(const QString& message)
     return message;
 }
 
-}  // namespace app
+}  // namespace dialogs
