@@ -3,6 +3,7 @@
 #include "BookEncoding.h"
 #include "CatalogContents.h"
 #include "ContentsFromChapters.h"
+#include "ErrorTexts.h"
 #include "PdfSource.h"
 #include "ScreenProfiles.h"
 #include "Sources.h"
@@ -407,7 +408,7 @@ void TfrmMakeBook::ShowPreview(const TPreview& preview)
             label->setPixmap(QPixmap::fromImage(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }
     };
-    show(imgSource, preview.Source, preview.Message);
+    show(imgSource, preview.Source, TranslatedErrorText(preview.Message));
     show(imgProcessed, preview.Processed, QString());
 }
 
@@ -522,7 +523,8 @@ void TfrmMakeBook::ShowProgress(int done, int total)
 
 void TfrmMakeBook::SetStatus(const QString& text, bool failure)
 {
-    lblStatus->setText(text);
+    // Failures mostly come from the making library, in English.
+    lblStatus->setText(failure ? TranslatedErrorText(text) : text);
     lblStatus->setStyleSheet(failure ? QStringLiteral("color: #b00000") : QString());
 }
 

@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>Текстовая страница не должна содержать нулевой байт: устройства для чтения обрывают на нем страницу</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>Не удалось записать книгу «%1»</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>Архив «%1» обрывается раньше «%2»</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>В архиве «%1» не удается распаковать «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Не удается открыть архив «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>Архив «%1» поврежден: %2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>В архиве «%1» файл «%2» после распаковки больше %3 МБ</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>Архив «%1» содержит «%2», путь за пределами архива; он не используется</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>В архиве «%1» нет изображений</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>Каталог «%1» не является текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>Оглавление ссылается на страницу %1, но в книге всего %2 стр.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>«%1» не является объектом JSON: %2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>В папке книги «%1» нет страниц (0001.png, 0002.txt, ...)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>Не удается прочитать PDF «%1»: он поврежден или обрезан</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>«%1» зашифрован и требует пароль; откройте его с паролем в другой программе и сохраните незащищенную копию</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>Не удается открыть «%1». Нет такого файла или папки</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>Не удается открыть «%1». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>В «%1» %2 стр.; страницы %3 нет</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>«%1» больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>«%1» не является изображением, которое Karavel может прочитать</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>Изображение «%1» слишком велико (%2 × %3 пикс.; не более %4 Мп)</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>Не удается прочитать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>В «%1» нет изображений или текста</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>Текстовый файл «%1» больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>Текстовый файл «%1» не в кодировке UTF-8; сначала преобразуйте его (например, с помощью iconv)</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>

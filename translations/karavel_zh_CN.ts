@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>未知错误</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>文本页不得含有零字节：阅读器会在该处结束页面</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>无法写入电子书“%1”</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>压缩包“%1”在“%2”之前就结束了</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>压缩包“%1”无法解压“%2”：%3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开压缩包“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>压缩包“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>压缩包“%1”中的“%2”解压后超过 %3 MB</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>压缩包“%1”含有指向压缩包之外的路径“%2”，不予使用</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>压缩包“%1”中没有图片</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>目录文件“%1”不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>目录指向第 %1 页，但本书只有 %2 页</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>“%1”不是 JSON 对象：%2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>书籍文件夹“%1”中没有页面（0001.png、0002.txt……）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>无法读取 PDF“%1”：文件已损坏或不完整</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>“%1”已加密，需要密码；请在其他程序中用密码打开它，并另存一份未加密的副本</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>无法打开“%1”。没有这个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>无法打开“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>“%1”共有 %2 页，没有第 %3 页</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>“%1”大于 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>“%1”不是 Karavel 能读取的图片</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>图片“%1”过大（%2 × %3 像素；最多 %4 百万像素）</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>无法读取图片“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>“%1”中没有图片或文本</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>文本文件“%1”大于 %2 MB</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>文本文件“%1”不是 UTF-8 文本；请先转换（例如用 iconv）</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>

@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>未知錯誤</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>文字頁不得含有零位元組：閱讀器會在該處結束頁面</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>無法寫入電子書「%1」</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>壓縮檔「%1」在「%2」之前就結束了</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>壓縮檔「%1」無法解壓縮「%2」：%3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟壓縮檔「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>壓縮檔「%1」已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>壓縮檔「%1」中的「%2」解壓縮後超過 %3 MB</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>壓縮檔「%1」含有指向壓縮檔之外的路徑「%2」，不予使用</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>壓縮檔「%1」中沒有圖片</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>目錄檔案「%1」不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>目錄指向第 %1 頁，但本書只有 %2 頁</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>「%1」不是 JSON 物件：%2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>書籍資料夾「%1」中沒有頁面（0001.png、0002.txt……）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>無法讀取 PDF「%1」：檔案已損壞或不完整</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>「%1」已加密，需要密碼；請在其他程式中以密碼開啟它，並另存一份未加密的副本</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>無法開啟「%1」。沒有這個檔案或資料夾</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>無法開啟「%1」。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>「%1」共有 %2 頁，沒有第 %3 頁</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>「%1」大於 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>「%1」不是 Karavel 能讀取的圖片</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>圖片「%1」過大（%2 × %3 像素；最多 %4 百萬像素）</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>無法讀取圖片「%1」：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>「%1」中沒有圖片或文字</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>文字檔「%1」大於 %2 MB</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>文字檔「%1」不是 UTF-8 文字；請先轉換（例如使用 iconv）</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>無法繪製此 PDF 的第 %1 頁。</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>

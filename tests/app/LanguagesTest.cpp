@@ -5,6 +5,7 @@
 #include "TestBooks.h"
 #include "Translations.h"
 #include "fMain.h"
+#include "fMakeBook.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -101,6 +102,12 @@ private slots:
         QCOMPARE(sandbox.Boxes.Texts().size(), 1);
         QVERIFY(!sandbox.Boxes.Texts()[0].startsWith("Cannot open file"));
         QVERIFY(sandbox.Boxes.Texts()[0].contains(sandbox.Path("missing.wol")));
+        // The maker's failures come from the making library, in English.
+        auto* maker = window.findChild<dialogs::TfrmMakeBook*>();
+        maker->AddSources({sandbox.Path("missing.pdf")});
+        QVERIFY(maker->lblStatus->text().contains(sandbox.Path("missing.pdf")));
+        QVERIFY2(!maker->lblStatus->text().contains("open") && !maker->lblStatus->text().contains("No such"),
+                 qPrintable(maker->lblStatus->text()));
         app::InstallTranslations(QLocale::c());
     }
 
