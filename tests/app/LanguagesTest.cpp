@@ -10,13 +10,17 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
-// The texts a reader sees in the window and its dialogs (all children of the window), tooltips included.
+// The texts a reader sees in the window and its dialogs (all children of the window), tooltips,
+// placeholders and column titles included.
 QStringList VisibleTexts(QWidget& window)
 {
     QStringList texts{window.windowTitle()};
@@ -34,6 +38,10 @@ QStringList VisibleTexts(QWidget& window)
                 if (list->itemData(i).toString() != list->itemText(i)) texts << list->itemText(i);  // not a codec name
         if (auto* tabs = qobject_cast<QTabWidget*>(object))
             for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        if (auto* edit = qobject_cast<QLineEdit*>(object)) texts << edit->placeholderText();
+        if (auto* spin = qobject_cast<QSpinBox*>(object)) texts << spin->suffix();
+        if (auto* tree = qobject_cast<QTreeWidget*>(object))
+            for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
         if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->isWindow()) texts << widget->windowTitle();
     }
     texts.removeIf([](const QString& text) {
