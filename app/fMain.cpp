@@ -31,13 +31,13 @@ template <class TCommand>
 void Bind(QAction* action, TfrmMain* window, TCommand command)
 {
     QObject::connect(action, &QAction::triggered, window,
-                     [window, command] { app::Guarded([&] { (window->*command)(); }); });
+                     [window, command] { dialogs::Guarded([&] { (window->*command)(); }); });
 }
 }  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
 {
-    setWindowTitle(app::ApplicationTitle);
+    setWindowTitle(dialogs::ApplicationTitle);
     setWindowIcon(ApplicationIcon());
     setMinimumSize(465, 200);
     setMaximumSize(999999, 999999);
@@ -83,7 +83,7 @@ TfrmMain::~TfrmMain()
     values.Height = place.height();
     values.Width = place.width();
     FSettings.SetValues(values);
-    app::Guarded([this] {
+    dialogs::Guarded([this] {
         FSettings.Save(FCommon.mruList.Items());
         // Off, the program keeps no trace of what was read.
         if (FSettings.Values().ResumeReading) FReadingPositions.Save(FSettings.FileName());
@@ -179,7 +179,7 @@ void TfrmMain::CreateToolbar()
     cmbScale->setMaxVisibleItems(ZoomEntryCount);
     // Never focused, so the arrow keys keep turning pages after a zoom was chosen.
     cmbScale->setFocusPolicy(Qt::NoFocus);
-    connect(cmbScale, &QComboBox::activated, this, [this] { app::Guarded([this] { cmbScaleClick(); }); });
+    connect(cmbScale, &QComboBox::activated, this, [this] { dialogs::Guarded([this] { cmbScaleClick(); }); });
     tbrToolbar->addWidget(cmbScale);
 
     tbiOrientation = new QToolButton(tbrToolbar);
@@ -247,7 +247,7 @@ void TfrmMain::RebuildRecentMenu()
         auto* action = new QAction(TRecentFiles::Caption(i, items[i]), FFileMenu);
         const QString path = items[i];
         connect(action, &QAction::triggered, this,
-                [this, path] { app::Guarded([this, &path] { mruListClick(path); }); });
+                [this, path] { dialogs::Guarded([this, &path] { mruListClick(path); }); });
         FFileMenu->insertAction(FRecentEnd, action);
         FRecentActions.append(action);
     }
@@ -300,7 +300,7 @@ void TfrmMain::ReadBook(const std::function<void()>& read)
     } catch (const wolf::EFOpenError&) {
         throw;
     } catch (const std::exception&) {
-        app::ShowMessage(QMessageBox::NoIcon, tr("Error reading Wolf file!"));
+        dialogs::ShowMessage(QMessageBox::NoIcon, tr("Error reading Wolf file!"));
     }
 }
 
@@ -321,7 +321,7 @@ void TfrmMain::BookClosed()
 {
     ClearView();
     imvPage->Blacken();
-    setWindowTitle(app::ApplicationTitle);
+    setWindowTitle(dialogs::ApplicationTitle);
     pnlPageNum->clear();
 }
 
@@ -393,7 +393,7 @@ void TfrmMain::mruListClick(const QString& path)
 
 void TfrmMain::ReceiveHandOver(const QString& path)
 {
-    app::Guarded([&] {
+    dialogs::Guarded([&] {
         if (!path.isEmpty()) OpenBook(path);
         setWindowState(windowState() & ~Qt::WindowMinimized);
         show();
@@ -408,7 +408,7 @@ void TfrmMain::showEvent(QShowEvent* event)
     if (FStartFile.isEmpty()) return;
     const QString path = std::exchange(FStartFile, QString());
     QTimer::singleShot(0, this, [this, path] {
-        if (QFileInfo(path).isFile()) app::Guarded([&] { OpenBook(path); });
+        if (QFileInfo(path).isFile()) dialogs::Guarded([&] { OpenBook(path); });
     });
 }
 

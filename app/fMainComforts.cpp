@@ -71,12 +71,12 @@ void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {
         if (IsBookFile(url)) {
-            app::Guarded([&] { OpenBook(url.toLocalFile()); });
+            dialogs::Guarded([&] { OpenBook(url.toLocalFile()); });
             return;
         }
     }
     // The message the reader gives for a file that is not a book.
-    app::ShowErrorReport(wolf::EWolf("This is not a Wolf file"));
+    dialogs::ShowErrorReport(wolf::EWolf("This is not a Wolf file"));
 }
 
 QString TfrmMain::OpenDialogFolder() const

@@ -9,6 +9,8 @@
 #include "fPreferences.h"
 #include "fTOC.h"
 
+#include <QCoreApplication>
+
 // The dialogs, children of the main window, and what the table-of-contents window
 // asks of the main window.
 class TMainDialogs : public QObject, public dialogs::TTOCHost {
@@ -19,7 +21,7 @@ public:
           FSettings(settings),
           frmTOC(new dialogs::TfrmTOC(*this, &main)),
           frmPreferences(new dialogs::TfrmPreferences(
-              [](const std::exception& error) { app::ShowErrorReport(error); }, &main)),
+              [](const std::exception& error) { dialogs::ShowErrorReport(error); }, &main)),
           frmAbout(new dialogs::TfrmAbout(&main)),
           frmDescription(new dialogs::TfrmDescription(&main))
     {
@@ -42,7 +44,7 @@ public:
     }
     QIcon ActionImage(int index) const override { return TdmCommon::ActionImage(index); }
     // Over the table-of-contents window, which stays on top of every other window.
-    void ReportError(const std::exception& error) override { app::ShowErrorReport(error, frmTOC); }
+    void ReportError(const std::exception& error) override { dialogs::ShowErrorReport(error, frmTOC); }
 
     TfrmMain& FMain;
     const settings::TSettings& FSettings;
@@ -56,7 +58,7 @@ namespace {
 
 bool ConfirmRewrite()
 {
-    return app::ShowMessage(QMessageBox::Warning, QCoreApplication::translate("TfrmMain", "Current Wolf file will be changed!\r\nContinue?"),
+    return dialogs::ShowMessage(QMessageBox::Warning, QCoreApplication::translate("TfrmMain", "Current Wolf file will be changed!\r\nContinue?"),
                             QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
@@ -96,7 +98,7 @@ void TfrmMain::actFileMakeBookExecute()
 {
     auto* maker = new dialogs::TfrmMakeBook(FSettings, this);
     maker->setAttribute(Qt::WA_DeleteOnClose);
-    connect(maker, &dialogs::TfrmMakeBook::BookMade, this, [this](const QString& path) { app::Guarded([&] { OpenBook(path); }); });
+    connect(maker, &dialogs::TfrmMakeBook::BookMade, this, [this](const QString& path) { dialogs::Guarded([&] { OpenBook(path); }); });
     maker->show();
 }
 

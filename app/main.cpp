@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "ErrorReport.h"
 #include "SingleInstance.h"
 #include "TerminationSignal.h"
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[])
 {
     app::TApplication application(argc, argv);
-    QApplication::setApplicationName(app::ApplicationTitle);
+    QApplication::setApplicationName(dialogs::ApplicationTitle);
     app::InstallTranslations(QLocale::system());
 
     const QStringList arguments = QApplication::arguments();
@@ -25,7 +26,7 @@ int main(int argc, char* argv[])
 
     TfrmMain frmMain;
     if (const QString failure = instance.Listen(); !failure.isEmpty())
-        app::ShowErrorReport(failure);
+        dialogs::ShowErrorReport(failure);
     QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &frmMain,
                      &TfrmMain::ReceiveHandOver);
     CloseOnTerminationSignal(&frmMain);

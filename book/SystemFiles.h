@@ -17,4 +17,12 @@ bool HardLink(const std::string& existing, const std::string& newName);
 void ReplaceDurably(const std::string& from, const std::string& to);
 void RemoveIfExists(const std::string& path);
 
+#ifdef _WIN32
+// Paths reach the library as UTF-8; a name that is not valid UTF-8 becomes empty, which every
+// system call refuses, rather than a look-alike name with replacement characters.
+std::wstring WidePath(const std::string& path);
+// The system's reason for the last failed call, without the trailing line break.
+std::string LastErrorText();
+#endif
+
 }  // namespace wolf::systemfiles

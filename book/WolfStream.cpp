@@ -1,5 +1,6 @@
 #include "WolfStream.h"
 
+#include "SystemFiles.h"
 #include "WolfFormat.h"
 
 #include <algorithm>
@@ -89,22 +90,6 @@ void TStream::CopyFrom(TStream& source, uint64_t count)
 
 namespace {
 #ifdef _WIN32
-std::wstring Widen(const std::string& path)
-{
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), n);
-    return wide;
-}
-std::string LastErrorText()
-{
-    char text[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0,
-                   text, sizeof text, nullptr);
-    std::string s = text;
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
-    return s;
-}
 size_t RawRead(void* h, uint64_t at, void* buffer, size_t count)
 {
     OVERLAPPED where{};
@@ -170,13 +155,13 @@ TFileStream::TFileStream(const std::string& path, TMode mode) : FPath(path), FMo
 #ifdef _WIN32
     // Readers let others read but not write, so a shown book cannot change under us;
     // a new file is ours alone until it is complete.
-    FHandle = CreateFileW(Widen(path).c_str(), reading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+    FHandle = CreateFileW(systemfiles::WidePath(path).c_str(), reading ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
                           reading ? FILE_SHARE_READ : 0, nullptr, reading ? OPEN_EXISTING : CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (FHandle == INVALID_HANDLE_VALUE) {
         FHandle = nullptr;
         throw EFOpenError((reading ? "Cannot open file \"" : "Cannot create file \"") + path + "\". " +
-                          LastErrorText());
+                          systemfiles::LastErrorText());
     }
 #else
     // POSIX has no share modes: other programs can still write a book we show. We only

@@ -1,12 +1,12 @@
 #include "fDescription.h"
 
+#include "ErrorReport.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -193,9 +193,10 @@ void TfrmDescription::btnSaveClick()
     if (!encode(AnnotationIndex, AnnotationText()) && !refused)
         refused = memAnnotation;
     if (refused) {
-        QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             tr("The description holds characters that the book's encoding (%1) cannot store.")
-                                 .arg(QString::fromLatin1(FEncoding->Name())));
+        ShowMessage(QMessageBox::Warning,
+                    tr("The description holds characters that the book's encoding (%1) cannot store.")
+                        .arg(QString::fromLatin1(FEncoding->Name())),
+                    QMessageBox::Ok, this);
         refused->setFocus();
         return;
     }

@@ -1,5 +1,6 @@
 #include "fTOC.h"
 
+#include "ErrorReport.h"
 #include "FileSystemPath.h"
 #include "fTOCItem.h"
 #include "uCatalogText.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFrame>
-#include <QMessageBox>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -229,9 +229,8 @@ void TfrmTOC::BeginEdit(const wolf::TWolfTOCList& toc)
 void TfrmTOC::reject()
 {
     if (IsEditMode() && !SameEntries(FTOC, FBeforeEdit) &&
-        QMessageBox::question(this, QStringLiteral("Karavel"),
-                              tr("The table of contents was changed.\r\nDiscard the changes?"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        ShowMessage(QMessageBox::Question, tr("The table of contents was changed.\r\nDiscard the changes?"),
+                    QMessageBox::Yes | QMessageBox::No, this) != QMessageBox::Yes)
         return;
     QDialog::reject();
 }
@@ -301,9 +300,8 @@ void TfrmTOC::actDeleteItemExecute()
 {
     QTreeWidgetItem* node = Selected();
     if (node->childCount() > 0 &&
-        QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             tr("Current item have subitems!\r\nDelete all subitems?"),
-                             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        ShowMessage(QMessageBox::Warning, tr("Current item have subitems!\r\nDelete all subitems?"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this) != QMessageBox::Ok)
         return;
     QTreeWidgetItem* parent = node->parent();
     tvwTOC->setCurrentItem(parent);

@@ -1,5 +1,6 @@
 #include "fTOCItem.h"
 
+#include "ErrorReport.h"
 #include "uDigitKeyFilter.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
@@ -8,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -76,9 +76,10 @@ void TfrmTOCItem::btnOKClick()
     const std::optional<std::string> bytes =
         EncodeEdited(*FEncoding, FOriginalName, edtItemName->text(), MaxNameLength);
     if (!bytes) {
-        QMessageBox::warning(this, QStringLiteral("Karavel"),
-                             tr("The name holds characters that the book's encoding (%1) cannot store.")
-                                 .arg(QString::fromLatin1(FEncoding->Name())));
+        ShowMessage(QMessageBox::Warning,
+                    tr("The name holds characters that the book's encoding (%1) cannot store.")
+                        .arg(QString::fromLatin1(FEncoding->Name())),
+                    QMessageBox::Ok, this);
         edtItemName->setFocus();
         return;
     }

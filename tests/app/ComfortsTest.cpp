@@ -196,10 +196,10 @@ private slots:
         drop({QUrl::fromLocalFile(text), QUrl::fromLocalFile(book)});
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel - [dropped.WOL]"));
         QCOMPARE(window.PageCount(), 2);
-        QVERIFY(sandbox.Messages.isEmpty());
+        QVERIFY(sandbox.Boxes.Texts().isEmpty());
 
         drop({QUrl::fromLocalFile(text)});
-        QCOMPARE(sandbox.Messages, QStringList{"This is not a Wolf file."});
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList{"This is not a Wolf file."});
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel - [dropped.WOL]"));
         QCOMPARE(window.Common().mruList.Items().size(), 1);
     }

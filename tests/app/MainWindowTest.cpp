@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
-        QCOMPARE(sandbox.Messages, QStringList());  // the caller reports it
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList());  // the caller reports it
         window.Common().actLandscapeLeft->trigger();  // turning draws nothing on the empty window
         QCOMPARE(window.PageLabel()->text(), QString());
         const QImage picture = window.PageView()->Bitmap();
@@ -200,7 +200,7 @@ private slots:
         wolf::TWolfBookBuilder described = testbooks::BookWithPages(2, true);
         described.Description = "<title>" + std::string(300, 'x') + "</title>";
         window.OpenBook(sandbox.Write("short.wol", described.Build().substr(0, 200)));
-        QCOMPARE(sandbox.Messages, QStringList{"Error reading Wolf file!"});
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList{"Error reading Wolf file!"});
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
     }
 
@@ -220,7 +220,7 @@ private slots:
         sandbox.Write("reopen.wol", cutShort.Build().substr(0, 200));
         window.ShowPage(-1);
         window.ReopenBook();
-        QCOMPARE(sandbox.Messages, QStringList{"Error reading Wolf file!"});
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList{"Error reading Wolf file!"});
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
     }
@@ -256,11 +256,11 @@ private slots:
 
     void ErrorReportAddsAFullStopOnlyWhereNeeded()
     {
-        QCOMPARE(app::WithFullStop("Stream read error"), QStringLiteral("Stream read error."));
-        QCOMPARE(app::WithFullStop("Done."), QStringLiteral("Done."));
-        QCOMPARE(app::WithFullStop("Error reading Wolf file!"), QStringLiteral("Error reading Wolf file!"));
-        QCOMPARE(app::WithFullStop("(code 5)"), QStringLiteral("(code 5)"));
-        QCOMPARE(app::WithFullStop(""), QString());
+        QCOMPARE(dialogs::WithFullStop("Stream read error"), QStringLiteral("Stream read error."));
+        QCOMPARE(dialogs::WithFullStop("Done."), QStringLiteral("Done."));
+        QCOMPARE(dialogs::WithFullStop("Error reading Wolf file!"), QStringLiteral("Error reading Wolf file!"));
+        QCOMPARE(dialogs::WithFullStop("(code 5)"), QStringLiteral("(code 5)"));
+        QCOMPARE(dialogs::WithFullStop(""), QString());
     }
 };
 

@@ -118,7 +118,7 @@ private slots:
         QVERIFY2(inkRight > inkLeft, "the message is drawn");
         QVERIFY(qAbs((inkLeft + inkRight) - 600) < 12);  // centred across
         QVERIFY(qAbs((inkTop + inkBottom) - 800) < 12);   // and down
-        QVERIFY(sandbox.Messages.isEmpty());
+        QVERIFY(sandbox.Boxes.Texts().isEmpty());
 
         // Navigation goes on: the valid page shows normally.
         window.ShowPage(1 - invalid);
@@ -138,7 +138,7 @@ private slots:
         testbooks::Idle();
         window.Common().actShowNext->trigger();
         QCOMPARE(window.PageView()->Bitmap().size(), QSize(8, 4));
-        QVERIFY(sandbox.Messages.isEmpty());
+        QVERIFY(sandbox.Boxes.Texts().isEmpty());
     }
 };
 

@@ -60,7 +60,7 @@ private slots:
         wolf::ReplaceDescription(source, destination, expected);
         QCOMPARE(testbooks::ReadAll(path), destination.Data());
         QCOMPARE(testbooks::ReadAll(path + ".bak"), before);
-        QCOMPARE(sandbox.Messages, QStringList(QStringLiteral("Current Wolf file will be changed!\r\nContinue?")));
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList(QStringLiteral("Current Wolf file will be changed!\r\nContinue?")));
         QCOMPARE(window.PageIndex(), 3);
         // The book opened again names its new title.
         QCOMPARE(window.findChild<dialogs::TfrmTOC*>()->tvwTOC->topLevelItem(0)->text(0),
@@ -126,7 +126,7 @@ private slots:
         window.Common().actEditDescription->trigger();
         QCOMPARE(testbooks::ReadAll(path), before);
         QVERIFY(!QFile::exists(path + ".bak"));
-        QVERIFY(sandbox.Messages.isEmpty());
+        QVERIFY(sandbox.Boxes.Texts().isEmpty());
     }
 
     // The editor stays on top of every other window: its errors must stand over it.
@@ -143,8 +143,8 @@ private slots:
         });
         testbooks::Idle();  // where the window enables its commands
         window.Common().actEditTOC->trigger();
-        QCOMPARE(sandbox.Messages, QStringList(QStringLiteral("Bad TOC item - no page divider on line 1.")));
-        QCOMPARE(sandbox.MessageParents, QList<QWidget*>{toc});
+        QCOMPARE(sandbox.Boxes.Texts(), QStringList(QStringLiteral("Bad TOC item - no page divider on line 1.")));
+        QCOMPARE(sandbox.Boxes.Shown.at(0).Parent, static_cast<QWidget*>(toc));
     }
 
     // Something in the way of the new file: the error is reported and the book stays as
@@ -159,7 +159,7 @@ private slots:
         testbooks::Idle();  // where the window enables its commands
         window.Common().actEditTOC->trigger();
         QCOMPARE(testbooks::ReadAll(path), before);
-        QCOMPARE(sandbox.Messages.size(), 2);  // the question, then the error
+        QCOMPARE(sandbox.Boxes.Texts().size(), 2);  // the question, then the error
         QCOMPARE(window.PageCount(), 6);
         QCOMPARE(window.PageIndex(), 1);
         window.Common().actShowNext->trigger();

@@ -24,16 +24,6 @@ void Idle()
 TSandbox::TSandbox()
 {
     globals::SettingsFileName = FDir.filePath(QStringLiteral("karavel.ini"));
-    app::SetMessageHook([this](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons, QWidget* parent) {
-        Messages.append(text);
-        MessageParents.append(parent);
-        return QMessageBox::Ok;
-    });
-}
-
-TSandbox::~TSandbox()
-{
-    app::SetMessageHook({});
 }
 
 QString TSandbox::Path(const QString& name) const

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "BookSamples.h"
-#include "ErrorReport.h"
+#include "MessageAnswers.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,18 +17,16 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 void Idle();
 
 // A temporary folder that also holds the settings file of the windows made in it, and
-// records the message boxes shown (answering them with OK).
+// answers the message boxes shown (with OK unless told otherwise).
 class TSandbox {
 public:
     TSandbox();
-    ~TSandbox();
     QString Write(const QString& name, const std::string& bytes) const;
     QString Write(const QString& name, const wolf::TWolfBookBuilder& book) const;
     QString Path(const QString& name) const;
     QString SettingsFile() const;
 
-    QStringList Messages;
-    QList<QWidget*> MessageParents;
+    TMessageAnswers Boxes;
 
 private:
     QTemporaryDir FDir;

@@ -1,9 +1,9 @@
+#include "MessageAnswers.h"
 #include "ModalAnswer.h"
 
 #include "fDescription.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -166,20 +166,17 @@ private slots:
         TfrmDescription window;
         const platform::TBookEncoding cyrillic("windows-1251");
         TWolfDescription description = Sample();
-        QString warning;
-        Edit(window, description, cyrillic, [&warning](TfrmDescription* shown) {
+        TMessageAnswers answers;
+        Edit(window, description, cyrillic, [](TfrmDescription* shown) {
             shown->memAnnotation->setPlainText(QStringLiteral("Текст 中"));
-            WhenModal<QMessageBox>([&warning, shown](QMessageBox* box) {
-                warning = box->text();
-                box->accept();
-                QVERIFY(shown->isVisible());
-                shown->memAnnotation->setPlainText(QStringLiteral("Текст"));
-                shown->btnSave->click();
-            });
+            shown->btnSave->click();
+            QVERIFY(shown->isVisible());
+            shown->memAnnotation->setPlainText(QStringLiteral("Текст"));
             shown->btnSave->click();
         }, true);
-        QCOMPARE(warning,
-                 QStringLiteral("The description holds characters that the book's encoding (windows-1251) cannot store."));
+        QCOMPARE(answers.Texts(),
+                 QStringList(QStringLiteral("The description holds characters that the book's encoding (windows-1251) cannot store.")));
+        QCOMPARE(answers.Shown.at(0).Icon, QMessageBox::Warning);
         QCOMPARE(description.GetField(Annotation), std::string("\xD2\xE5\xEA\xF1\xF2"));
     }
 };

@@ -1,3 +1,4 @@
+#include "MessageAnswers.h"
 #include "ModalAnswer.h"
 
 #include "fTOC.h"
@@ -9,7 +10,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,11 +113,6 @@ void AnswerItem(const QString& name, const QString& page)
         dialog->edtPageNum->setText(page);
         dialog->btnOK->click();
     });
-}
-
-void AnswerQuestion(QMessageBox::StandardButton button)
-{
-    WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
 }
 
 }  // namespace
@@ -350,16 +345,14 @@ private slots:
         StartEditing(SampleTOC());
         const QString before = Outline(FWindow->tvwTOC);
         Select({0});
-        QString question;
-        WhenModal<QMessageBox>([&question](QMessageBox* box) {
-            question = box->text();
-            box->button(QMessageBox::Cancel)->click();
-        });
+        TMessageAnswers answers(QMessageBox::Cancel);
         FWindow->actDeleteItem->trigger();
-        QCOMPARE(question, QStringLiteral("Current item have subitems!\r\nDelete all subitems?"));
+        QCOMPARE(answers.Texts(), QStringList(QStringLiteral("Current item have subitems!\r\nDelete all subitems?")));
+        QCOMPARE(answers.Shown.at(0).Icon, QMessageBox::Warning);
+        QCOMPARE(answers.Shown.at(0).Buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(Outline(FWindow->tvwTOC), before);
 
-        AnswerQuestion(QMessageBox::Ok);
+        answers.Answer = QMessageBox::Ok;
         FWindow->actDeleteItem->trigger();
         QCOMPARE(FWindow->WorkingTOC().Count(), 5);
         QCOMPARE(Node(FWindow->tvwTOC, {0})->text(0), QStringLiteral("Beta [x]"));
@@ -441,21 +434,20 @@ private slots:
         WhenModal<TfrmTOC>([](TfrmTOC* window) { QTest::keyClick(window->tvwTOC, Qt::Key_Escape); });
         QVERIFY(!FWindow->EditTOC(toc));  // nothing changed: no question
 
-        QString question;
-        WhenModal<TfrmTOC>([&question](TfrmTOC* window) {
+        TMessageAnswers answers(QMessageBox::No);
+        WhenModal<TfrmTOC>([&answers](TfrmTOC* window) {
             window->tvwTOC->setCurrentItem(window->tvwTOC->topLevelItem(0)->child(1));
             window->actDeleteItem->trigger();
-            WhenModal<QMessageBox>([&question](QMessageBox* box) {
-                question = box->text();
-                box->button(QMessageBox::No)->click();
-            });
             QTest::keyClick(window->tvwTOC, Qt::Key_Escape);
             QVERIFY(window->isVisible());
-            AnswerQuestion(QMessageBox::Yes);
+            answers.Answer = QMessageBox::Yes;
             window->close();
         });
         QVERIFY(!FWindow->EditTOC(toc));
-        QCOMPARE(question, QStringLiteral("The table of contents was changed.\r\nDiscard the changes?"));
+        const QString question = QStringLiteral("The table of contents was changed.\r\nDiscard the changes?");
+        QCOMPARE(answers.Texts(), QStringList({question, question}));
+        QCOMPARE(answers.Shown.at(0).Icon, QMessageBox::Question);
+        QCOMPARE(answers.Shown.at(0).Buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(toc.Count(), 7);
         QVERIFY(!FWindow->isVisible());
     }
@@ -535,21 +527,20 @@ private slots:
     {
         TfrmTOCItem dialog;
         const platform::TBookEncoding cyrillic("windows-1251");
-        QString warning;
-        WhenModal<TfrmTOCItem>([&warning](TfrmTOCItem* window) {
+        TMessageAnswers answers;
+        WhenModal<TfrmTOCItem>([](TfrmTOCItem* window) {
             window->edtItemName->setText(QStringLiteral("Глава 中"));
-            WhenModal<QMessageBox>([&warning, window](QMessageBox* box) {
-                warning = box->text();
-                box->accept();
-                window->edtItemName->setText(QStringLiteral("Глава"));
-                window->btnOK->click();
-            });
+            window->btnOK->click();
+            QVERIFY(window->isVisible());
+            window->edtItemName->setText(QStringLiteral("Глава"));
             window->btnOK->click();
         });
         std::string name;
         int page = 3;
         QVERIFY(dialog.AskItem(cyrillic, 10, name, page));
-        QVERIFY(warning.contains(QStringLiteral("windows-1251")));
+        QCOMPARE(answers.Shown.size(), 1);
+        QVERIFY(answers.Shown.at(0).Text.contains(QStringLiteral("windows-1251")));
+        QCOMPARE(answers.Shown.at(0).Parent, static_cast<QWidget*>(&dialog));
         QCOMPARE(name, std::string("\xC3\xEB\xE0\xE2\xE0"));
     }
 };

@@ -1,12 +1,13 @@
-// Message boxes of the program and the default report of errors that escape a command.
+// The program's one message channel: every message box, and the default report of errors
+// that escape a command. It lives below the windows so that the viewer and its dialogs
+// share it.
 #pragma once
 
-#include <QApplication>
 #include <QMessageBox>
 #include <exception>
 #include <functional>
 
-namespace app {
+namespace dialogs {
 
 extern const QString ApplicationTitle;  // "Karavel"
 
@@ -43,11 +44,4 @@ void Guarded(TCommand&& command)
     }
 }
 
-// Last guard: no exception crosses the event loop.
-class TApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override;
-};
-
-}  // namespace app
+}  // namespace dialogs

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-namespace app {
+namespace dialogs {
 
 // The message in the program's language; a message the table does not know stays as it is.
 QString TranslatedErrorText(const QString& message);
 
-}  // namespace app
+}  // namespace dialogs

@@ -2,7 +2,9 @@
 
 #include "ErrorTexts.h"
 
-namespace app {
+#include <QApplication>
+
+namespace dialogs {
 
 const QString ApplicationTitle = QStringLiteral("Karavel");
 
@@ -46,11 +48,4 @@ void ShowErrorReport(const std::exception& error, QWidget* parent)
     ShowErrorReport(QString::fromUtf8(error.what()), parent);
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
-{
-    bool result = false;
-    Guarded([&] { result = QApplication::notify(receiver, event); });
-    return result;
-}
-
-}  // namespace app
+}  // namespace dialogs

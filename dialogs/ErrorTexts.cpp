@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-namespace app {
+namespace dialogs {
 
 namespace {
 
@@ -34,6 +34,35 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "The book would grow beyond 4 GB, which its 32-bit offsets cannot address"),
     QT_TRANSLATE_NOOP("ErrorText", "The description's size does not match its text"),
     QT_TRANSLATE_NOOP("ErrorText", "The description is %1 bytes long; a book holds at most 65535"),
+    QT_TRANSLATE_NOOP("ErrorText", "A text page must not hold a zero byte: readers end the page there"),
+    QT_TRANSLATE_NOOP("ErrorText", "The book \"%1\" could not be written"),
+    // The book maker's sources and conversion; the first that matches wins, so a fixed reason
+    // comes before the same message with the system's reason.
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" ends before \"%2\""),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" cannot unpack \"%2\": %3"),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" cannot be opened: %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" is damaged: %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds \"%2\", which expands beyond %3 MB"),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds \"%2\", a path outside the archive; it is not used"),
+    QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds no pictures"),
+    QT_TRANSLATE_NOOP("ErrorText", "The catalog \"%1\" is not UTF-8 text"),
+    QT_TRANSLATE_NOOP("ErrorText", "The table of contents names page %1, but the book has %2 pages"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a JSON object: %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a PDF that can be read: it is damaged or cut off"),
+    QT_TRANSLATE_NOOP("ErrorText",
+                      "\"%1\" is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". No such file or folder"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" has %2 pages; there is no page %3"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is larger than %2 MB"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a picture Karavel can read"),
+    QT_TRANSLATE_NOOP("ErrorText", "The picture \"%1\" is too large (%2 x %3 pixels; at most %4 megapixels)"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot read the picture \"%1\": %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" holds no pictures or text"),
+    QT_TRANSLATE_NOOP("ErrorText", "The text file \"%1\" is larger than %2 MB"),
+    QT_TRANSLATE_NOOP("ErrorText", "The text file \"%1\" is not UTF-8 text; convert it first (for example with iconv)"),
+    QT_TRANSLATE_NOOP("ErrorText", "Page %1 of this PDF could not be drawn."),
     QT_TRANSLATE_NOOP("ErrorText", "Unable to write to %1"),
     QT_TRANSLATE_NOOP("ErrorText", "Failed to set data for '%1'"),
     QT_TRANSLATE_NOOP("ErrorText", "Invalid data type for '%1'"),
@@ -86,4 +115,4 @@ QString TranslatedErrorText(const QString& message)
     return message;
 }
 
-}  // namespace app
+}  // namespace dialogs
