@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(window.PageView()->ScaledBitmap().size(), QSize(2 * W, 2 * H));
 
         for (const qreal ratio : {1.5, 2.0, 3.0}) {
-            const QPixmap icon = ActionIcon(0).pixmap(QSize(16, 16), ratio);
+            const QPixmap icon = ActionIcon(dialogs::TActionImage::FileOpen).pixmap(QSize(16, 16), ratio);
             QCOMPARE(icon.size(), QSize(16, 16) * ratio);
         }
     }

@@ -33,12 +33,12 @@ private slots:
             for (int x = 0; x < W; ++x) QCOMPARE(grey(y, W - 1 - x), testbooks::PatternGrey(x, y));
 
         window.Common().actOrientation->trigger();  // on to landscape right
-        QCOMPARE(window.Orientation(), 2);
+        QCOMPARE(window.Orientation(), pagepicture::TOrientation::LandscapeRight);
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) QCOMPARE(grey(H - 1 - y, x), testbooks::PatternGrey(x, y));
 
         window.Common().actOrientation->trigger();  // and round to portrait
-        QCOMPARE(window.Orientation(), 0);
+        QCOMPARE(window.Orientation(), pagepicture::TOrientation::Portrait);
         QCOMPARE(window.PageView()->Bitmap().size(), QSize(W, H));
     }
 
