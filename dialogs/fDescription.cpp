@@ -1,6 +1,5 @@
 #include "fDescription.h"
 
-#include "ErrorReport.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
 
@@ -200,11 +199,8 @@ void TfrmDescription::btnSaveClick()
     if (!encode(AnnotationIndex, AnnotationText()) && !refused)
         refused = memAnnotation;
     if (refused) {
-        ShowMessage(QMessageBox::Warning,
-                    tr("The description holds characters that the book's encoding (%1) cannot store.")
-                        .arg(QString::fromLatin1(FEncoding->Name())),
-                    QMessageBox::Ok, this);
-        refused->setFocus();
+        RefuseUnstorableText(tr("The description holds characters that the book's encoding (%1) cannot store."),
+                             *FEncoding, refused);
         return;
     }
     accept();

@@ -16,13 +16,11 @@ private slots:
     {
         testbooks::TSandbox sandbox;
         constexpr int W = 8, H = 6;
-        wolf::TWolfBookBuilder book;
-        book.AddImagePage(W, H, 2, false, testbooks::Pattern2Bit(W, H));
         TfrmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), 2.0);
-        window.OpenBook(sandbox.Write("sharp.wol", book));
+        window.OpenBook(sandbox.Write("sharp.wol", testbooks::PatternBook(W, H)));
         window.ScaleList()->setCurrentIndex(2);  // 50 %: one page pixel to one device pixel
         window.ApplyScale();
 

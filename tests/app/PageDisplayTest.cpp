@@ -18,10 +18,8 @@ private slots:
     {
         testbooks::TSandbox sandbox;
         constexpr int W = 6, H = 3;
-        wolf::TWolfBookBuilder book;
-        book.AddImagePage(W, H, 2, false, testbooks::Pattern2Bit(W, H));
         TfrmMain window;
-        window.OpenBook(sandbox.Write("turn.wol", book));
+        window.OpenBook(sandbox.Write("turn.wol", testbooks::PatternBook(W, H)));
 
         const auto grey = [&](int x, int y) { return qGray(window.PageView()->Bitmap().pixel(x, y)); };
         QCOMPARE(window.PageView()->Bitmap().size(), QSize(W, H));
