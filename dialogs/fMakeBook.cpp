@@ -3,6 +3,7 @@
 #include "BookEncoding.h"
 #include "CatalogContents.h"
 #include "ContentsFromChapters.h"
+#include "ErrorTexts.h"
 #include "PdfSource.h"
 #include "ScreenProfiles.h"
 #include "Sources.h"
@@ -31,8 +32,12 @@
 namespace dialogs {
 namespace {
 
-const char* const FieldLabels[9] = {"Title", "Subject", "Author", "Adapter", "Translator",
-                                    "Publisher", "Publish time", "Introduction", "ISBN"};
+const char* const FieldLabels[9] = {
+    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Title"),        QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Subject"),
+    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Author"),       QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Adapter"),
+    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Translator"),   QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publisher"),
+    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publish time"), QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Introduction"),
+    "ISBN"};
 constexpr int TitleField = 0, SubjectField = 1, AuthorField = 2;
 
 // The books this window makes keep their texts in UTF-8, which holds every character.
@@ -82,26 +87,25 @@ QLabel* PreviewLabel()
 
 TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent) : QDialog(parent), FSettings(settings)
 {
-    setWindowTitle(QStringLiteral("Make Book"));
+    setWindowTitle(tr("Make Book"));
     setAcceptDrops(true);
     AskOutputPath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save Book As"), suggested, QStringLiteral("Wolf books (*.wol)"));
+        return QFileDialog::getSaveFileName(this, tr("Save Book As"), suggested, tr("Wolf books (*.wol)"));
     };
 
     auto* tabs = new QTabWidget;
-    tabs->addTab(CreateSourcesPage(), QStringLiteral("Sources"));
-    tabs->addTab(CreateOptionsPage(), QStringLiteral("Pages"));
-    tabs->addTab(CreateDescriptionPage(), QStringLiteral("Description"));
-    tabs->addTab(CreateContentsPage(), QStringLiteral("Contents"));
+    tabs->addTab(CreateSourcesPage(), tr("Sources"));
+    tabs->addTab(CreateOptionsPage(), tr("Pages"));
+    tabs->addTab(CreateDescriptionPage(), tr("Description"));
+    tabs->addTab(CreateContentsPage(), tr("Contents"));
 
     prbProgress = new QProgressBar;
-    prbProgress->setFormat(QStringLiteral("%v of %m pages"));
-    lblStatus = new QLabel(QStringLiteral("Add pictures, folders, comic archives, PDFs or text files, or drop them here."));
+    lblStatus = new QLabel(tr("Add pictures, folders, comic archives, PDFs or text files, or drop them here."));
     lblStatus->setWordWrap(true);
-    btnMake = new QPushButton(QStringLiteral("Make Book..."));
-    btnCancel = new QPushButton(QStringLiteral("Stop"));
+    btnMake = new QPushButton(tr("Make Book..."));
+    btnCancel = new QPushButton(tr("Stop"));
     btnCancel->setEnabled(false);
-    auto* btnClose = new QPushButton(QStringLiteral("Close"));
+    auto* btnClose = new QPushButton(tr("Close"));
     connect(btnMake, &QPushButton::clicked, this, &TfrmMakeBook::MakeBook);
     connect(btnCancel, &QPushButton::clicked, &FConversion, &TBookConversion::Cancel);
     connect(btnClose, &QPushButton::clicked, this, &TfrmMakeBook::reject);
@@ -132,17 +136,18 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     auto* page = new QWidget;
     lstSources = new QListWidget;
     lstSources->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* btnAddFiles = new QPushButton(QStringLiteral("Add Files..."));
-    auto* btnAddFolder = new QPushButton(QStringLiteral("Add Folder..."));
-    auto* btnRemove = new QPushButton(QStringLiteral("Remove"));
-    auto* btnUp = new QPushButton(QStringLiteral("Up"));
-    auto* btnDown = new QPushButton(QStringLiteral("Down"));
+    auto* btnAddFiles = new QPushButton(tr("Add Files..."));
+    auto* btnAddFolder = new QPushButton(tr("Add Folder..."));
+    auto* btnRemove = new QPushButton(tr("Remove"));
+    auto* btnUp = new QPushButton(tr("Up"));
+    auto* btnDown = new QPushButton(tr("Down"));
     connect(btnAddFiles, &QPushButton::clicked, this, [this] {
-        AddSources(QFileDialog::getOpenFileNames(this, QStringLiteral("Add Files"), QString(),
-            QStringLiteral("Books' sources (*.pdf *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.cbz *.zip *.cbr *.rar *.cb7 *.7z *.tar *.txt);;All files (*)")));
+        AddSources(QFileDialog::getOpenFileNames(this, tr("Add Files"), QString(),
+            tr("Books' sources (%1);;All files (*)")
+                .arg(QStringLiteral("*.pdf *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.cbz *.zip *.cbr *.rar *.cb7 *.7z *.tar *.txt"))));
     });
     connect(btnAddFolder, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add Folder"));
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Add Folder"));
         if (!folder.isEmpty()) AddSources({folder});
     });
     connect(btnRemove, &QPushButton::clicked, this, [this] {
@@ -153,8 +158,8 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     connect(btnDown, &QPushButton::clicked, this, [this] { MoveSource(1); });
 
     edtPdfPages = new QLineEdit;
-    edtPdfPages->setPlaceholderText(QStringLiteral("all"));
-    edtPdfPages->setToolTip(QStringLiteral("The pages of each PDF to take, as 3-120; empty takes all."));
+    edtPdfPages->setPlaceholderText(tr("all"));
+    edtPdfPages->setToolTip(tr("The pages of each PDF to take, as 3-120; empty takes all."));
     connect(edtPdfPages, &QLineEdit::editingFinished, this, &TfrmMakeBook::SourcesChanged);
 
     auto* buttons = new QVBoxLayout;
@@ -164,7 +169,7 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     list->addWidget(lstSources, 1);
     list->addLayout(buttons);
     auto* pages = new QFormLayout;
-    pages->addRow(QStringLiteral("PDF pages:"), edtPdfPages);
+    pages->addRow(tr("PDF pages:"), edtPdfPages);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(list, 1);
     layout->addLayout(pages);
@@ -176,36 +181,37 @@ QWidget* TfrmMakeBook::CreateOptionsPage()
     auto* page = new QWidget;
     cmbScreen = new QComboBox;
     for (const making::TScreenProfile& profile : making::ScreenProfiles())
-        cmbScreen->addItem(QLatin1String(profile.Description), QLatin1String(profile.Name));
-    cmbScreen->setToolTip(QStringLiteral("The reading device's screen: pages are made at its size."));
-    chbCrop = CheckBox(QStringLiteral("Crop blank margins"), QStringLiteral("Cuts white margins, ignoring specks and page numbers, so the text is larger."));
-    cmbSpread = ComboBox({QStringLiteral("Split into two pages"), QStringLiteral("Turn a quarter"), QStringLiteral("Both"), QStringLiteral("Keep as it is")},
-                         QStringLiteral("What becomes of a landscape page, usually two facing pages."));
-    chbRightToLeft = CheckBox(QStringLiteral("Right to left"), QStringLiteral("For books read right to left (manga): the right half of a spread comes first."));
+        cmbScreen->addItem(tr("%1-inch screen, %2 x %3").arg(profile.Inches).arg(profile.Size.width()).arg(profile.Size.height()),
+                           QLatin1String(profile.Name));
+    cmbScreen->setToolTip(tr("The reading device's screen: pages are made at its size."));
+    chbCrop = CheckBox(tr("Crop blank margins"), tr("Cuts white margins, ignoring specks and page numbers, so the text is larger."));
+    cmbSpread = ComboBox({tr("Split into two pages"), tr("Turn a quarter"), tr("Both"), tr("Keep as it is")},
+                         tr("What becomes of a landscape page, usually two facing pages."));
+    chbRightToLeft = CheckBox(tr("Right to left"), tr("For books read right to left (manga): the right half of a spread comes first."));
     spnGamma = new QDoubleSpinBox;
     spnGamma->setRange(0.1, 10);
     spnGamma->setSingleStep(0.1);
-    spnGamma->setToolTip(QStringLiteral("Above 1 darkens the mid-tones; below 1 lightens them."));
-    chbAutoContrast = CheckBox(QStringLiteral("Stretch contrast"), QStringLiteral("Makes the darkest part black and the paper white."));
-    cmbBits = ComboBox({QStringLiteral("Four greys (2 bits)"), QStringLiteral("Black and white (1 bit)")},
-                       QStringLiteral("Four greys look better; black and white makes smaller books."));
-    cmbDither = ComboBox({QStringLiteral("Error diffusion"), QStringLiteral("Ordered pattern"), QStringLiteral("Nearest grey")},
-                         QStringLiteral("How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp."));
-    chbStretch = CheckBox(QStringLiteral("Fill the screen"), QStringLiteral("Stretches pages to the whole screen, ignoring their shape."));
-    chbUpscale = CheckBox(QStringLiteral("Enlarge small pictures"), QStringLiteral("Pictures smaller than the screen are enlarged to fit it."));
+    spnGamma->setToolTip(tr("Above 1 darkens the mid-tones; below 1 lightens them."));
+    chbAutoContrast = CheckBox(tr("Stretch contrast"), tr("Makes the darkest part black and the paper white."));
+    cmbBits = ComboBox({tr("Four greys (2 bits)"), tr("Black and white (1 bit)")},
+                       tr("Four greys look better; black and white makes smaller books."));
+    cmbDither = ComboBox({tr("Error diffusion"), tr("Ordered pattern"), tr("Nearest grey")},
+                         tr("How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp."));
+    chbStretch = CheckBox(tr("Fill the screen"), tr("Stretches pages to the whole screen, ignoring their shape."));
+    chbUpscale = CheckBox(tr("Enlarge small pictures"), tr("Pictures smaller than the screen are enlarged to fit it."));
 
     auto* form = new QFormLayout(page);
-    form->addRow(QStringLiteral("Screen:"), cmbScreen);
+    form->addRow(tr("Screen:"), cmbScreen);
     form->addRow(QString(), chbCrop);
-    form->addRow(QStringLiteral("Landscape pages:"), cmbSpread);
+    form->addRow(tr("Landscape pages:"), cmbSpread);
     form->addRow(QString(), chbRightToLeft);
-    form->addRow(QStringLiteral("Gamma:"), spnGamma);
+    form->addRow(tr("Gamma:"), spnGamma);
     form->addRow(QString(), chbAutoContrast);
-    form->addRow(QStringLiteral("Greys:"), cmbBits);
-    form->addRow(QStringLiteral("Shading:"), cmbDither);
+    form->addRow(tr("Greys:"), cmbBits);
+    form->addRow(tr("Shading:"), cmbDither);
     form->addRow(QString(), chbStretch);
     form->addRow(QString(), chbUpscale);
-    auto* hint = new QLabel(QStringLiteral("Hold the mouse over an option to see what it does."));
+    auto* hint = new QLabel(tr("Hold the mouse over an option to see what it does."));
     hint->setWordWrap(true);
     form->addRow(hint);
     return page;
@@ -217,7 +223,7 @@ QWidget* TfrmMakeBook::CreateDescriptionPage()
     auto* form = new QFormLayout(page);
     for (int i = 0; i < 9; ++i) {
         edtFields[i] = new QLineEdit;
-        form->addRow(QStringLiteral("%1:").arg(QLatin1String(FieldLabels[i])), edtFields[i]);
+        form->addRow(tr("%1:").arg(tr(FieldLabels[i])), edtFields[i]);
     }
     return page;
 }
@@ -226,11 +232,11 @@ QWidget* TfrmMakeBook::CreateContentsPage()
 {
     auto* page = new QWidget;
     tvContents = new QTreeWidget;
-    tvContents->setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Page")});
-    auto* btnFile = new QPushButton(QStringLiteral("From File..."));
-    btnFile->setToolTip(QStringLiteral("A table of contents in catalog text (UTF-8), with the new book's page numbers."));
-    auto* btnSources = new QPushButton(QStringLiteral("From Sources"));
-    btnSources->setToolTip(QStringLiteral("The PDFs' outlines and the folders' names."));
+    tvContents->setHeaderLabels({tr("Title", "a chapter's"), tr("Page")});
+    auto* btnFile = new QPushButton(tr("From File..."));
+    btnFile->setToolTip(tr("A table of contents in catalog text (UTF-8), with the new book's page numbers."));
+    auto* btnSources = new QPushButton(tr("From Sources"));
+    btnSources->setToolTip(tr("The PDFs' outlines and the folders' names."));
     connect(btnFile, &QPushButton::clicked, this, &TfrmMakeBook::ChooseContentsFile);
     connect(btnSources, &QPushButton::clicked, this, [this] {
         FContentsFile.clear();
@@ -251,7 +257,7 @@ QWidget* TfrmMakeBook::CreatePreview()
     auto* preview = new QWidget;
     spnPreviewPage = new QSpinBox;
     spnPreviewPage->setRange(0, 0);
-    spnPreviewPage->setToolTip(QStringLiteral("The source page to preview."));
+    spnPreviewPage->setToolTip(tr("The source page to preview."));
     connect(spnPreviewPage, &QSpinBox::valueChanged, this, &TfrmMakeBook::RequestPreview);
     imgSource = PreviewLabel();
     imgProcessed = PreviewLabel();
@@ -259,7 +265,7 @@ QWidget* TfrmMakeBook::CreatePreview()
     pictures->addWidget(imgSource);
     pictures->addWidget(imgProcessed);
     auto* page = new QFormLayout;
-    page->addRow(QStringLiteral("Preview of page:"), spnPreviewPage);
+    page->addRow(tr("Preview of page:"), spnPreviewPage);
     auto* layout = new QVBoxLayout(preview);
     layout->addLayout(page);
     layout->addLayout(pictures, 1);
@@ -360,7 +366,7 @@ void TfrmMakeBook::SourcesChanged()
     making::TPdfDescription pdf;
     try {
         if (!edtPdfPages->text().trimmed().isEmpty() && !making::ParsePageRange(edtPdfPages->text()))
-            SetStatus(QStringLiteral("PDF pages: give FIRST-LAST, counted from 1, such as 3-120."), true);
+            SetStatus(tr("PDF pages: give FIRST-LAST, counted from 1, such as 3-120."), true);
         FPages = CollectPages();
         if (!sources.isEmpty() && making::IsPdfName(sources.front())) pdf = making::ReadPdfDescription(sources.front());
     } catch (const std::exception& error) {
@@ -375,7 +381,7 @@ void TfrmMakeBook::SourcesChanged()
 
     spnPreviewPage->blockSignals(true);
     spnPreviewPage->setRange(FPages.empty() ? 0 : 1, static_cast<int>(FPages.size()));
-    spnPreviewPage->setSuffix(QStringLiteral(" of %1").arg(FPages.size()));
+    spnPreviewPage->setSuffix(tr(" of %1").arg(FPages.size()));
     spnPreviewPage->blockSignals(false);
     RequestPreview();
     ShowContents();
@@ -402,7 +408,7 @@ void TfrmMakeBook::ShowPreview(const TPreview& preview)
             label->setPixmap(QPixmap::fromImage(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }
     };
-    show(imgSource, preview.Source, preview.Message);
+    show(imgSource, preview.Source, TranslatedErrorText(preview.Message));
     show(imgProcessed, preview.Processed, QString());
 }
 
@@ -431,7 +437,7 @@ void TfrmMakeBook::ShowContents()
         }
         contents = chapters.Contents();
     }
-    tvContents->headerItem()->setText(1, FContentsFile.isEmpty() ? QStringLiteral("Source page") : QStringLiteral("Page"));
+    tvContents->headerItem()->setText(1, FContentsFile.isEmpty() ? tr("Source page") : tr("Page"));
     QTreeWidgetItem* parents[3] = {};
     for (int i = 0; i < contents.Count(); ++i) {
         const wolf::TWolfTOCItem& item = contents[i];
@@ -446,8 +452,8 @@ void TfrmMakeBook::ShowContents()
 
 void TfrmMakeBook::ChooseContentsFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Table of Contents"), QString(),
-                                                      QStringLiteral("Catalog text (*.cat *.txt);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Table of Contents"), QString(),
+                                                      tr("Catalog text (*.cat *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     FContentsFile = path;
     ShowContents();
@@ -457,7 +463,7 @@ void TfrmMakeBook::MakeBook()
 {
     if (FConversion.IsRunning()) return;
     if (FPages.empty()) {
-        SetStatus(QStringLiteral("Add the pages' sources first."), true);
+        SetStatus(tr("Add the pages' sources first."), true);
         return;
     }
     const QString title = edtFields[TitleField]->text().trimmed();
@@ -474,26 +480,24 @@ void TfrmMakeBook::MakeBook()
     try {
         plan.Pages = CollectPages();
         for (int i = 0; i < 9; ++i)
-            plan.Description.SetField(i, making::EncodeOrFail(plan, edtFields[i]->text(), QLatin1String(FieldLabels[i])));
+            plan.Description.SetField(i, making::EncodeOrFail(plan, edtFields[i]->text(), tr(FieldLabels[i])));
         if (!FContentsFile.isEmpty()) plan.Contents = making::ReadCatalogContents(plan, FContentsFile);
     } catch (const std::exception& error) {
         SetStatus(QString::fromUtf8(error.what()), true);
         return;
     }
-    prbProgress->setRange(0, static_cast<int>(plan.Pages.size()));
-    prbProgress->setValue(0);
+    ShowProgress(0, static_cast<int>(plan.Pages.size()));
     btnMake->setEnabled(false);
     btnCancel->setEnabled(true);
-    SetStatus(QStringLiteral("Making \"%1\"...").arg(QDir::toNativeSeparators(path)));
+    SetStatus(tr("Making \"%1\"...").arg(QDir::toNativeSeparators(path)));
     FConversion.Start(std::move(plan));
 }
 
 void TfrmMakeBook::ConversionProgress(int done, int total, qint64 msecondsLeft)
 {
     if (!FConversion.IsRunning()) return;  // news that came after the end
-    prbProgress->setRange(0, total);
-    prbProgress->setValue(done);
-    if (msecondsLeft >= 0) SetStatus(QStringLiteral("%1 of %2 pages done, %3 left").arg(done).arg(total).arg(TimeText(msecondsLeft)));
+    ShowProgress(done, total);
+    if (msecondsLeft >= 0) SetStatus(tr("%1 of %n pages done, %2 left", nullptr, total).arg(done).arg(TimeText(msecondsLeft)));
 }
 
 void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failure, bool cancelled)
@@ -502,17 +506,25 @@ void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failur
     btnCancel->setEnabled(false);
     if (cancelled || !failure.isEmpty()) {
         prbProgress->setValue(0);
-        SetStatus(cancelled ? QStringLiteral("Stopped; no book was written.") : failure, !cancelled);
+        SetStatus(cancelled ? tr("Stopped; no book was written.") : failure, !cancelled);
         return;
     }
-    SetStatus(QStringLiteral("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
+    SetStatus(tr("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
     emit BookMade(path);
     accept();
 }
 
+void TfrmMakeBook::ShowProgress(int done, int total)
+{
+    prbProgress->setRange(0, total);
+    prbProgress->setValue(done);
+    prbProgress->setFormat(tr("%v of %n pages", nullptr, total));
+}
+
 void TfrmMakeBook::SetStatus(const QString& text, bool failure)
 {
-    lblStatus->setText(text);
+    // Failures mostly come from the making library, in English.
+    lblStatus->setText(failure ? TranslatedErrorText(text) : text);
     lblStatus->setStyleSheet(failure ? QStringLiteral("color: #b00000") : QString());
 }
 

@@ -90,6 +90,7 @@ private:
     void ChooseContentsFile();
     void ConversionProgress(int done, int total, qint64 msecondsLeft);
     void ConversionFinished(const QString& path, const QString& failure, bool cancelled);
+    void ShowProgress(int done, int total);
     void SetStatus(const QString& text, bool failure = false);
 
     settings::TSettings& FSettings;

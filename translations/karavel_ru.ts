@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>Текстовая страница не должна содержать нулевой байт: устройства для чтения обрывают на нем страницу</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>Не удалось записать книгу «%1»</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>Архив «%1» обрывается раньше «%2»</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>В архиве «%1» не удается распаковать «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>Не удается открыть архив «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>Архив «%1» поврежден: %2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>В архиве «%1» файл «%2» после распаковки больше %3 МБ</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>Архив «%1» содержит «%2», путь за пределами архива; он не используется</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>В архиве «%1» нет изображений</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>Каталог «%1» не является текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>Оглавление ссылается на страницу %1, но в книге всего %2 стр.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>«%1» не является объектом JSON: %2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>В папке книги «%1» нет страниц (0001.png, 0002.txt, ...)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>Не удается прочитать PDF «%1»: он поврежден или обрезан</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>«%1» зашифрован и требует пароль; откройте его с паролем в другой программе и сохраните незащищенную копию</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>Не удается открыть «%1». Нет такого файла или папки</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>Не удается открыть «%1». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>В «%1» %2 стр.; страницы %3 нет</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>«%1» больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>«%1» не является изображением, которое Karavel может прочитать</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>Изображение «%1» слишком велико (%2 × %3 пикс.; не более %4 Мп)</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>Не удается прочитать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>В «%1» нет изображений или текста</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>Текстовый файл «%1» больше %2 МБ</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>Текстовый файл «%1» не в кодировке UTF-8; сначала преобразуйте его (например, с помощью iconv)</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>
@@ -452,6 +556,342 @@ Continue?</source>
     <message>
         <source>The description holds characters that the book&apos;s encoding (%1) cannot store.</source>
         <translation>В описании есть символы, которые кодировка книги (%1) не может сохранить.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmMakeBook</name>
+    <message>
+        <source>Title</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Адаптация</translation>
+    </message>
+    <message>
+        <source>Translator</source>
+        <translation>Переводчик</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Издательство</translation>
+    </message>
+    <message>
+        <source>Publish time</source>
+        <translation>Дата издания</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Аннотация</translation>
+    </message>
+    <message>
+        <source>Make Book</source>
+        <translation>Создание книги</translation>
+    </message>
+    <message>
+        <source>Save Book As</source>
+        <translation>Сохранить книгу как</translation>
+    </message>
+    <message>
+        <source>Wolf books (*.wol)</source>
+        <translation>Книги Wolf (*.wol)</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>Источники</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Оглавление</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
+        <translation>Добавьте изображения, папки, архивы комиксов, PDF или текстовые файлы либо перетащите их сюда.</translation>
+    </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>Создать книгу...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Добавить файлы...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Добавить папку...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Добавить файлы</translation>
+    </message>
+    <message>
+        <source>Books&apos; sources (%1);;All files (*)</source>
+        <translation>Источники книг (%1);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>все</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>Какие страницы взять из каждого PDF, например 3-120; если пусто, берутся все.</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>Страницы PDF:</translation>
+    </message>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1-дюймовый экран, %2 × %3</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>Экран устройства для чтения: страницы делаются под его размер.</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>Обрезать пустые поля</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>Обрезает белые поля, не обращая внимания на соринки и номера страниц, чтобы текст стал крупнее.</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>Разделить на две страницы</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>Повернуть на 90°</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Разделить и повернуть</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Оставить как есть</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>Что делать с альбомной страницей, обычно это разворот из двух страниц.</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>Справа налево</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>Больше 1 затемняет средние тона, меньше 1 осветляет их.</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>Растянуть контраст</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>Делает самые темные места черными, а бумагу белой.</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>Четыре оттенка серого (2 бита)</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>Черно-белое (1 бит)</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>Четыре оттенка серого выглядят лучше; черно-белые книги меньше.</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Диффузия ошибки</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>Упорядоченный растр</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>Ближайший серый</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>Как передаются промежуточные оттенки серого: диффузия ошибки сохраняет детали, растр подходит для рисунков, ближайший серый сохраняет четкость текста.</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Заполнить экран</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>Растягивает страницы на весь экран, не сохраняя пропорций.</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>Увеличивать маленькие изображения</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>Изображения меньше экрана увеличиваются до его размера.</translation>
+    </message>
+    <message>
+        <source>Screen:</source>
+        <translation>Экран:</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>Альбомные страницы:</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>Гамма:</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>Оттенки серого:</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Полутона:</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over an option to see what it does.</source>
+        <translation>Наведите указатель на параметр, чтобы узнать, что он делает.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Страница</translation>
+    </message>
+    <message>
+        <source>From File...</source>
+        <translation>Из файла...</translation>
+    </message>
+    <message>
+        <source>A table of contents in catalog text (UTF-8), with the new book&apos;s page numbers.</source>
+        <translation>Оглавление в виде текста каталога (UTF-8) с номерами страниц новой книги.</translation>
+    </message>
+    <message>
+        <source>From Sources</source>
+        <translation>Из источников</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
+        <translation>Закладки PDF и имена папок.</translation>
+    </message>
+    <message>
+        <source>The source page to preview.</source>
+        <translation>Страница источника для предпросмотра.</translation>
+    </message>
+    <message>
+        <source>Preview of page:</source>
+        <translation>Предпросмотр страницы:</translation>
+    </message>
+    <message>
+        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
+        <translation>Страницы PDF: укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120.</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> из %1</translation>
+    </message>
+    <message>
+        <source>Source page</source>
+        <translation>Страница источника</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>Оглавление</translation>
+    </message>
+    <message>
+        <source>Catalog text (*.cat *.txt);;All files (*)</source>
+        <translation>Текст каталога (*.cat *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Add the pages&apos; sources first.</source>
+        <translation>Сначала добавьте источники страниц.</translation>
+    </message>
+    <message>
+        <source>Making &quot;%1&quot;...</source>
+        <translation>Создание «%1»...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pages done, %2 left</source>
+        <translation>
+            <numerusform>Готово %1 из %n страницы, осталось %2</numerusform>
+            <numerusform>Готово %1 из %n страниц, осталось %2</numerusform>
+            <numerusform>Готово %1 из %n страниц, осталось %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped; no book was written.</source>
+        <translation>Остановлено; книга не записана.</translation>
+    </message>
+    <message>
+        <source>Made &quot;%1&quot;.</source>
+        <translation>Книга «%1» создана.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%v of %n pages</source>
+        <translation>
+            <numerusform>%v из %n страницы</numerusform>
+            <numerusform>%v из %n страниц</numerusform>
+            <numerusform>%v из %n страниц</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>a chapter&apos;s</comment>
+        <translation>Название</translation>
     </message>
 </context>
 <context>

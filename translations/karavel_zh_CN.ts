@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>未知错误</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>文本页不得含有零字节：阅读器会在该处结束页面</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>无法写入电子书“%1”</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>压缩包“%1”在“%2”之前就结束了</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>压缩包“%1”无法解压“%2”：%3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开压缩包“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>压缩包“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>压缩包“%1”中的“%2”解压后超过 %3 MB</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>压缩包“%1”含有指向压缩包之外的路径“%2”，不予使用</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>压缩包“%1”中没有图片</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>目录文件“%1”不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>目录指向第 %1 页，但本书只有 %2 页</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>“%1”不是 JSON 对象：%2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>书籍文件夹“%1”中没有页面（0001.png、0002.txt……）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>无法读取 PDF“%1”：文件已损坏或不完整</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>“%1”已加密，需要密码；请在其他程序中用密码打开它，并另存一份未加密的副本</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>无法打开“%1”。没有这个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>无法打开“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>“%1”共有 %2 页，没有第 %3 页</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>“%1”大于 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>“%1”不是 Karavel 能读取的图片</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>图片“%1”过大（%2 × %3 像素；最多 %4 百万像素）</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>无法读取图片“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>“%1”中没有图片或文本</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>文本文件“%1”大于 %2 MB</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>文本文件“%1”不是 UTF-8 文本；请先转换（例如用 iconv）</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>
@@ -452,6 +556,338 @@ Continue?</source>
     <message>
         <source>The description holds characters that the book&apos;s encoding (%1) cannot store.</source>
         <translation>书籍信息中含有该书编码（%1）无法保存的字符。</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmMakeBook</name>
+    <message>
+        <source>Title</source>
+        <translation>书名</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>改编者</translation>
+    </message>
+    <message>
+        <source>Translator</source>
+        <translation>译者</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Publish time</source>
+        <translation>出版时间</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>简介</translation>
+    </message>
+    <message>
+        <source>Make Book</source>
+        <translation>制作电子书</translation>
+    </message>
+    <message>
+        <source>Save Book As</source>
+        <translation>将电子书另存为</translation>
+    </message>
+    <message>
+        <source>Wolf books (*.wol)</source>
+        <translation>Wolf 电子书 (*.wol)</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>书籍信息</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
+        <translation>添加图片、文件夹、漫画压缩包、PDF 或文本文件，或将它们拖放到这里。</translation>
+    </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>制作电子书...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>添加文件</translation>
+    </message>
+    <message>
+        <source>Books&apos; sources (%1);;All files (*)</source>
+        <translation>电子书来源 (%1);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>每个 PDF 要采用的页面，如 3-120；留空则采用全部页面。</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>PDF 页面：</translation>
+    </message>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1 英寸屏幕，%2 × %3</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>阅读器的屏幕：按其尺寸制作页面。</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>裁剪空白边距</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>裁掉白色边距（忽略污点和页码），使文字更大。</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>拆分为两页</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>旋转 90 度</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>拆分并旋转</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持原样</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>如何处理横向页面（通常是左右两页）。</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>从右到左</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>大于 1 使中间调变暗；小于 1 使其变亮。</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>拉伸对比度</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>使最暗处变黑、纸张变白。</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>四级灰度（2 位）</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>黑白（1 位）</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>四级灰度效果更好；黑白的书更小。</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>误差扩散</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>有序抖动</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>最接近的灰度</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>中间灰度的绘制方式：误差扩散保留细节，有序抖动适合线稿，最接近的灰度使文字清晰。</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填满屏幕</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>将页面拉伸到整个屏幕，不保持其比例。</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>放大小图片</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>小于屏幕的图片会放大到适合屏幕。</translation>
+    </message>
+    <message>
+        <source>Screen:</source>
+        <translation>屏幕：</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>横向页面：</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>伽马：</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>灰度：</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>抖动方式：</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over an option to see what it does.</source>
+        <translation>将鼠标悬停在选项上可查看其作用。</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>From File...</source>
+        <translation>从文件...</translation>
+    </message>
+    <message>
+        <source>A table of contents in catalog text (UTF-8), with the new book&apos;s page numbers.</source>
+        <translation>目录文本（UTF-8）格式的目录，使用新书的页码。</translation>
+    </message>
+    <message>
+        <source>From Sources</source>
+        <translation>从来源</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
+        <translation>PDF 的书签和文件夹的名称。</translation>
+    </message>
+    <message>
+        <source>The source page to preview.</source>
+        <translation>要预览的来源页面。</translation>
+    </message>
+    <message>
+        <source>Preview of page:</source>
+        <translation>预览页面：</translation>
+    </message>
+    <message>
+        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
+        <translation>PDF 页面：请输入“起始页-结束页”，从 1 开始计数，如 3-120。</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <source>Source page</source>
+        <translation>来源页码</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Catalog text (*.cat *.txt);;All files (*)</source>
+        <translation>目录文本 (*.cat *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Add the pages&apos; sources first.</source>
+        <translation>请先添加页面来源。</translation>
+    </message>
+    <message>
+        <source>Making &quot;%1&quot;...</source>
+        <translation>正在制作“%1”...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pages done, %2 left</source>
+        <translation>
+            <numerusform>已完成 %1/%n 页，剩余 %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped; no book was written.</source>
+        <translation>已停止；未写入任何电子书。</translation>
+    </message>
+    <message>
+        <source>Made &quot;%1&quot;.</source>
+        <translation>已制作“%1”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%v of %n pages</source>
+        <translation>
+            <numerusform>%v/%n 页</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>a chapter&apos;s</comment>
+        <translation>书名</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,110 @@ Write protected file?</source>
         <source>Unknown error</source>
         <translation>未知錯誤</translation>
     </message>
+    <message>
+        <source>A text page must not hold a zero byte: readers end the page there</source>
+        <translation>文字頁不得含有零位元組：閱讀器會在該處結束頁面</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be written</source>
+        <translation>無法寫入電子書「%1」</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; ends before &quot;%2&quot;</source>
+        <translation>壓縮檔「%1」在「%2」之前就結束了</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot unpack &quot;%2&quot;: %3</source>
+        <translation>壓縮檔「%1」無法解壓縮「%2」：%3</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟壓縮檔「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2</source>
+        <translation>壓縮檔「%1」已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, which expands beyond %3 MB</source>
+        <translation>壓縮檔「%1」中的「%2」解壓縮後超過 %3 MB</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, a path outside the archive; it is not used</source>
+        <translation>壓縮檔「%1」含有指向壓縮檔之外的路徑「%2」，不予使用</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no pictures</source>
+        <translation>壓縮檔「%1」中沒有圖片</translation>
+    </message>
+    <message>
+        <source>The catalog &quot;%1&quot; is not UTF-8 text</source>
+        <translation>目錄檔案「%1」不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>The table of contents names page %1, but the book has %2 pages</source>
+        <translation>目錄指向第 %1 頁，但本書只有 %2 頁</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a JSON object: %2</source>
+        <translation>「%1」不是 JSON 物件：%2</translation>
+    </message>
+    <message>
+        <source>The book folder &quot;%1&quot; holds no pages (0001.png, 0002.txt, ...)</source>
+        <translation>書籍資料夾「%1」中沒有頁面（0001.png、0002.txt……）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a PDF that can be read: it is damaged or cut off</source>
+        <translation>無法讀取 PDF「%1」：檔案已損壞或不完整</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
+        <translation>「%1」已加密，需要密碼；請在其他程式中以密碼開啟它，並另存一份未加密的副本</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. No such file or folder</source>
+        <translation>無法開啟「%1」。沒有這個檔案或資料夾</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;. %2</source>
+        <translation>無法開啟「%1」。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has %2 pages; there is no page %3</source>
+        <translation>「%1」共有 %2 頁，沒有第 %3 頁</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB</source>
+        <translation>「%1」大於 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Karavel can read</source>
+        <translation>「%1」不是 Karavel 能讀取的圖片</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large (%2 x %3 pixels; at most %4 megapixels)</source>
+        <translation>圖片「%1」過大（%2 × %3 像素；最多 %4 百萬像素）</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2</source>
+        <translation>無法讀取圖片「%1」：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no pictures or text</source>
+        <translation>「%1」中沒有圖片或文字</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is larger than %2 MB</source>
+        <translation>文字檔「%1」大於 %2 MB</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
+        <translation>文字檔「%1」不是 UTF-8 文字；請先轉換（例如使用 iconv）</translation>
+    </message>
+    <message>
+        <source>Page %1 of this PDF could not be drawn.</source>
+        <translation>無法繪製此 PDF 的第 %1 頁。</translation>
+    </message>
 </context>
 <context>
     <name>TOCTree</name>
@@ -452,6 +556,338 @@ Continue?</source>
     <message>
         <source>The description holds characters that the book&apos;s encoding (%1) cannot store.</source>
         <translation>書籍資訊中含有該書編碼（%1）無法儲存的字元。</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TfrmMakeBook</name>
+    <message>
+        <source>Title</source>
+        <translation>書名</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>主題</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>改編者</translation>
+    </message>
+    <message>
+        <source>Translator</source>
+        <translation>譯者</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Publish time</source>
+        <translation>出版時間</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>簡介</translation>
+    </message>
+    <message>
+        <source>Make Book</source>
+        <translation>製作電子書</translation>
+    </message>
+    <message>
+        <source>Save Book As</source>
+        <translation>將電子書另存為</translation>
+    </message>
+    <message>
+        <source>Wolf books (*.wol)</source>
+        <translation>Wolf 電子書 (*.wol)</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>來源</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>書籍資訊</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目錄</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
+        <translation>新增圖片、資料夾、漫畫壓縮檔、PDF 或文字檔案，或將它們拖放到這裡。</translation>
+    </message>
+    <message>
+        <source>Make Book...</source>
+        <translation>製作電子書...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>新增檔案...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>新增資料夾...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>新增檔案</translation>
+    </message>
+    <message>
+        <source>Books&apos; sources (%1);;All files (*)</source>
+        <translation>電子書來源 (%1);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>每個 PDF 要採用的頁面，如 3-120；留空則採用全部頁面。</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>PDF 頁面：</translation>
+    </message>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1 吋螢幕，%2 × %3</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>閱讀器的螢幕：依其尺寸製作頁面。</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>裁切空白邊界</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>裁掉白色邊界（忽略污點與頁碼），讓文字更大。</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>分割為兩頁</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>分割並旋轉</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持原樣</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>如何處理橫向頁面（通常是左右兩頁）。</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>從右到左</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半邊在前。</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>大於 1 使中間調變暗；小於 1 使其變亮。</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>拉伸對比</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>使最暗處變黑、紙張變白。</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>四階灰階（2 位元）</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>黑白（1 位元）</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>四階灰階效果較好；黑白的書較小。</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>誤差擴散</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>有序抖動</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>最接近的灰階</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>中間灰階的繪製方式：誤差擴散保留細節，有序抖動適合線稿，最接近的灰階讓文字清晰。</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填滿螢幕</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>將頁面拉伸至整個螢幕，不保持其比例。</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>放大小圖片</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>小於螢幕的圖片會放大至符合螢幕。</translation>
+    </message>
+    <message>
+        <source>Screen:</source>
+        <translation>螢幕：</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>橫向頁面：</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>伽瑪：</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>灰階：</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>抖動方式：</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over an option to see what it does.</source>
+        <translation>將滑鼠停在選項上可查看其作用。</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>頁碼</translation>
+    </message>
+    <message>
+        <source>From File...</source>
+        <translation>從檔案...</translation>
+    </message>
+    <message>
+        <source>A table of contents in catalog text (UTF-8), with the new book&apos;s page numbers.</source>
+        <translation>目錄文字（UTF-8）格式的目錄，使用新書的頁碼。</translation>
+    </message>
+    <message>
+        <source>From Sources</source>
+        <translation>從來源</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
+        <translation>PDF 的書籤與資料夾的名稱。</translation>
+    </message>
+    <message>
+        <source>The source page to preview.</source>
+        <translation>要預覽的來源頁面。</translation>
+    </message>
+    <message>
+        <source>Preview of page:</source>
+        <translation>預覽頁面：</translation>
+    </message>
+    <message>
+        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
+        <translation>PDF 頁面：請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120。</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <source>Source page</source>
+        <translation>來源頁碼</translation>
+    </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>目錄</translation>
+    </message>
+    <message>
+        <source>Catalog text (*.cat *.txt);;All files (*)</source>
+        <translation>目錄文字 (*.cat *.txt);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Add the pages&apos; sources first.</source>
+        <translation>請先新增頁面來源。</translation>
+    </message>
+    <message>
+        <source>Making &quot;%1&quot;...</source>
+        <translation>正在製作「%1」...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pages done, %2 left</source>
+        <translation>
+            <numerusform>已完成 %1/%n 頁，剩餘 %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped; no book was written.</source>
+        <translation>已停止；未寫入任何電子書。</translation>
+    </message>
+    <message>
+        <source>Made &quot;%1&quot;.</source>
+        <translation>已製作「%1」。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%v of %n pages</source>
+        <translation>
+            <numerusform>%v/%n 頁</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>a chapter&apos;s</comment>
+        <translation>書名</translation>
     </message>
 </context>
 <context>

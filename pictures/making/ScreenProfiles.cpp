@@ -8,11 +8,11 @@ namespace making {
 const std::vector<TScreenProfile>& ScreenProfiles()
 {
     static const std::vector<TScreenProfile> profiles{
-        {"6inch-800", {600, 800}, "6-inch screen, 600 x 800"},
-        {"6inch-1024", {758, 1024}, "6-inch screen, 758 x 1024"},
-        {"6inch-1448", {1072, 1448}, "6-inch screen, 1072 x 1448"},
-        {"7inch-1680", {1264, 1680}, "7-inch screen, 1264 x 1680"},
-        {"10inch-1872", {1404, 1872}, "10-inch screen, 1404 x 1872"},
+        {"6inch-800", {600, 800}, 6},
+        {"6inch-1024", {758, 1024}, 6},
+        {"6inch-1448", {1072, 1448}, 6},
+        {"7inch-1680", {1264, 1680}, 7},
+        {"10inch-1872", {1404, 1872}, 10},
     };
     return profiles;
 }

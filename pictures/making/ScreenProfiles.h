@@ -11,7 +11,7 @@ namespace making {
 struct TScreenProfile {
     const char* Name;
     QSize Size;
-    const char* Description;
+    int Inches;  // the screen's diagonal
 };
 
 // The first profile is the default: the page size the viewer's "1:1" zoom assumes.

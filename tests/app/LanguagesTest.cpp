@@ -1,27 +1,34 @@
 // The viewer in its readers' languages: the language follows the locale, and no text of the
-// menus, toolbars and dialogs is left in English.
+// menus, toolbars, dialogs and the book maker is left in English.
 #include "ErrorReport.h"
 #include "ErrorTexts.h"
 #include "TestBooks.h"
 #include "Translations.h"
 #include "fMain.h"
+#include "fMakeBook.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
-// The texts a reader sees in the window and its dialogs (all children of the window).
+// The texts a reader sees in the window and its dialogs (all children of the window), tooltips,
+// placeholders and column titles included.
 QStringList VisibleTexts(QWidget& window)
 {
     QStringList texts{window.windowTitle()};
     for (QObject* object : window.findChildren<QObject*>()) {
-        if (auto* widget = qobject_cast<QWidget*>(object))  // the menus', toolbars' and windows' actions
+        if (auto* widget = qobject_cast<QWidget*>(object)) {  // the menus', toolbars' and windows' actions
+            texts << widget->toolTip();
             for (const QAction* action : widget->actions()) texts << action->text() << action->toolTip();
+        }
         if (auto* menu = qobject_cast<QMenu*>(object)) texts << menu->title();
         if (auto* label = qobject_cast<QLabel*>(object)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(object)) texts << button->text();
@@ -31,11 +38,15 @@ QStringList VisibleTexts(QWidget& window)
                 if (list->itemData(i).toString() != list->itemText(i)) texts << list->itemText(i);  // not a codec name
         if (auto* tabs = qobject_cast<QTabWidget*>(object))
             for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        if (auto* edit = qobject_cast<QLineEdit*>(object)) texts << edit->placeholderText();
+        if (auto* spin = qobject_cast<QSpinBox*>(object)) texts << spin->suffix();
+        if (auto* tree = qobject_cast<QTreeWidget*>(object))
+            for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
         if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->isWindow()) texts << widget->windowTitle();
     }
     texts.removeIf([](const QString& text) {
         // Names and numbers read the same in every language.
-        static const QStringList names{"Karavel", "ISBN"};
+        static const QStringList names{"Karavel", "ISBN", "ISBN:"};
         return names.contains(text.trimmed()) ||
                std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -77,12 +88,15 @@ private slots:
         QStringList english;
         {
             TfrmMain window;
+            window.Common().actFileMakeBook->trigger();
             english = VisibleTexts(window);
         }
         QVERIFY(english.contains("Fit Width"));
+        QVERIFY(english.contains("Crop blank margins"));
 
         app::InstallTranslations(QLocale(locale));
         TfrmMain window;
+        window.Common().actFileMakeBook->trigger();
         QStringList untranslated = VisibleTexts(window);
         untranslated.removeIf([&](const QString& text) { return !english.contains(text); });
         QCOMPARE(untranslated, QStringList());
@@ -96,6 +110,12 @@ private slots:
         QCOMPARE(sandbox.Boxes.Texts().size(), 1);
         QVERIFY(!sandbox.Boxes.Texts()[0].startsWith("Cannot open file"));
         QVERIFY(sandbox.Boxes.Texts()[0].contains(sandbox.Path("missing.wol")));
+        // The maker's failures come from the making library, in English.
+        auto* maker = window.findChild<dialogs::TfrmMakeBook*>();
+        maker->AddSources({sandbox.Path("missing.pdf")});
+        QVERIFY(maker->lblStatus->text().contains(sandbox.Path("missing.pdf")));
+        QVERIFY2(!maker->lblStatus->text().contains("open") && !maker->lblStatus->text().contains("No such"),
+                 qPrintable(maker->lblStatus->text()));
         app::InstallTranslations(QLocale::c());
     }
 
