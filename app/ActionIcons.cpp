@@ -112,9 +112,10 @@ void Tray(QPainter& p)
 
 using TGlyph = std::function<void(QPainter&)>;
 
-const std::array<TGlyph, ActionIconCount>& Glyphs()
+// In the order of TActionImage.
+const std::array<TGlyph, dialogs::ActionImageCount>& Glyphs()
 {
-    static const std::array<TGlyph, ActionIconCount> glyphs = {
+    static const std::array<TGlyph, dialogs::ActionImageCount> glyphs = {
         // 0 open: a folder
         [](QPainter& p) {
             p.setPen(QPen(Brown, 1));
@@ -247,15 +248,15 @@ QPixmap Render(const TGlyph& glyph, int size)
 
 }  // namespace
 
-QIcon ActionIcon(int index)
+QIcon ActionIcon(dialogs::TActionImage image)
 {
-    static std::array<QIcon, ActionIconCount> icons;
-    if (index < 0 || index >= ActionIconCount) return {};
-    QIcon& icon = icons[static_cast<size_t>(index)];
+    static std::array<QIcon, dialogs::ActionImageCount> icons;
+    const auto index = static_cast<size_t>(image);
+    QIcon& icon = icons[index];
     if (icon.isNull()) {
         // Drawn for the common device pixel ratios (1, 1.5, 2, 3, 4) rather than scaled.
         for (const int size : {16, 24, 32, 48, 64})
-            icon.addPixmap(Render(Glyphs()[static_cast<size_t>(index)], size));
+            icon.addPixmap(Render(Glyphs()[index], size));
     }
     return icon;
 }

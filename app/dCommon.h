@@ -2,19 +2,21 @@
 // recent-files list.
 #pragma once
 
+#include "ActionImage.h"
 #include "RecentFiles.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QObject>
+#include <optional>
 
 class TdmCommon : public QObject {
     Q_OBJECT
 public:
     explicit TdmCommon(QObject* parent = nullptr);
 
-    // The shared action pictures, 0 to 26 (the table-of-contents window uses 4-7 and 17-26).
-    static QIcon ActionImage(int index);
+    // The shared action pictures (the table-of-contents window shows some of them too).
+    static QIcon ActionImage(dialogs::TActionImage image);
 
     QAction* actFileOpen;
     QAction* actFileMakeBook;
@@ -43,6 +45,6 @@ public:
     TRecentFiles mruList;
 
 private:
-    QAction* MakeAction(const QString& caption, const QString& hint, int image,
+    QAction* MakeAction(const QString& caption, const QString& hint, std::optional<dialogs::TActionImage> image,
                         const QKeySequence& shortcut = {});
 };

@@ -33,6 +33,16 @@ void Bind(QAction* action, TfrmMain* window, TCommand command)
     QObject::connect(action, &QAction::triggered, window,
                      [window, command] { dialogs::Guarded([&] { (window->*command)(); }); });
 }
+
+dialogs::TActionImage OrientationImage(pagepicture::TOrientation orientation)
+{
+    switch (orientation) {
+    case pagepicture::TOrientation::LandscapeLeft: return dialogs::TActionImage::LandscapeLeft;
+    case pagepicture::TOrientation::LandscapeRight: return dialogs::TActionImage::LandscapeRight;
+    case pagepicture::TOrientation::Portrait: break;
+    }
+    return dialogs::TActionImage::Portrait;
+}
 }  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
@@ -215,10 +225,13 @@ void TfrmMain::ConnectActions()
     Bind(c.actEditDescription, this, &TfrmMain::actEditDescriptionExecute);
     Bind(c.actEditTOC, this, &TfrmMain::actEditTOCExecute);
     Bind(c.actAbout, this, &TfrmMain::actAboutExecute);
-    connect(c.actOrientation, &QAction::triggered, this, [this] { SetOrientation((FOrientation + 1) % 3); });
-    connect(c.actPortrait, &QAction::triggered, this, [this] { SetOrientation(0); });
-    connect(c.actLandscapeLeft, &QAction::triggered, this, [this] { SetOrientation(1); });
-    connect(c.actLandscapeRight, &QAction::triggered, this, [this] { SetOrientation(2); });
+    using pagepicture::TOrientation;
+    connect(c.actOrientation, &QAction::triggered, this, [this] {
+        SetOrientation(TOrientation((int(FOrientation) + 1) % pagepicture::OrientationCount));
+    });
+    connect(c.actPortrait, &QAction::triggered, this, [this] { SetOrientation(TOrientation::Portrait); });
+    connect(c.actLandscapeLeft, &QAction::triggered, this, [this] { SetOrientation(TOrientation::LandscapeLeft); });
+    connect(c.actLandscapeRight, &QAction::triggered, this, [this] { SetOrientation(TOrientation::LandscapeRight); });
 }
 
 void TfrmMain::PlaceWindow()
@@ -271,7 +284,7 @@ void TfrmMain::UpdateActions()
     // Only on a change: setting an icon schedules a repaint, and this runs on every idle.
     if (FShownOrientationIcon != FOrientation) {
         FShownOrientationIcon = FOrientation;
-        c.actOrientation->setIcon(TdmCommon::ActionImage(14 + FOrientation));
+        c.actOrientation->setIcon(TdmCommon::ActionImage(OrientationImage(FOrientation)));
     }
 }
 
@@ -373,7 +386,7 @@ void TfrmMain::actShowCoverExecute()
     ShowPage(-1);
 }
 
-void TfrmMain::SetOrientation(int orientation)
+void TfrmMain::SetOrientation(pagepicture::TOrientation orientation)
 {
     FOrientation = orientation;
     RedisplayPage();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BookSession.h"
+#include "PagePicture.h"
 #include "ReadingPositions.h"
 #include "Settings.h"
 #include "dCommon.h"
@@ -9,6 +10,7 @@
 #include <QMainWindow>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -35,7 +37,7 @@ public:
     void GoToPage(int index);
     int PageCount() const { return FSession.PageCount(); }
     int PageIndex() const { return FSession.PageIndex(); }
-    int Orientation() const { return FOrientation; }
+    pagepicture::TOrientation Orientation() const { return FOrientation; }
     TdmCommon& Common() { return FCommon; }
 
     // Page display.
@@ -99,7 +101,7 @@ private:
     void actShowLastExecute();
     void actGoToPageExecute();
     void actShowCoverExecute();
-    void SetOrientation(int orientation);
+    void SetOrientation(pagepicture::TOrientation orientation);
     void cmbScaleClick();
     void mruListClick(const QString& path);
 
@@ -121,8 +123,8 @@ private:
     TdmCommon FCommon;
     session::TBookSession FSession;
     QString FStartFile;
-    int FOrientation = 0;
-    int FShownOrientationIcon = -1;
+    pagepicture::TOrientation FOrientation = pagepicture::TOrientation::Portrait;
+    std::optional<pagepicture::TOrientation> FShownOrientationIcon;
     QRect FNormalGeometry;  // the window's place before it went full screen
     bool FResuming = false;  // while OpenBook reads: show the page last read
 

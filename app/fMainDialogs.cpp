@@ -42,7 +42,7 @@ public:
         }
         return nullptr;
     }
-    QIcon ActionImage(int index) const override { return TdmCommon::ActionImage(index); }
+    QIcon ActionImage(dialogs::TActionImage image) const override { return TdmCommon::ActionImage(image); }
     // Over the table-of-contents window, which stays on top of every other window.
     void ReportError(const std::exception& error) override { dialogs::ShowErrorReport(error, frmTOC); }
 
@@ -78,7 +78,7 @@ void TfrmMain::ClearView()
 void TfrmMain::LoadTOC()
 {
     const wolf::TWolfReader& book = FSession.Reader();
-    FDialogs->frmTOC->LoadTOC(book.TOC, book.Description.GetField(0), FSession.Encoding());
+    FDialogs->frmTOC->LoadTOC(book.TOC, book.Description.GetField(wolf::TWolfDescription::Title), FSession.Encoding());
 }
 
 void TfrmMain::HideTOCAfterJump()

@@ -83,7 +83,7 @@ void TfrmMain::ApplyScale()
     }
     QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),
                bitmap.height() > 0 ? bitmap.height() : MessagePageSize.height());
-    if (FOrientation != 0) page.transpose();
+    if (FOrientation != pagepicture::TOrientation::Portrait) page.transpose();
     if (const auto factors = ZoomFactors(entry, platform::PrimaryScreenSize(), FSettings.Values().MonitorWidth,
                                          FSettings.Values().MonitorHeight, page))
         imvPage->SetScale(factors->X, factors->Y);

@@ -47,7 +47,6 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix)
 const char* const TWolfDescription::Tags[FieldCount] = {
     "<title>", "<subject>", "<author>", "<adpter>", "<translator>",
     "<publisher>", "<time_publish>", "<introduction>", "<ISBN>"};
-const int TWolfDescription::Limits[FieldCount] = {128, 128, 128, 128, 128, 128, 16, 1024, 128};
 
 void TWolfDescription::Clear()
 {

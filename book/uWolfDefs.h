@@ -30,9 +30,12 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix);
 
 class TWolfDescription {
 public:
+    // The fields by their index, in the order of their tags.
+    enum TField : int { Title, Subject, Author, Adapter, Translator, Publisher, PublishTime, Introduction, ISBN };
     static constexpr int FieldCount = 9;
     static const char* const Tags[FieldCount];
-    static const int Limits[FieldCount];
+    // Bytes a field keeps.
+    static constexpr int Limits[FieldCount] = {128, 128, 128, 128, 128, 128, 16, 1024, 128};
 
     TWolfDescription() { Clear(); }
 

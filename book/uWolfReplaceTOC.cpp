@@ -24,7 +24,7 @@ std::string ReadBookTitle(TStream& source, uint16_t descriptionLength)
 {
     TWolfDescription description;
     description.FromText(source.ReadString(descriptionLength));
-    return CatalogTitle(description.GetField(0));
+    return CatalogTitle(description.GetField(TWolfDescription::Title));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TWolfWriter::TWolfWriter(const std::string& path, const TWolfDescription& descri
         RaiseWolfError("The description is " + std::to_string(text.size()) + " bytes long; a book holds at most " +
                        std::to_string(std::numeric_limits<uint16_t>::max()));
     FDescriptionLength = static_cast<uint16_t>(text.size());
-    FBookTitle = CatalogTitle(description.GetField(0));
+    FBookTitle = CatalogTitle(description.GetField(TWolfDescription::Title));
 
     files.Remove(FTempPath);  // left by a writer that was killed
     FFile = files.CreateNew(FTempPath, path);

@@ -1,6 +1,5 @@
 #include "fDescription.h"
 
-#include "ErrorReport.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
 
@@ -30,17 +29,24 @@ TfrmDescription::TfrmDescription(QWidget* parent)
     setWindowTitle(tr(" Description"));
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
-    const auto addEdit = [&](const QString& label, int index, int limit) {
+    using wolf::TWolfDescription;
+    // Typing stops one byte short of what the field keeps.
+    const auto addEdit = [&](const QString& label, TWolfDescription::TField index) {
+        const int limit = TWolfDescription::Limits[index] - 1;
         auto* edit = new QLineEdit(this);
         edit->setMaxLength(limit);
         form->addRow(label, edit);
         return TLineField{edit, index, limit};
     };
     FLineFields = {
-        addEdit(tr("Title"), 0, 127),        addEdit(tr("Author"), 2, 127),
-        addEdit(tr("Subject"), 1, 127),      addEdit(tr("Adapter"), 3, 127),
-        addEdit(tr("Translator"), 4, 127),   addEdit(tr("Publisher"), 5, 127),
-        addEdit(tr("Publish Time"), 6, 15), addEdit(QStringLiteral("ISBN"), 8, 127),
+        addEdit(tr("Title"), TWolfDescription::Title),
+        addEdit(tr("Author"), TWolfDescription::Author),
+        addEdit(tr("Subject"), TWolfDescription::Subject),
+        addEdit(tr("Adapter"), TWolfDescription::Adapter),
+        addEdit(tr("Translator"), TWolfDescription::Translator),
+        addEdit(tr("Publisher"), TWolfDescription::Publisher),
+        addEdit(tr("Publish Time"), TWolfDescription::PublishTime),
+        addEdit(QStringLiteral("ISBN"), TWolfDescription::ISBN),
     };
     edtTitle = FLineFields[0].Edit;
     edtAuthor = FLineFields[1].Edit;
@@ -193,11 +199,8 @@ void TfrmDescription::btnSaveClick()
     if (!encode(AnnotationIndex, AnnotationText()) && !refused)
         refused = memAnnotation;
     if (refused) {
-        ShowMessage(QMessageBox::Warning,
-                    tr("The description holds characters that the book's encoding (%1) cannot store.")
-                        .arg(QString::fromLatin1(FEncoding->Name())),
-                    QMessageBox::Ok, this);
-        refused->setFocus();
+        RefuseUnstorableText(tr("The description holds characters that the book's encoding (%1) cannot store."),
+                             *FEncoding, refused);
         return;
     }
     accept();

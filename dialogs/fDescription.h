@@ -36,13 +36,13 @@ public:
     QPushButton* btnCancel;
     QPushButton* btnSave;
 
-    static constexpr int AnnotationIndex = 7;
-    static constexpr int AnnotationLimit = 1023;
+    static constexpr wolf::TWolfDescription::TField AnnotationIndex = wolf::TWolfDescription::Introduction;
+    static constexpr int AnnotationLimit = wolf::TWolfDescription::Limits[AnnotationIndex] - 1;
 
 private:
     struct TLineField {
         QLineEdit* Edit;
-        int Index;
+        wolf::TWolfDescription::TField Index;
         int Limit;
     };
 

@@ -78,32 +78,33 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     // The separator belongs to the toolbar's look: it goes with it in browse mode.
     connect(tbrTOCMain, &QToolBar::visibilityChanged, separator, &QFrame::setVisible);
 
-    actImportTOC = AddAction(tr("Import TOC"), tr("Import Table of Contents from file"), 17, {});
-    actExportTOC = AddAction(tr("Export TOC"), tr("Export Table of Contents to file"), 18, {});
+    using Image = TActionImage;
+    actImportTOC = AddAction(tr("Import TOC"), tr("Import Table of Contents from file"), Image::ImportTOC, {});
+    actExportTOC = AddAction(tr("Export TOC"), tr("Export Table of Contents to file"), Image::ExportTOC, {});
     tbrTOCMain->addSeparator();
-    actNewPeerItem = AddAction(tr("New Peer Item"), tr("Create new peer item"), 19,
+    actNewPeerItem = AddAction(tr("New Peer Item"), tr("Create new peer item"), Image::NewPeerItem,
                                QKeySequence(Qt::Key_Insert));
-    actNewSubItem = AddAction(tr("New Subitem"), tr("Create new subitem"), 20,
+    actNewSubItem = AddAction(tr("New Subitem"), tr("Create new subitem"), Image::NewSubItem,
                               QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    actEditItem = AddAction(tr("Edit Item"), tr("Edit TOC item"), 21,
+    actEditItem = AddAction(tr("Edit Item"), tr("Edit TOC item"), Image::EditItem,
                             QKeySequence(Qt::CTRL | Qt::Key_E));
-    actDeleteItem = AddAction(tr("Delete Item"), tr("Delete TOC item"), 22,
+    actDeleteItem = AddAction(tr("Delete Item"), tr("Delete TOC item"), Image::DeleteItem,
                               QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     tbrTOCMain->addSeparator();
-    actMoveUp = AddAction(tr("Move Up"), tr("Move item up"), 23, QKeySequence(Qt::CTRL | Qt::Key_Up));
-    actMoveDown = AddAction(tr("Move Down"), tr("Move item down"), 24,
+    actMoveUp = AddAction(tr("Move Up"), tr("Move item up"), Image::MoveUp, QKeySequence(Qt::CTRL | Qt::Key_Up));
+    actMoveDown = AddAction(tr("Move Down"), tr("Move item down"), Image::MoveDown,
                             QKeySequence(Qt::CTRL | Qt::Key_Down));
     tbrTOCMain->addSeparator();
     using Page = TTOCHost::TPageAction;
-    actShowFirst = AddPageAction(Page::First, tr("First Page"), tr("Go to first page"), 4, {});
-    actShowPrev = AddPageAction(Page::Prev, tr("Previous Page"), tr("Go to previous page"), 5,
+    actShowFirst = AddPageAction(Page::First, tr("First Page"), tr("Go to first page"), Image::ShowFirst, {});
+    actShowPrev = AddPageAction(Page::Prev, tr("Previous Page"), tr("Go to previous page"), Image::ShowPrev,
                                 QKeySequence(Qt::CTRL | Qt::Key_Left));
-    actShowNext = AddPageAction(Page::Next, tr("Next Page"), tr("Go to next page"), 6,
+    actShowNext = AddPageAction(Page::Next, tr("Next Page"), tr("Go to next page"), Image::ShowNext,
                                 QKeySequence(Qt::CTRL | Qt::Key_Right));
-    actShowLast = AddPageAction(Page::Last, tr("Last Page"), tr("Go to last page"), 7, {});
+    actShowLast = AddPageAction(Page::Last, tr("Last Page"), tr("Go to last page"), Image::ShowLast, {});
     tbrTOCMain->addSeparator();
-    actSave = AddAction(tr("Save"), tr("Save changes"), 25, {});
-    actCancel = AddAction(tr("Cancel"), tr("Cancel changes"), 26, {});
+    actSave = AddAction(tr("Save"), tr("Save changes"), Image::Save, {});
+    actCancel = AddAction(tr("Cancel"), tr("Cancel changes"), Image::Cancel, {});
 
     connect(actImportTOC, &QAction::triggered, this, &TfrmTOC::actImportTOCExecute);
     connect(actExportTOC, &QAction::triggered, this, &TfrmTOC::actExportTOCExecute);
@@ -124,7 +125,8 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
 
 TfrmTOC::~TfrmTOC() = default;
 
-QAction* TfrmTOC::AddAction(const QString& caption, const QString& hint, int image, const QKeySequence& shortcut)
+QAction* TfrmTOC::AddAction(const QString& caption, const QString& hint, TActionImage image,
+                           const QKeySequence& shortcut)
 {
     QAction* action = tbrTOCMain->addAction(FHost.ActionImage(image), caption);
     action->setToolTip(hint);
@@ -133,7 +135,8 @@ QAction* TfrmTOC::AddAction(const QString& caption, const QString& hint, int ima
     return action;
 }
 
-QAction* TfrmTOC::AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint, int image,
+QAction* TfrmTOC::AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint,
+                                TActionImage image,
                                 const QKeySequence& shortcut)
 {
     QAction* action = AddAction(caption, hint, image, shortcut);

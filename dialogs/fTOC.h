@@ -2,6 +2,7 @@
 // the same window run modally with a toolbar for editing a copy of the table of contents.
 #pragma once
 
+#include "ActionImage.h"
 #include "BookEncoding.h"
 #include "uWolfDefs.h"
 
@@ -32,8 +33,8 @@ public:
     virtual bool AutoHideTOC() const = 0;
     // The main window's page commands, whose state and execution the window borrows.
     virtual QAction* PageAction(TPageAction which) const = 0;
-    // Picture number index of the shared action images.
-    virtual QIcon ActionImage(int index) const = 0;
+    // One of the shared action pictures.
+    virtual QIcon ActionImage(TActionImage image) const = 0;
     // The program's report of an error that ended a command.
     virtual void ReportError(const std::exception& error) = 0;
 };
@@ -93,8 +94,8 @@ public:
     void reject() override;
 
 private:
-    QAction* AddAction(const QString& caption, const QString& hint, int image, const QKeySequence& shortcut);
-    QAction* AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint, int image,
+    QAction* AddAction(const QString& caption, const QString& hint, TActionImage image, const QKeySequence& shortcut);
+    QAction* AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint, TActionImage image,
                            const QKeySequence& shortcut);
     void SetEditMode(bool editing);
     void UpdateActions();

@@ -1,6 +1,5 @@
 #include "fTOCItem.h"
 
-#include "ErrorReport.h"
 #include "uDigitKeyFilter.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
@@ -76,11 +75,8 @@ void TfrmTOCItem::btnOKClick()
     const std::optional<std::string> bytes =
         EncodeEdited(*FEncoding, FOriginalName, edtItemName->text(), MaxNameLength);
     if (!bytes) {
-        ShowMessage(QMessageBox::Warning,
-                    tr("The name holds characters that the book's encoding (%1) cannot store.")
-                        .arg(QString::fromLatin1(FEncoding->Name())),
-                    QMessageBox::Ok, this);
-        edtItemName->setFocus();
+        RefuseUnstorableText(tr("The name holds characters that the book's encoding (%1) cannot store."),
+                             *FEncoding, edtItemName);
         return;
     }
     FName = wolf::Trim(*bytes);

@@ -1,5 +1,9 @@
 #include "uEncodedText.h"
 
+#include "ErrorReport.h"
+
+#include <QWidget>
+
 namespace dialogs {
 
 std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text,
@@ -43,6 +47,13 @@ std::optional<std::string> EncodeEdited(const platform::TBookEncoding& encoding,
     if (edited == encoding.Decode(original))
         return original;
     return EncodeWithin(encoding, edited, maxBytes);
+}
+
+void RefuseUnstorableText(const QString& warning, const platform::TBookEncoding& encoding, QWidget* field)
+{
+    ShowMessage(QMessageBox::Warning, warning.arg(QString::fromLatin1(encoding.Name())), QMessageBox::Ok,
+                field->window());
+    field->setFocus();
 }
 
 }  // namespace dialogs

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+class QWidget;
+
 namespace dialogs {
 
 // The text in the book's encoding, cut to at most maxBytes without splitting a character;
@@ -22,5 +24,9 @@ std::string NormaliseLineBreaks(const std::string& bytes);
 // decode to: untouched text is never re-encoded.
 std::optional<std::string> EncodeEdited(const platform::TBookEncoding& encoding, const std::string& original,
                                         const QString& edited, size_t maxBytes);
+
+// Warns that an edited text holds characters the book's encoding cannot store (the
+// warning names the encoding as %1) and puts the focus back in the field to change.
+void RefuseUnstorableText(const QString& warning, const platform::TBookEncoding& encoding, QWidget* field);
 
 }  // namespace dialogs

@@ -57,8 +57,8 @@ std::vector<std::pair<std::string, std::string>> Books()
 
     TWolfBookBuilder images;
     TWolfDescription description;
-    description.SetField(0, "Pictures");
-    description.SetField(7, "An introduction\r\nover two lines");
+    description.SetField(TWolfDescription::Title, "Pictures");
+    description.SetField(TWolfDescription::Introduction, "An introduction\r\nover two lines");
     images.Description = description.ToText();
     images.SetCover(16, 4, 2, true, lzss::Pack(StripedRows(16, 4, 2)));
     images.AddImagePage(24, 6, 1, false, StripedRows(24, 6, 1));

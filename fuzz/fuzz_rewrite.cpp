@@ -103,9 +103,11 @@ void RewriteDescription(const std::string& bytes, const TWolfReader& book, unsig
     TWolfDescription description;
     description.Assign(book.Description);
     switch (variant % 3) {
-    case 0: description.SetField(0, description.GetField(0) + " (revised)"); break;
-    case 1: description.SetField(7, ""); break;
-    default: description.SetField(7, std::string(1024, 'i')); break;
+    case 0:
+        description.SetField(TWolfDescription::Title, description.GetField(TWolfDescription::Title) + " (revised)");
+        break;
+    case 1: description.SetField(TWolfDescription::Introduction, ""); break;
+    default: description.SetField(TWolfDescription::Introduction, std::string(1024, 'i')); break;
     }
     TMemoryStream source(bytes);
     TMemoryStream destination;

@@ -31,15 +31,16 @@ wolf::TGreyImage ToGreyImage(const QImage& picture)
     return page;
 }
 
-QImage TurnForOrientation(const QImage& picture, int orientation)
+QImage TurnForOrientation(const QImage& picture, TOrientation orientation)
 {
     // In Qt's y-down coordinates a positive angle turns clockwise. Quarter turns take
     // Qt's exact pixel-rotation path, with no resampling.
     switch (orientation) {
-    case 1: return picture.transformed(QTransform().rotate(-90));
-    case 2: return picture.transformed(QTransform().rotate(90));
-    default: return picture;
+    case TOrientation::LandscapeLeft: return picture.transformed(QTransform().rotate(-90));
+    case TOrientation::LandscapeRight: return picture.transformed(QTransform().rotate(90));
+    case TOrientation::Portrait: break;
     }
+    return picture;
 }
 
 }  // namespace pagepicture

@@ -16,13 +16,11 @@ private slots:
     {
         testbooks::TSandbox sandbox;
         constexpr int W = 8, H = 6;
-        wolf::TWolfBookBuilder book;
-        book.AddImagePage(W, H, 2, false, testbooks::Pattern2Bit(W, H));
         TfrmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), 2.0);
-        window.OpenBook(sandbox.Write("sharp.wol", book));
+        window.OpenBook(sandbox.Write("sharp.wol", testbooks::PatternBook(W, H)));
         window.ScaleList()->setCurrentIndex(2);  // 50 %: one page pixel to one device pixel
         window.ApplyScale();
 
@@ -37,7 +35,7 @@ private slots:
         QCOMPARE(window.PageView()->ScaledBitmap().size(), QSize(2 * W, 2 * H));
 
         for (const qreal ratio : {1.5, 2.0, 3.0}) {
-            const QPixmap icon = ActionIcon(0).pixmap(QSize(16, 16), ratio);
+            const QPixmap icon = ActionIcon(dialogs::TActionImage::FileOpen).pixmap(QSize(16, 16), ratio);
             QCOMPARE(icon.size(), QSize(16, 16) * ratio);
         }
     }

@@ -18,10 +18,8 @@ private slots:
     {
         testbooks::TSandbox sandbox;
         constexpr int W = 6, H = 3;
-        wolf::TWolfBookBuilder book;
-        book.AddImagePage(W, H, 2, false, testbooks::Pattern2Bit(W, H));
         TfrmMain window;
-        window.OpenBook(sandbox.Write("turn.wol", book));
+        window.OpenBook(sandbox.Write("turn.wol", testbooks::PatternBook(W, H)));
 
         const auto grey = [&](int x, int y) { return qGray(window.PageView()->Bitmap().pixel(x, y)); };
         QCOMPARE(window.PageView()->Bitmap().size(), QSize(W, H));
@@ -33,12 +31,12 @@ private slots:
             for (int x = 0; x < W; ++x) QCOMPARE(grey(y, W - 1 - x), testbooks::PatternGrey(x, y));
 
         window.Common().actOrientation->trigger();  // on to landscape right
-        QCOMPARE(window.Orientation(), 2);
+        QCOMPARE(window.Orientation(), pagepicture::TOrientation::LandscapeRight);
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) QCOMPARE(grey(H - 1 - y, x), testbooks::PatternGrey(x, y));
 
         window.Common().actOrientation->trigger();  // and round to portrait
-        QCOMPARE(window.Orientation(), 0);
+        QCOMPARE(window.Orientation(), pagepicture::TOrientation::Portrait);
         QCOMPARE(window.PageView()->Bitmap().size(), QSize(W, H));
     }
 

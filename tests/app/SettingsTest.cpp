@@ -18,13 +18,6 @@ QStringList FileLines(const QString& path)
         if (!line.trimmed().isEmpty()) lines.append(QString::fromUtf8(line.trimmed()));
     return lines;
 }
-
-void WriteFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 }  // namespace
 
 class SettingsTest : public QObject {
@@ -53,8 +46,8 @@ private slots:
     void RecentFilesCloseGapsAndDropStaleKeys()
     {
         testbooks::TSandbox sandbox;
-        WriteFile(sandbox.SettingsFile(),
-                  "[MRUList]\nMRU1=/books/a.wol\nMRU3=/books/c.wol\nMRU4=\n");
+        testbooks::WriteAll(sandbox.SettingsFile(),
+                            "[MRUList]\nMRU1=/books/a.wol\nMRU3=/books/c.wol\nMRU4=\n");
         settings::TSettings settings(sandbox.SettingsFile());
         QStringList recent;
         settings.Load(recent);
@@ -70,9 +63,9 @@ private slots:
     void HandEditedValuesAreReadSanely()
     {
         testbooks::TSandbox sandbox;
-        WriteFile(sandbox.SettingsFile(),
-                  "[Config]\nAllowOneInstance=7\nDefScaleIdx=12\nMonitorWidth=0x168\n"
-                  "MonitorHeight=abc\n[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
+        testbooks::WriteAll(sandbox.SettingsFile(),
+                            "[Config]\nAllowOneInstance=7\nDefScaleIdx=12\nMonitorWidth=0x168\n"
+                            "MonitorHeight=abc\n[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
         settings::TSettings settings(sandbox.SettingsFile());
         QStringList recent;
         settings.Load(recent);
@@ -82,8 +75,8 @@ private slots:
         QCOMPARE(settings.Values().MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());
 
-        WriteFile(sandbox.SettingsFile(), "[Config]\nAllowOneInstance=0\nDefScaleIdx=-3\nMonitorWidth=0\n"
-                                          "[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
+        testbooks::WriteAll(sandbox.SettingsFile(), "[Config]\nAllowOneInstance=0\nDefScaleIdx=-3\nMonitorWidth=0\n"
+                                                    "[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
         QVERIFY(!globals::ReadAllowOneInstance());
         settings.Load(recent);
         QCOMPARE(settings.Values().DefScaleIdx, 0);

@@ -1,4 +1,5 @@
 // Faults found by fuzzing and by the resource-bound tests, each kept as a regression test.
+#include "BookBytes.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
@@ -8,18 +9,9 @@
 #include <functional>
 
 using namespace wolf;
+using namespace bookbytes;
 
 namespace {
-
-void PatchU16(std::string& bytes, size_t at, uint16_t value) { PutU16(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
-void PatchU32(std::string& bytes, size_t at, uint32_t value) { PutU32(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
-
-std::string U32Bytes(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    PutU32(reinterpret_cast<uint8_t*>(bytes.data()), value);
-    return bytes;
-}
 
 std::string RewriteError(const std::function<void(TStream&, TStream&)>& rewrite, const std::string& book)
 {

@@ -1,5 +1,6 @@
 // Books that lie about their sizes must be refused or shown as not valid, without
 // allocating what they claim.
+#include "BookBytes.h"
 #include "WolfStream.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
@@ -7,13 +8,9 @@
 #include <gtest/gtest.h>
 
 using namespace wolf;
+using bookbytes::PatchU32;
 
 namespace {
-void PatchU32(std::string& bytes, size_t at, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
-}
-
 bool Decodes(TWolfBookBuilder& b, int page = 0)
 {
     TMemoryStream stream(b.Build());

@@ -1,3 +1,4 @@
+#include "BookBytes.h"
 #include "WolfStream.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace wolf;
+using namespace bookbytes;
 
 namespace {
 
@@ -222,7 +224,7 @@ TEST(Reader, ShortTitleWithoutTerminatorGives48Bytes)
     book.erase(record + 80, 48);
     const size_t parameters = book.rfind("</pagetable>") - 52;
     for (size_t at : {parameters, parameters + 4})
-        PutU32(reinterpret_cast<uint8_t*>(&book[at]), GetU32(reinterpret_cast<uint8_t*>(&book[at])) - 48);
+        PatchU32(book, at, U32At(book, at) - 48);
     TOpened opened(book);
     EXPECT_EQ(opened.Reader.TOC[0].Title(), std::string(48, 'q'));
 }

@@ -1,3 +1,4 @@
+#include "BookBytes.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
 #include "uWolfReplacer.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace wolf;
+using namespace bookbytes;
 
 namespace {
 
@@ -36,21 +38,6 @@ TWolfBookBuilder SampleBook(bool subcatalog, bool filler = true)
     if (subcatalog) book.SetSubcatalog(ThreeEntries(), filler);
     book.ExtraParameters = {0, None, 1000, 7, None, 0, 300, 1, 2, 3, 4};
     return book;
-}
-
-uint32_t U32At(const std::string& bytes, size_t position)
-{
-    return GetU32(reinterpret_cast<const uint8_t*>(bytes.data()) + position);
-}
-uint16_t U16At(const std::string& bytes, size_t position)
-{
-    return GetU16(reinterpret_cast<const uint8_t*>(bytes.data()) + position);
-}
-std::string U32Bytes(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    PutU32(reinterpret_cast<uint8_t*>(bytes.data()), value);
-    return bytes;
 }
 
 TWolfDescription DescriptionWithTitle(const std::string& title)

@@ -2,6 +2,7 @@
 // and time budget: at most 64 MiB of heap above the file's own size, and one second each.
 // Heap use is counted by replacing the global operator new and delete, which is why these
 // tests have an executable of their own.
+#include "BookBytes.h"
 #include "WolfStream.h"
 #include "uWolfBuilder.h"
 #include "uWolfReader.h"
@@ -48,6 +49,7 @@ void operator delete[](void* pointer) noexcept { operator delete(pointer); }
 void operator delete[](void* pointer, size_t) noexcept { operator delete(pointer); }
 
 using namespace wolf;
+using namespace bookbytes;
 
 namespace {
 
@@ -67,9 +69,6 @@ struct TShown {
     bool FirstPage = false;
     bool LastPage = false;
 };
-
-void PatchU16(std::string& bytes, size_t at, uint16_t value) { PutU16(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
-void PatchU32(std::string& bytes, size_t at, uint32_t value) { PutU32(reinterpret_cast<uint8_t*>(&bytes[at]), value); }
 
 // True when the page shows, false when the viewer would show it as not valid.
 bool ShowPage(TWolfReader& reader, TStream& stream, TWolfPageItem& page)

@@ -13,7 +13,7 @@ using wolf::TWolfDescription;
 
 namespace {
 
-enum { Title, Subject, Author, Adapter, Translator, Publisher, PublishTime, Annotation, ISBN };
+using enum TWolfDescription::TField;
 
 TWolfDescription Sample()
 {
@@ -81,13 +81,13 @@ private slots:
             QTest::keyClick(shown->edtPublisher, Qt::Key_Return);  // Enter in a line edit saves
         }, true);
         QCOMPARE(description.GetField(Publisher), std::string("Big  House"));
-        QCOMPARE(description.GetField(Annotation), std::string("One\r\nTwo\r\n\r\nFour"));
+        QCOMPARE(description.GetField(Introduction), std::string("One\r\nTwo\r\n\r\nFour"));
         QCOMPARE(description.GetField(Author), std::string("Ann Writer"));
 
         // Untouched, an annotation with lone line breaks comes back with CR LF.
         description = Sample();
         Edit(window, description, FLatin1, [](TfrmDescription* shown) { shown->btnSave->click(); }, true);
-        QCOMPARE(description.GetField(Annotation), std::string("First line\r\nSecond line\r\nThird"));
+        QCOMPARE(description.GetField(Introduction), std::string("First line\r\nSecond line\r\nThird"));
     }
 
     void CancelLeavesTheObjectAlone()
@@ -134,7 +134,7 @@ private slots:
             QCOMPARE(shown->memAnnotation->toPlainText(), QString(1020, u'a') + QStringLiteral("\nb"));
             shown->btnSave->click();
         }, true);
-        QCOMPARE(description.GetField(Annotation).size(), size_t(1023));
+        QCOMPARE(description.GetField(Introduction).size(), size_t(1023));
     }
 
     void UntouchedBytesStayAndEditedTextIsEncoded()
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(answers.Texts(),
                  QStringList(QStringLiteral("The description holds characters that the book's encoding (windows-1251) cannot store.")));
         QCOMPARE(answers.Shown.at(0).Icon, QMessageBox::Warning);
-        QCOMPARE(description.GetField(Annotation), std::string("\xD2\xE5\xEA\xF1\xF2"));
+        QCOMPARE(description.GetField(Introduction), std::string("\xD2\xE5\xEA\xF1\xF2"));
     }
 };
 

@@ -1,5 +1,6 @@
 // The book maker window driven offscreen: a PDF in, preview and settings following the
 // options, a whole conversion, and one stopped half-way that leaves nothing behind.
+#include "GreyLevels.h"
 #include "TestPdf.h"
 #include "fMakeBook.h"
 
@@ -25,14 +26,6 @@ QString WritePdf(const QTemporaryDir& dir, const QString& name, const testing_pd
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(testing_pdf::MakePdf(content)) < 0) return {};
     return path;
-}
-
-std::set<int> Levels(const QImage& picture)
-{
-    std::set<int> levels;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) levels.insert(picture.constScanLine(y)[x]);
-    return levels;
 }
 
 }  // namespace
@@ -65,7 +58,7 @@ private slots:
         QCOMPARE(settings.Values().MakeBits, 1);
         QTRY_VERIFY(!window.IsPreviewing());
         QCOMPARE(window.Preview().Processed.size(), QSize(600, 800));
-        QCOMPARE(Levels(window.Preview().Processed), (std::set<int>{0, 255}));
+        QCOMPARE(GreyLevels(window.Preview().Processed), (std::set<int>{0, 255}));
 
         const QString book = dir.filePath(QStringLiteral("made.wol"));
         window.AskOutputPath = [&](const QString& suggested) {

@@ -51,7 +51,7 @@ public:
         }
         return nullptr;
     }
-    QIcon ActionImage(int) const override
+    QIcon ActionImage(dialogs::TActionImage) const override
     {
         QPixmap image(16, 16);
         image.fill(Qt::gray);

@@ -1,4 +1,5 @@
 // The steps that turn scans and comics into pages, on small made-up pictures.
+#include "GreyLevels.h"
 #include "GreyReduction.h"
 #include "Luminance.h"
 #include "MarginCrop.h"
@@ -28,14 +29,6 @@ double Mean(const QImage& grey)
     for (int y = 0; y < grey.height(); ++y)
         for (int x = 0; x < grey.width(); ++x) sum += grey.constScanLine(y)[x];
     return sum / (grey.width() * grey.height());
-}
-
-std::set<int> LevelsIn(const QImage& grey)
-{
-    std::set<int> levels;
-    for (int y = 0; y < grey.height(); ++y)
-        for (int x = 0; x < grey.width(); ++x) levels.insert(grey.constScanLine(y)[x]);
-    return levels;
 }
 
 TEST(MarginCrop, FindsTheTextBlockPastSpecksAndAPageNumber)
@@ -80,13 +73,13 @@ TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
                 QImage grey = Paper(64, 64, level);
                 ReduceToLevels(grey, bits, method);
                 const auto allowed = PageLevels(bits);
-                for (int value : LevelsIn(grey))
+                for (int value : GreyLevels(grey))
                     EXPECT_NE(std::find(allowed.begin(), allowed.end(), value), allowed.end()) << value;
                 EXPECT_NEAR(Mean(grey), level, 4.0) << "bits " << bits << " method " << int(method) << " level " << level;
             }
     QImage flat = Paper(8, 8, 150);
     ReduceToLevels(flat, 2, TDitherMethod::Threshold);
-    EXPECT_EQ(LevelsIn(flat), (std::set<int>{128}));
+    EXPECT_EQ(GreyLevels(flat), (std::set<int>{128}));
 }
 
 TEST(Luminance, GreyOfColoursMatchesQtsConversion)
@@ -119,8 +112,8 @@ TEST(PageProcessor, ScanBecomesOneScreenPageCentredOnWhite)
     const QImage& page = pages.front();
     ASSERT_EQ(page.size(), QSize(600, 800));
     EXPECT_EQ(page.format(), QImage::Format_Grayscale8);
-    EXPECT_EQ(LevelsIn(page.copy(0, 0, 33, 800)), (std::set<int>{255})) << "the margin beside a 533-wide picture";
-    EXPECT_TRUE(LevelsIn(page).size() <= 4);
+    EXPECT_EQ(GreyLevels(page.copy(0, 0, 33, 800)), (std::set<int>{255})) << "the margin beside a 533-wide picture";
+    EXPECT_TRUE(GreyLevels(page).size() <= 4);
     // Upscaling is asked for, not assumed.
     EXPECT_EQ(Mean(ProcessPicture(Paper(100, 100, 0), options).front().copy(0, 0, 250, 800)), 255.0);
     options.Upscale = true;

@@ -40,8 +40,8 @@ TEST(PagePicture, TurnsMapEveryPixelAsTheDisplayDoes)
     const QImage upright = pagepicture::ToQImage(page);
     const int w = page.Width, h = page.Height;
 
-    const QImage left = pagepicture::TurnForOrientation(upright, 1);
-    const QImage right = pagepicture::TurnForOrientation(upright, 2);
+    const QImage left = pagepicture::TurnForOrientation(upright, pagepicture::TOrientation::LandscapeLeft);
+    const QImage right = pagepicture::TurnForOrientation(upright, pagepicture::TOrientation::LandscapeRight);
     ASSERT_EQ(left.size(), QSize(h, w));
     ASSERT_EQ(right.size(), QSize(h, w));
     EXPECT_EQ(left.format(), QImage::Format_Grayscale8);
@@ -50,7 +50,7 @@ TEST(PagePicture, TurnsMapEveryPixelAsTheDisplayDoes)
             EXPECT_EQ(left.constScanLine(w - 1 - x)[y], page.Pixel(x, y)) << "left " << x << "," << y;
             EXPECT_EQ(right.constScanLine(x)[h - 1 - y], page.Pixel(x, y)) << "right " << x << "," << y;
         }
-    EXPECT_EQ(pagepicture::TurnForOrientation(upright, 0), upright);
+    EXPECT_EQ(pagepicture::TurnForOrientation(upright, pagepicture::TOrientation::Portrait), upright);
 }
 
 }  // namespace

@@ -1,15 +1,10 @@
 #include "BookSamples.h"
 
-#include <QFile>
+#include "TestFiles.h"
 
 namespace testbooks {
 
-std::string Plain2Bit(int width, int height, int value)
-{
-    const int rowBytes = (width * 2 + 7) / 8;
-    const auto byte = static_cast<char>(value * 0x55);
-    return std::string(static_cast<size_t>(rowBytes) * static_cast<size_t>(height), byte);
-}
+namespace {
 
 std::string Pattern2Bit(int width, int height)
 {
@@ -23,6 +18,15 @@ std::string Pattern2Bit(int width, int height)
     return data;
 }
 
+}  // namespace
+
+std::string Plain2Bit(int width, int height, int value)
+{
+    const int rowBytes = (width * 2 + 7) / 8;
+    const auto byte = static_cast<char>(value * 0x55);
+    return std::string(static_cast<size_t>(rowBytes) * static_cast<size_t>(height), byte);
+}
+
 int PatternGrey(int x, int y)
 {
     static const int levels[4] = {0, 128, 192, 255};
@@ -34,6 +38,13 @@ wolf::TWolfBookBuilder BookWithPages(int pageCount, bool cover)
     wolf::TWolfBookBuilder book;
     if (cover) book.SetCover(8, 4, 2, false, Plain2Bit(8, 4, 1));
     for (int i = 0; i < pageCount; ++i) book.AddImagePage(8, 4, 2, false, Plain2Bit(8, 4, i % 4));
+    return book;
+}
+
+wolf::TWolfBookBuilder PatternBook(int width, int height)
+{
+    wolf::TWolfBookBuilder book;
+    book.AddImagePage(width, height, 2, false, Pattern2Bit(width, height));
     return book;
 }
 
@@ -54,16 +65,12 @@ wolf::TWolfBookBuilder ThreeChapterBook()
 
 std::string ReadAll(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
+    return testfiles::ReadAll(testfiles::Utf8Path(path.toStdString()));
 }
 
 QString WriteAll(const QString& path, const std::string& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write a test file");
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    testfiles::WriteAll(testfiles::Utf8Path(path.toStdString()), bytes);
     return path;
 }
 

@@ -10,12 +10,13 @@ namespace testbooks {
 
 // Raw 2-bit page data, every pixel the given 2-bit value (0 black ... 3 white).
 std::string Plain2Bit(int width, int height, int value);
-// A 2-bit page whose pixel (x, y) has the value (x + 2 * y) % 4, so corners differ.
-std::string Pattern2Bit(int width, int height);
-// The grey level the pattern gives at (x, y).
+// The grey level at (x, y) of a pattern page, whose pixel (x, y) has the 2-bit value
+// (x + 2 * y) % 4, so that corners differ.
 int PatternGrey(int x, int y);
 
 wolf::TWolfBookBuilder BookWithPages(int pageCount, bool cover);
+// One raw 2-bit pattern page.
+wolf::TWolfBookBuilder PatternBook(int width, int height);
 // "Tale" by Ann: a cover, six pages, chapters One (two entries), Two (three), Three.
 wolf::TWolfBookBuilder ThreeChapterBook();
 

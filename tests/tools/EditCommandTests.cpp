@@ -1,8 +1,8 @@
 // wolftool's editing commands: toc export and import, describe.
+#include "BookSamples.h"
 #include "ToolRunner.h"
 #include "uWolfBuilder.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
@@ -27,8 +27,7 @@ std::string ThreePageBook()
 
 QByteArray ReadFile(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    return QByteArray::fromStdString(testbooks::ReadAll(path));
 }
 
 QJsonObject Info(const QString& book)

@@ -1,6 +1,7 @@
 #include "ToolRunner.h"
 
-#include <QFile>
+#include "BookSamples.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -40,11 +41,7 @@ TToolResult RunWolftool(const QStringList& arguments)
 
 QString TScratch::Write(const QString& name, const std::string& bytes) const
 {
-    const QString path = Path(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return path;
+    return testbooks::WriteAll(Path(name), bytes);
 }
 
 std::vector<std::pair<QString, int>> Contents(const QJsonObject& info)

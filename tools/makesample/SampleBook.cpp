@@ -17,16 +17,17 @@ const char* const LogPage =
 
 wolf::TWolfDescription Description()
 {
+    using enum wolf::TWolfDescription::TField;
     wolf::TWolfDescription description;
-    description.SetField(0, BookTitle);
-    description.SetField(1, "Sea stories");
-    description.SetField(2, "Karavel Project");
-    description.SetField(5, "Karavel Sample Press");
-    description.SetField(6, "2026-12-08");
-    description.SetField(7, "A short log of a small ship's voyage, drawn and written to show\r\n"
-                            "what a Wolf book can hold: a cover, drawn pages, a text page\r\n"
-                            "and a table of contents in three levels.");
-    description.SetField(8, "000-0-00000-000-0");
+    description.SetField(Title, BookTitle);
+    description.SetField(Subject, "Sea stories");
+    description.SetField(Author, "Karavel Project");
+    description.SetField(Publisher, "Karavel Sample Press");
+    description.SetField(PublishTime, "2026-12-08");
+    description.SetField(Introduction, "A short log of a small ship's voyage, drawn and written to show\r\n"
+                                       "what a Wolf book can hold: a cover, drawn pages, a text page\r\n"
+                                       "and a table of contents in three levels.");
+    description.SetField(ISBN, "000-0-00000-000-0");
     return description;
 }
 

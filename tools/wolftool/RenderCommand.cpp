@@ -17,11 +17,12 @@ QByteArray PictureFormat(const QString& fileName)
     throw ECommandFailure(QStringLiteral("The output file name must end in .png or .pgm"));
 }
 
-int ParseOrientation(const QString& text)
+pagepicture::TOrientation ParseOrientation(const QString& text)
 {
-    if (text == QLatin1String("0")) return 0;
-    if (text == QLatin1String("1")) return 1;
-    if (text == QLatin1String("2")) return 2;
+    using pagepicture::TOrientation;
+    if (text == QLatin1String("0")) return TOrientation::Portrait;
+    if (text == QLatin1String("1")) return TOrientation::LandscapeLeft;
+    if (text == QLatin1String("2")) return TOrientation::LandscapeRight;
     throw ECommandFailure(QStringLiteral("Bad orientation \"%1\": give 0, 1 or 2").arg(text));
 }
 
@@ -62,7 +63,7 @@ int RunRender(const QStringList& args)
 
     const QString outputName = parser.value(outputOption);
     const QByteArray format = PictureFormat(outputName);
-    const int orientation = ParseOrientation(parser.value(orientationOption));
+    const pagepicture::TOrientation orientation = ParseOrientation(parser.value(orientationOption));
 
     session::TBookSession book;
     book.Open(parser.positionalArguments().at(0));

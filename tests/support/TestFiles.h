@@ -1,10 +1,11 @@
-// Whole-file reads and writes for the saving tests.
+// Whole files and fresh folders for tests, in standard C++ only.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace testfiles {
@@ -21,6 +22,7 @@ inline std::string Utf8(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
+// Empty when the file cannot be read.
 inline std::string ReadAll(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -33,7 +35,9 @@ inline std::string ReadAll(const std::filesystem::path& path)
 inline void WriteAll(const std::filesystem::path& path, const std::string& bytes)
 {
     std::filesystem::remove(path);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!(out << bytes).flush())
+        throw std::runtime_error("cannot write the test file " + Utf8(path));
 }
 
 // An empty folder of its own under the temporary folder: tests of other builds may run
