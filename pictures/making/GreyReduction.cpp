@@ -88,39 +88,81 @@ private:
     std::array<int16_t, Top + 2 * Reach> FError{}, FAhead{};
 };
 
-// One row in the direction Step. incoming holds the errors (in sixteenths) the row above
-// left for this row; outgoing receives this row's for the next, and is written whole.
-// Both have a guard cell on either side; cell x + 1 belongs to pixel x.
+// A row being diffused in the direction Step. incoming holds the errors (in sixteenths)
+// the row above left for it; outgoing receives the row's for the next, and is written
+// whole. Both have a guard cell on either side; cell x + 1 belongs to pixel x.
 template <int Step>
-void DiffuseRow(uchar* row, int width, const int* incoming, int* outgoing, const TDiffusionTable& table)
+class TRowDiffusion {
+public:
+    TRowDiffusion(uchar* row, const int* incoming, int* outgoing) : FRow(row), FIncoming(incoming), FOutgoing(outgoing) {}
+
+    void Pixel(int x, const TDiffusionTable& table)
+    {
+        const ptrdiff_t sum = FRow[x] * 16 + FIncoming[x + 1] + FAhead;
+        FRow[x] = table.Level(sum);
+        FAhead = table.Ahead(sum);
+        const int error = table.Error(sum);
+        FOutgoing[x + 1 - Step] = FBehind + error * 3;
+        FBehind = FBelow + error * 5;
+        FBelow = error;
+    }
+
+    // end: the x after the row's last pixel.
+    void Finish(int end)
+    {
+        FOutgoing[end + 1 - Step] = FBehind;
+        FOutgoing[end + 1] = FBelow;
+    }
+
+private:
+    uchar* const FRow;
+    const int* const FIncoming;
+    int* const FOutgoing;
+    ptrdiff_t FAhead = 0;         // for the next pixel along
+    int FBehind = 0, FBelow = 0;  // what the cells below-behind and below the pixel hold so far
+};
+
+// A row of the upper band and, when there is one, the row of the lower band worked
+// together, pixel by pixel in turn, so that while one waits for its table look-up the
+// other goes on.
+template <int Step>
+void DiffuseRows(uchar* upperRow, uchar* lowerRow, int width, const std::array<int*, 2>& incoming,
+                 const std::array<int*, 2>& outgoing, const TDiffusionTable& table)
 {
     int x = Step > 0 ? 0 : width - 1;
     const int end = Step > 0 ? width : -1;
-    ptrdiff_t ahead = 0;        // for the next pixel along
-    int behind = 0, below = 0;  // what the cells below-behind and below the pixel hold so far
-    for (; x != end; x += Step) {
-        const ptrdiff_t sum = row[x] * 16 + incoming[x + 1] + ahead;
-        row[x] = table.Level(sum);
-        ahead = table.Ahead(sum);
-        const int error = table.Error(sum);
-        outgoing[x + 1 - Step] = behind + error * 3;
-        behind = below + error * 5;
-        below = error;
+    TRowDiffusion<Step> upper(upperRow, incoming[0], outgoing[0]);
+    if (lowerRow) {
+        TRowDiffusion<Step> lower(lowerRow, incoming[1], outgoing[1]);
+        for (; x != end; x += Step) {
+            upper.Pixel(x, table);
+            lower.Pixel(x, table);
+        }
+        lower.Finish(end);
+    } else {
+        for (; x != end; x += Step) upper.Pixel(x, table);
     }
-    outgoing[x + 1 - Step] = behind;
-    outgoing[x + 1] = below;
+    upper.Finish(end);
 }
 
+// The picture in two bands of rows diffused side by side; no error crosses from the upper
+// band into the lower one, which starts without any like the top row of any picture. The
+// upper band has an even number of rows, so that the rows worked together run the same way.
 void FloydSteinberg(QImage& grey, const TDiffusionTable& table)
 {
-    const int width = grey.width();
-    std::vector<int> incoming(static_cast<size_t>(width) + 2), outgoing(static_cast<size_t>(width) + 2);
-    for (int y = 0; y < grey.height(); ++y) {
+    const int width = grey.width(), height = grey.height();
+    const int upper = std::min(height, (height + 3) / 4 * 2);
+    const size_t cells = static_cast<size_t>(width) + 2;
+    std::vector<int> errors(4 * cells);
+    std::array<int*, 2> incoming{errors.data(), errors.data() + cells};
+    std::array<int*, 2> outgoing{errors.data() + 2 * cells, errors.data() + 3 * cells};
+    for (int y = 0; y < upper; ++y) {
+        uchar* lowerRow = upper + y < height ? grey.scanLine(upper + y) : nullptr;
         // Serpentine: every other row runs right to left.
         if ((y & 1) == 0)
-            DiffuseRow<1>(grey.scanLine(y), width, incoming.data(), outgoing.data(), table);
+            DiffuseRows<1>(grey.scanLine(y), lowerRow, width, incoming, outgoing, table);
         else
-            DiffuseRow<-1>(grey.scanLine(y), width, incoming.data(), outgoing.data(), table);
+            DiffuseRows<-1>(grey.scanLine(y), lowerRow, width, incoming, outgoing, table);
         std::swap(incoming, outgoing);
     }
 }

@@ -77,6 +77,11 @@ TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
                     EXPECT_NE(std::find(allowed.begin(), allowed.end(), value), allowed.end()) << value;
                 EXPECT_NEAR(Mean(grey), level, 4.0) << "bits " << bits << " method " << int(method) << " level " << level;
             }
+    for (int height = 1; height <= 9; ++height) {  // every row is reached, however the rows are shared out
+        QImage strip = Paper(7, height, 100);
+        ReduceToLevels(strip, 2, TDitherMethod::FloydSteinberg);
+        EXPECT_FALSE(GreyLevels(strip).contains(100)) << "height " << height;
+    }
     QImage flat = Paper(8, 8, 150);
     ReduceToLevels(flat, 2, TDitherMethod::Threshold);
     EXPECT_EQ(GreyLevels(flat), (std::set<int>{128}));
