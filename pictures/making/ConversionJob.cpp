@@ -40,17 +40,11 @@ std::vector<TProcessedPage> ProcessImage(TPageKind kind, const QImage& picture, 
     return pages;
 }
 
-std::vector<TProcessedPage> ProcessBytes(TPageKind kind, const QByteArray& bytes, const QString& name,
-                                         const TProcessOptions& options)
-{
-    return ProcessImage(kind, DecodePicture(bytes, name), options);
-}
-
 // Rendered pages are drawn where they are processed, so that drawing runs in parallel too.
 std::vector<TProcessedPage> ProcessSource(const TSourcePage& page, const TProcessOptions& options)
 {
     if (page.Kind == TPageKind::Rendered) return ProcessImage(page.Kind, page.Render(options), options);
-    return ProcessBytes(page.Kind, page.Load(), page.Name, options);
+    return ProcessImage(page.Kind, DecodePicture(page.Load(), page.Name), options);
 }
 
 class TBookMaker {
