@@ -156,13 +156,23 @@ const std::array<TGlyph, dialogs::ActionImageCount>& Glyphs()
             p.drawLine(QPointF(6, 8), QPointF(11, 8));
         },
         // 4 first page
-        [](QPainter& p) { Bar(p, 2.5, Green); Triangle(p, {5, 8}, {13, 3}, {13, 13}, Green); },
+        [](QPainter& p) {
+            Bar(p, 2.5, Green);
+            Triangle(p, {5, 8}, {13, 3}, {13, 13}, Green);
+        },
         // 5 previous page
-        [](QPainter& p) { Triangle(p, {3.5, 8}, {12, 3}, {12, 13}, Green); },
+        [](QPainter& p) {
+            Triangle(p, {3.5, 8}, {12, 3}, {12, 13}, Green);
+        },
         // 6 next page
-        [](QPainter& p) { Triangle(p, {12.5, 8}, {4, 3}, {4, 13}, Green); },
+        [](QPainter& p) {
+            Triangle(p, {12.5, 8}, {4, 3}, {4, 13}, Green);
+        },
         // 7 last page
-        [](QPainter& p) { Triangle(p, {11, 8}, {3, 3}, {3, 13}, Green); Bar(p, 11.5, Green); },
+        [](QPainter& p) {
+            Triangle(p, {11, 8}, {3, 3}, {3, 13}, Green);
+            Bar(p, 11.5, Green);
+        },
         // 8 go to page: a page and an arrow pointing at it
         [](QPainter& p) {
             Page(p, QRectF(6.5, 1.5, 8, 13));
@@ -182,7 +192,10 @@ const std::array<TGlyph, dialogs::ActionImageCount>& Glyphs()
             p.drawLine(QPointF(5, 2), QPointF(5, 14));
         },
         // 10 description: a page of text
-        [](QPainter& p) { Page(p, QRectF(3.5, 1.5, 9, 13)); Lines(p, 5.5, 10.5, 4.5, 4); },
+        [](QPainter& p) {
+            Page(p, QRectF(3.5, 1.5, 9, 13));
+            Lines(p, 5.5, 10.5, 4.5, 4);
+        },
         // 11 table of contents: a list of entries
         [](QPainter& p) {
             Page(p, QRectF(1.5, 1.5, 13, 13));
@@ -192,23 +205,46 @@ const std::array<TGlyph, dialogs::ActionImageCount>& Glyphs()
             for (int i = 0; i < 4; ++i) Lines(p, i % 2 ? 8.5 : 6, 12.5, 4.25 + i * 2.5, 1);
         },
         // 12 edit description
-        [](QPainter& p) { Page(p, QRectF(1.5, 1.5, 9, 13)); Lines(p, 3.5, 8.5, 4.5, 4); Pencil(p); },
+        [](QPainter& p) {
+            Page(p, QRectF(1.5, 1.5, 9, 13));
+            Lines(p, 3.5, 8.5, 4.5, 4);
+            Pencil(p);
+        },
         // 13 edit table of contents
-        [](QPainter& p) { TocLines(p, true); Lines(p, 1, 6, 11, 2); Pencil(p); },
+        [](QPainter& p) {
+            TocLines(p, true);
+            Lines(p, 1, 6, 11, 2);
+            Pencil(p);
+        },
         // 14-16 portrait, landscape left, landscape right
         [](QPainter& p) { OrientedPage(p, 0); },
         [](QPainter& p) { OrientedPage(p, 1); },
         [](QPainter& p) { OrientedPage(p, 2); },
         // 17 import: an arrow going down into a tray
-        [](QPainter& p) { Tray(p); Arrow(p, false, 8, Green); },
+        [](QPainter& p) {
+            Tray(p);
+            Arrow(p, false, 8, Green);
+        },
         // 18 export: an arrow rising out of a tray
-        [](QPainter& p) { Tray(p); Arrow(p, true, 8, Blue); },
+        [](QPainter& p) {
+            Tray(p);
+            Arrow(p, true, 8, Blue);
+        },
         // 19 new peer item
-        [](QPainter& p) { TocLines(p, false); Plus(p); },
+        [](QPainter& p) {
+            TocLines(p, false);
+            Plus(p);
+        },
         // 20 new subitem
-        [](QPainter& p) { TocLines(p, true); Plus(p); },
+        [](QPainter& p) {
+            TocLines(p, true);
+            Plus(p);
+        },
         // 21 edit item
-        [](QPainter& p) { TocLines(p, false); Pencil(p); },
+        [](QPainter& p) {
+            TocLines(p, false);
+            Pencil(p);
+        },
         // 22 delete item
         [](QPainter& p) { Cross(p, QRectF(3, 3, 10, 10)); },
         // 23 move up, 24 move down
@@ -255,8 +291,7 @@ QIcon ActionIcon(dialogs::TActionImage image)
     QIcon& icon = icons[index];
     if (icon.isNull()) {
         // Drawn for the common device pixel ratios (1, 1.5, 2, 3, 4) rather than scaled.
-        for (const int size : {16, 24, 32, 48, 64})
-            icon.addPixmap(Render(Glyphs()[index], size));
+        for (const int size : {16, 24, 32, 48, 64}) icon.addPixmap(Render(Glyphs()[index], size));
     }
     return icon;
 }

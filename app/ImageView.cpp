@@ -50,9 +50,8 @@ QImage TImageView::ScaledBitmap() const
     const qreal ratio = devicePixelRatioF();
     if (FScaled.isNull() || FScaled.devicePixelRatio() != ratio) {
         const QSize size = ScaledSize() * ratio;
-        FScaled = size == FBitmap.size()
-                      ? FBitmap
-                      : FBitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        FScaled =
+            size == FBitmap.size() ? FBitmap : FBitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         FScaled.setDevicePixelRatio(ratio);
     }
     return FScaled;
@@ -94,10 +93,8 @@ void TImageView::paintEvent(QPaintEvent*)
     const QSize view = viewport()->size();
     const QSize size = ScaledSize();
     // Centred when smaller than the view, otherwise placed by the scroll bars.
-    const int x = size.width() < view.width() ? (view.width() - size.width()) / 2
-                                              : -horizontalScrollBar()->value();
-    const int y = size.height() < view.height() ? (view.height() - size.height()) / 2
-                                                : -verticalScrollBar()->value();
+    const int x = size.width() < view.width() ? (view.width() - size.width()) / 2 : -horizontalScrollBar()->value();
+    const int y = size.height() < view.height() ? (view.height() - size.height()) / 2 : -verticalScrollBar()->value();
     const QRect picture(QPoint(x, y), size);
     painter.setPen(Edge);
     painter.drawRect(picture.adjusted(-1, -1, 0, 0));

@@ -30,7 +30,8 @@ void InstallTranslations(const QLocale& locale)
     const QString name = TranslationName(locale);
     if (name.isEmpty()) return;
     program = std::make_unique<QTranslator>();
-    if (program->load(QStringLiteral(":/i18n/karavel_%1.qm").arg(name))) QCoreApplication::installTranslator(program.get());
+    if (program->load(QStringLiteral(":/i18n/karavel_%1.qm").arg(name)))
+        QCoreApplication::installTranslator(program.get());
     // The toolkit's own texts (file dialogs, standard buttons), where the system has them.
     toolkit = std::make_unique<QTranslator>();
     if (toolkit->load(QStringLiteral("qtbase_%1").arg(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -18,8 +18,7 @@ double OneToOne(int screenPixels, int deviceMm, int monitorMm, int pagePixels)
 }
 }  // namespace
 
-std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm,
-                                         int monitorHeightMm, QSize page)
+std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm, int monitorHeightMm, QSize page)
 {
     if (entry >= zoom::FirstPercent && entry <= zoom::LastPercent) {
         const double factor = entry * 25 / 100.0;

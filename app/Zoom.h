@@ -16,8 +16,7 @@ struct TScaleFactors {
 // Entries 1 to 8 are k times 25 %. Entry 0, "1:1", shows the page at its physical size on
 // the reading device (90 by 122 mm) on a monitor of the given millimetres; page is the
 // picture's size as decoded, before any turn. Nothing for any other entry.
-std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm,
-                                         int monitorHeightMm, QSize page);
+std::optional<TScaleFactors> ZoomFactors(int entry, QSize screen, int monitorWidthMm, int monitorHeightMm, QSize page);
 
 // "Fit Page" and "Fit Width": one factor for both axes that fits the picture as shown into
 // area, the view without scroll bars. A picture fitted to the width that comes out taller

@@ -3,10 +3,10 @@
 #include "ActionIcons.h"
 #include "ErrorReport.h"
 #include "ImageView.h"
+#include "Zoom.h"
 #include "fPageNum.h"
 #include "uCompactToolBar.h"
 #include "uGlobals.h"
-#include "Zoom.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -226,9 +226,8 @@ void TfrmMain::ConnectActions()
     Bind(c.actEditTOC, this, &TfrmMain::actEditTOCExecute);
     Bind(c.actAbout, this, &TfrmMain::actAboutExecute);
     using pagepicture::TOrientation;
-    connect(c.actOrientation, &QAction::triggered, this, [this] {
-        SetOrientation(TOrientation((int(FOrientation) + 1) % pagepicture::OrientationCount));
-    });
+    connect(c.actOrientation, &QAction::triggered, this,
+            [this] { SetOrientation(TOrientation((int(FOrientation) + 1) % pagepicture::OrientationCount)); });
     connect(c.actPortrait, &QAction::triggered, this, [this] { SetOrientation(TOrientation::Portrait); });
     connect(c.actLandscapeLeft, &QAction::triggered, this, [this] { SetOrientation(TOrientation::LandscapeLeft); });
     connect(c.actLandscapeRight, &QAction::triggered, this, [this] { SetOrientation(TOrientation::LandscapeRight); });
@@ -346,8 +345,8 @@ void TfrmMain::GoToPage(int index)
 
 void TfrmMain::actFileOpenExecute()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), OpenDialogFolder(), tr("Wolf eBook (*.wol);;All Files (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), OpenDialogFolder(), tr("Wolf eBook (*.wol);;All Files (*)"));
     if (!path.isEmpty()) OpenBook(path);
 }
 
@@ -395,8 +394,7 @@ void TfrmMain::SetOrientation(pagepicture::TOrientation orientation)
 void TfrmMain::cmbScaleClick()
 {
     ApplyScale();
-    if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == this)
-        focused->clearFocus();
+    if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == this) focused->clearFocus();
 }
 
 void TfrmMain::mruListClick(const QString& path)
@@ -428,8 +426,8 @@ void TfrmMain::showEvent(QShowEvent* event)
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
     // The text view would take Ctrl+C as Copy; here it shows the cover like everywhere else.
-    if (event->type() == QEvent::ShortcutOverride && watched == memPage
-        && static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_C)) {
+    if (event->type() == QEvent::ShortcutOverride && watched == memPage &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_C)) {
         event->ignore();
         return true;
     }
@@ -456,20 +454,17 @@ bool TfrmMain::FormKeyDown(QKeyEvent* event)
     if (FSession.FileName().isEmpty()) return false;
     QAction* action = nullptr;
     switch (event->key()) {
-    case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_PageUp: case Qt::Key_Backspace:
-        action = FCommon.actShowPrev;
-        break;
-    case Qt::Key_Right: case Qt::Key_Down: case Qt::Key_PageDown: case Qt::Key_Space:
-        action = FCommon.actShowNext;
-        break;
-    case Qt::Key_Home:
-        action = FCommon.actShowFirst;
-        break;
-    case Qt::Key_End:
-        action = FCommon.actShowLast;
-        break;
-    default:
-        return false;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_Backspace: action = FCommon.actShowPrev; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+    case Qt::Key_Space: action = FCommon.actShowNext; break;
+    case Qt::Key_Home: action = FCommon.actShowFirst; break;
+    case Qt::Key_End: action = FCommon.actShowLast; break;
+    default: return false;
     }
     if (action->isEnabled()) action->trigger();
     return false;  // the focused control still gets the key

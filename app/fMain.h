@@ -125,7 +125,7 @@ private:
     QString FStartFile;
     pagepicture::TOrientation FOrientation = pagepicture::TOrientation::Portrait;
     std::optional<pagepicture::TOrientation> FShownOrientationIcon;
-    QRect FNormalGeometry;  // the window's place before it went full screen
+    QRect FNormalGeometry;   // the window's place before it went full screen
     bool FResuming = false;  // while OpenBook reads: show the page last read
 
     QMenu* FFileMenu = nullptr;

@@ -64,7 +64,8 @@ void TfrmMain::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     const QList<QUrl> urls = event->mimeData()->urls();
     // Not from inside the drop: the source waits for it, and a message box would hold it.
-    QMetaObject::invokeMethod(this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
@@ -83,8 +84,8 @@ QString TfrmMain::OpenDialogFolder() const
 {
     const QStringList& recent = FCommon.mruList.Items();
     const QString last = !FSession.FileName().isEmpty() ? FSession.FileName()
-                         : recent.isEmpty()               ? QString()
-                                                          : recent.first();
+                         : recent.isEmpty()             ? QString()
+                                                        : recent.first();
     return last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
 }
 

@@ -58,8 +58,10 @@ namespace {
 
 bool ConfirmRewrite()
 {
-    return dialogs::ShowMessage(QMessageBox::Warning, QCoreApplication::translate("TfrmMain", "Current Wolf file will be changed!\r\nContinue?"),
-                            QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return dialogs::ShowMessage(
+               QMessageBox::Warning,
+               QCoreApplication::translate("TfrmMain", "Current Wolf file will be changed!\r\nContinue?"),
+               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 }  // namespace
@@ -68,7 +70,6 @@ void TfrmMain::CreateDialogs()
 {
     FDialogs = new TMainDialogs(*this, FSettings);
 }
-
 
 void TfrmMain::ClearView()
 {
@@ -98,15 +99,15 @@ void TfrmMain::actFileMakeBookExecute()
 {
     auto* maker = new dialogs::TfrmMakeBook(FSettings, this);
     maker->setAttribute(Qt::WA_DeleteOnClose);
-    connect(maker, &dialogs::TfrmMakeBook::BookMade, this, [this](const QString& path) { dialogs::Guarded([&] { OpenBook(path); }); });
+    connect(maker, &dialogs::TfrmMakeBook::BookMade, this,
+            [this](const QString& path) { dialogs::Guarded([&] { OpenBook(path); }); });
     maker->show();
 }
 
 void TfrmMain::actFilePrefsExecute()
 {
     settings::TSettingValues values = FSettings.Values();
-    if (!FDialogs->frmPreferences->Execute(values))
-        return;
+    if (!FDialogs->frmPreferences->Execute(values)) return;
     FSettings.SetValues(values);
     FSettings.Save(FCommon.mruList.Items());
     ApplyScale();
@@ -138,8 +139,7 @@ void TfrmMain::actEditDescriptionExecute()
 {
     wolf::TWolfDescription copy;
     copy.Assign(FSession.Reader().Description);
-    if (!FDialogs->frmDescription->EditDescription(copy, FSession.Encoding()) || !ConfirmRewrite())
-        return;
+    if (!FDialogs->frmDescription->EditDescription(copy, FSession.Encoding()) || !ConfirmRewrite()) return;
     FSession.RewriteDescription(copy);
 }
 

@@ -25,8 +25,7 @@ void TfrmMain::ShowPage(int index)
     wolf::TWolfReader& reader = FSession.Reader();
     if (index >= reader.Pages.Count()) return;
     wolf::TWolfPageItem& item = index == -1 ? reader.Cover : reader.Pages[index];
-    pnlPageNum->setText(index == -1 ? tr("Cover Page")
-                                    : tr("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
+    pnlPageNum->setText(index == -1 ? tr("Cover Page") : tr("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
     try {
         DrawPage(item);
     } catch (...) {
@@ -77,8 +76,7 @@ void TfrmMain::ApplyScale()
     if (zoom::IsFit(entry)) {
         const int scrollBar = imvPage->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, imvPage);
         const QSize area = imvPage->maximumViewportSize().shrunkBy(QMargins() + TImageView::FitMargin);
-        if (const auto factor = FitFactor(entry, bitmap.size(), area, scrollBar))
-            imvPage->SetScale(*factor, *factor);
+        if (const auto factor = FitFactor(entry, bitmap.size(), area, scrollBar)) imvPage->SetScale(*factor, *factor);
         return;
     }
     QSize page(bitmap.width() > 0 ? bitmap.width() : MessagePageSize.width(),

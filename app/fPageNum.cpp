@@ -16,13 +16,14 @@ bool PageTextAccepted(const QString& text, int pageCount)
 }
 
 TfrmPageNum::TfrmPageNum(QWidget* parent)
-    : QDialog(parent)
-    , lblPageNum(new QLabel(this))
-    , edtPageNum(new QLineEdit(this))
-    , btnOK(new QPushButton(tr("OK"), this))
-    , btnCancel(new QPushButton(tr("Cancel"), this))
+    : QDialog(parent),
+      lblPageNum(new QLabel(this)),
+      edtPageNum(new QLineEdit(this)),
+      btnOK(new QPushButton(tr("OK"), this)),
+      btnCancel(new QPushButton(tr("Cancel"), this))
 {
-    new dialogs::TDigitKeyFilter(edtPageNum, [this](const QString& text) { return PageTextAccepted(text, FPageCount); });
+    new dialogs::TDigitKeyFilter(edtPageNum,
+                                 [this](const QString& text) { return PageTextAccepted(text, FPageCount); });
     setWindowTitle(tr("Go to page..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     btnOK->setDefault(true);

@@ -21,14 +21,11 @@ int main(int argc, char* argv[])
         arguments.size() > 1 && !arguments[1].isEmpty() ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 
     platform::TSingleInstance instance(globals::InstanceName());
-    if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(QFile::encodeName(bookPath)))
-        return 0;
+    if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(QFile::encodeName(bookPath))) return 0;
 
     TfrmMain frmMain;
-    if (const QString failure = instance.Listen(); !failure.isEmpty())
-        dialogs::ShowErrorReport(failure);
-    QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &frmMain,
-                     &TfrmMain::ReceiveHandOver);
+    if (const QString failure = instance.Listen(); !failure.isEmpty()) dialogs::ShowErrorReport(failure);
+    QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &frmMain, &TfrmMain::ReceiveHandOver);
     CloseOnTerminationSignal(&frmMain);
     frmMain.SetStartFile(bookPath);
     frmMain.show();

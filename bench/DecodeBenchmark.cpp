@@ -22,8 +22,7 @@ struct TPackedPageFile {
 
     TPackedPageFile()
     {
-        const std::string packed =
-            wolf::lzss::Pack(sampleart::PackPixels(sampleart::DrawChapterPage(1), 2));
+        const std::string packed = wolf::lzss::Pack(sampleart::PackPixels(sampleart::DrawChapterPage(1), 2));
         File.open();
         File.write(QByteArray(RecordOffset + HeadSize, '\0'));
         File.write(packed.data(), static_cast<qint64>(packed.size()));

@@ -77,13 +77,19 @@ private slots:
     void TurnAt100Percent()
     {
         SetZoom(Zoom100);
-        QBENCHMARK { TurnPage(); }
+        QBENCHMARK
+        {
+            TurnPage();
+        }
     }
 
     void TurnAtOneToOne()
     {
         SetZoom(ZoomOneToOne);
-        QBENCHMARK { TurnPage(); }
+        QBENCHMARK
+        {
+            TurnPage();
+        }
     }
 
     // A thousand turns: the median time of one, and the resident memory before and after.

@@ -24,7 +24,10 @@ const std::vector<wolf::TGreyImage>& Pages()
     return pages;
 }
 
-std::string BookPath(const QTemporaryDir& folder) { return folder.filePath(QStringLiteral("book.wol")).toStdString(); }
+std::string BookPath(const QTemporaryDir& folder)
+{
+    return folder.filePath(QStringLiteral("book.wol")).toStdString();
+}
 
 void BM_PackPage(benchmark::State& state)
 {

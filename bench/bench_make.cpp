@@ -35,7 +35,8 @@ QImage DrawScan(int seed)
     font.setPixelSize(30);
     painter.setFont(font);
     painter.setPen(QColor(25, 25, 25));
-    const QString words = QStringLiteral("the river ran quietly past the mill where %1 old stones lay waiting for spring ");
+    const QString words =
+        QStringLiteral("the river ran quietly past the mill where %1 old stones lay waiting for spring ");
     for (int line = 0; line < 40; ++line)
         painter.drawText(150, 200 + line * 44, words.arg(seed * 40 + line).repeated(2).left(70));
     // A halftone photograph: dots on a 45-degree screen, sized by a smooth tone.
@@ -71,7 +72,10 @@ public:
         palette.save(Path(QStringLiteral("palette.png")));
     }
 
-    QString ScanPath(int i) const { return FDir.filePath(QStringLiteral("scans/%1.png").arg(i, 4, 10, QLatin1Char('0'))); }
+    QString ScanPath(int i) const
+    {
+        return FDir.filePath(QStringLiteral("scans/%1.png").arg(i, 4, 10, QLatin1Char('0')));
+    }
     QString Path(const QString& name) const { return FDir.filePath(name); }
 
     // The first count scans in a folder of their own.
@@ -80,7 +84,8 @@ public:
         const QString folder = Path(QStringLiteral("first%1").arg(count));
         if (!QDir(folder).exists()) {
             QDir().mkpath(folder);
-            for (int i = 0; i < count; ++i) QFile::link(ScanPath(i), folder + QStringLiteral("/%1.png").arg(i, 4, 10, QLatin1Char('0')));
+            for (int i = 0; i < count; ++i)
+                QFile::link(ScanPath(i), folder + QStringLiteral("/%1.png").arg(i, 4, 10, QLatin1Char('0')));
         }
         return folder;
     }
@@ -134,8 +139,9 @@ void BM_ImageMagickPictures(benchmark::State& state)
     const std::string out = Scans().Path(QStringLiteral("magick.png")).toStdString();
     for (auto _ : state)
         for (int i = 0; i < PictureCount; ++i) {
-            const TChildRun run = RunChild({"convert", Scans().ScanPath(i).toStdString(), "-resize", "600x800", "-colorspace",
-                                            "Gray", "-dither", "FloydSteinberg", "-remap", palette, out});
+            const TChildRun run =
+                RunChild({"convert", Scans().ScanPath(i).toStdString(), "-resize", "600x800", "-colorspace", "Gray",
+                          "-dither", "FloydSteinberg", "-remap", palette, out});
             if (run.ExitCode != 0) {
                 state.SkipWithError("ImageMagick's convert failed (is imagemagick installed?)");
                 break;

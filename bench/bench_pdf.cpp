@@ -29,9 +29,9 @@ void DrawPage(QPainter& painter, QRect area, int number)
     font.setPixelSize(area.height() / 60);
     painter.setFont(font);
     const int line = area.height() / 45;
-    const QString words = QStringLiteral("page %1: the river ran quietly past the mill where old stones lay waiting for spring");
-    for (int row = 0; row < 22; ++row)
-        painter.drawText(area.left(), area.top() + (row + 1) * line, words.arg(number));
+    const QString words =
+        QStringLiteral("page %1: the river ran quietly past the mill where old stones lay waiting for spring");
+    for (int row = 0; row < 22; ++row) painter.drawText(area.left(), area.top() + (row + 1) * line, words.arg(number));
     // A figure: axes, a curve, shaded bars.
     const QRect figure(area.left(), area.top() + 24 * line, area.width(), area.height() - 26 * line);
     painter.setPen(QPen(Qt::black, area.width() / 300.0));
@@ -39,11 +39,13 @@ void DrawPage(QPainter& painter, QRect area, int number)
     QPainterPath curve;
     curve.moveTo(figure.bottomLeft());
     for (int x = 0; x <= figure.width(); x += figure.width() / 60)
-        curve.lineTo(figure.left() + x, figure.center().y() + figure.height() / 3.0 * std::sin((x + number * 40) / 80.0));
+        curve.lineTo(figure.left() + x,
+                     figure.center().y() + figure.height() / 3.0 * std::sin((x + number * 40) / 80.0));
     painter.drawPath(curve);
     for (int bar = 0; bar < 8; ++bar)
-        painter.fillRect(figure.left() + bar * figure.width() / 8 + 5, figure.bottom() - (bar + 1) * figure.height() / 10,
-                         figure.width() / 10, (bar + 1) * figure.height() / 10, QColor::fromHsv(bar * 40, 120, 60 + bar * 20));
+        painter.fillRect(figure.left() + bar * figure.width() / 8 + 5,
+                         figure.bottom() - (bar + 1) * figure.height() / 10, figure.width() / 10,
+                         (bar + 1) * figure.height() / 10, QColor::fromHsv(bar * 40, 120, 60 + bar * 20));
 }
 
 class TTestPdf {
@@ -81,7 +83,8 @@ void BM_PopplerRenderingAlone(benchmark::State& state)
 {
     const std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
     for (auto _ : state)
-        QtConcurrent::blockingMap(pages, [](const making::TSourcePage& page) { benchmark::DoNotOptimize(page.Render(Options())); });
+        QtConcurrent::blockingMap(
+            pages, [](const making::TSourcePage& page) { benchmark::DoNotOptimize(page.Render(Options())); });
     state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PopplerRenderingAlone)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
@@ -109,12 +112,14 @@ void BM_ChainAlone(benchmark::State& state)
 {
     std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
     pages.resize(20);
-    const QList<QImage> drawn = QtConcurrent::blockingMapped<QList<QImage>>(pages, [](const making::TSourcePage& page) { return page.Render(Options()); });
+    const QList<QImage> drawn = QtConcurrent::blockingMapped<QList<QImage>>(
+        pages, [](const making::TSourcePage& page) { return page.Render(Options()); });
     std::vector<int> turns(PageCount);
     std::iota(turns.begin(), turns.end(), 0);
     for (auto _ : state)
         QtConcurrent::blockingMap(turns, [&drawn](int turn) {
-            benchmark::DoNotOptimize(making::EncodePicture(making::TPageKind::Rendered, drawn[turn % drawn.size()], Options()));
+            benchmark::DoNotOptimize(
+                making::EncodePicture(making::TPageKind::Rendered, drawn[turn % drawn.size()], Options()));
         });
     state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
 }

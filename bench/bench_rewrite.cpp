@@ -49,8 +49,7 @@ const TLargeBook& LargeBook()
 void PlainCopy(benchmark::State& state)
 {
     const TLargeBook& book = LargeBook();
-    for (auto _ : state)
-        fs::copy_file(book.Path(), book.OutputPath(), fs::copy_options::overwrite_existing);
+    for (auto _ : state) fs::copy_file(book.Path(), book.OutputPath(), fs::copy_options::overwrite_existing);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(book.Path())));
 }
 
@@ -76,9 +75,8 @@ void SaveSafely(benchmark::State& state)
     TWolfDescription description;
     description.SetField(0, "Saved");
     for (auto _ : state)
-        SaveBookSafely(copy, [&](TStream& source, TStream& destination) {
-            ReplaceDescription(source, destination, description);
-        });
+        SaveBookSafely(
+            copy, [&](TStream& source, TStream& destination) { ReplaceDescription(source, destination, description); });
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(book.Path())));
 }
 

@@ -45,10 +45,7 @@ public:
         copy->Sync();
     }
 
-    void Replace(const std::string& from, const std::string& to) override
-    {
-        systemfiles::ReplaceDurably(from, to);
-    }
+    void Replace(const std::string& from, const std::string& to) override { systemfiles::ReplaceDurably(from, to); }
 
     void Remove(const std::string& path) override { systemfiles::RemoveIfExists(path); }
 };

@@ -28,8 +28,8 @@ TCatalogLayout PlanCatalog(const TWolfTOCList& toc, const std::string& bookTitle
         }
     }
     if (layout.Level1Count > MaxCount || layout.SubLevelCount > MaxCount)
-        RaiseWolfError("The table of contents has too many entries: a book holds at most " +
-                       std::to_string(MaxCount) + " chapters and as many sections");
+        RaiseWolfError("The table of contents has too many entries: a book holds at most " + std::to_string(MaxCount) +
+                       " chapters and as many sections");
     // Only an empty table of contents gets the book's title as its single item: with a
     // subcatalog, the counts are its records', and sections without a chapter need none.
     if (toc.Empty()) {

@@ -44,8 +44,8 @@ void UnpackRows(const uint8_t* packed, size_t available, int32_t bitCount, TGrey
             for (size_t x = 0; x < whole; ++x) std::memcpy(row + 4 * x, Tables.TwoBit[source[x]].data(), 4);
         }
         if (whole < bytes) {  // the last byte of the row holds padding beyond the width
-            const uint8_t* pixels = bitCount == 1 ? Tables.OneBit[source[whole]].data()
-                                                  : Tables.TwoBit[source[whole]].data();
+            const uint8_t* pixels =
+                bitCount == 1 ? Tables.OneBit[source[whole]].data() : Tables.TwoBit[source[whole]].data();
             std::memcpy(row + whole * pixelsPerByte, pixels, width - whole * pixelsPerByte);
         }
     }
@@ -111,7 +111,8 @@ std::string PackRowsOf(const TGreyImage& image)
         if (wholeBytes < rowBytes) pack(wholeBytes, width - wholeBytes * PerByte);
         if (seen & 0x80) {  // only NotALevel has the high bit
             for (size_t x = 0; x < width; ++x)
-                if (codes[pixels[x]] == NotALevel) RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);
+                if (codes[pixels[x]] == NotALevel)
+                    RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);
         }
     }
     return rows;

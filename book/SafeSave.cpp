@@ -51,9 +51,15 @@ void CheckOpens(TBookFileSystem& files, const std::string& path)
     reader.Open(*stream);
 }
 
-std::string BackupName(const std::string& bookPath) { return bookPath + ".bak"; }
+std::string BackupName(const std::string& bookPath)
+{
+    return bookPath + ".bak";
+}
 
-std::string SavingName(const std::string& bookPath) { return bookPath + ".saving"; }
+std::string SavingName(const std::string& bookPath)
+{
+    return bookPath + ".saving";
+}
 
 void SaveBookSafely(const std::string& bookPath, const TBookRewrite& rewrite, TBookFileSystem& files)
 {

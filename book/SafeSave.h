@@ -14,8 +14,8 @@ namespace wolf {
 // Writes the new book into destination, reading the old one from source.
 using TBookRewrite = std::function<void(TStream& source, TStream& destination)>;
 
-std::string BackupName(const std::string& bookPath);     // NAME.bak
-std::string SavingName(const std::string& bookPath);     // NAME.saving, the new book being written
+std::string BackupName(const std::string& bookPath);  // NAME.bak
+std::string SavingName(const std::string& bookPath);  // NAME.saving, the new book being written
 
 // Removes a file, swallowing any error: the one that ended a save is the one worth reporting.
 void RemoveQuietly(TBookFileSystem& files, const std::string& path);

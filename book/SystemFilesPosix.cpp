@@ -47,8 +47,7 @@ bool HardLink(const std::string& existing, const std::string& newName)
 {
     if (::link(existing.c_str(), newName.c_str()) == 0) return true;
     // File systems without hard links (FAT, some network shares) answer with these.
-    if (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == EMLINK || errno == EXDEV)
-        return false;
+    if (errno == EPERM || errno == ENOTSUP || errno == EOPNOTSUPP || errno == EMLINK || errno == EXDEV) return false;
     RaiseSystemError("link", existing);
 }
 

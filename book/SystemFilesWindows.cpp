@@ -20,8 +20,9 @@ namespace {
 // without letting others delete it, the new name could be neither renamed nor removed.
 bool DeletionShared(const std::string& path)
 {
-    const HANDLE handle = CreateFileW(WidePath(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(WidePath(path).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_SHARING_VIOLATION;
     CloseHandle(handle);
     return true;
@@ -51,8 +52,8 @@ std::string LastErrorText()
 
 void CreateEmpty(const std::string& path)
 {
-    const HANDLE handle = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) RaiseSystemError("create file", path);
     CloseHandle(handle);
 }
@@ -75,8 +76,7 @@ bool HardLink(const std::string& existing, const std::string& newName)
 
 void ReplaceDurably(const std::string& from, const std::string& to)
 {
-    if (!MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         RaiseSystemError("rename", from);
 }
 

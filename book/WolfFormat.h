@@ -11,7 +11,10 @@
 
 namespace wolf {
 
-inline uint16_t GetU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t GetU16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 inline uint32_t GetU32(const uint8_t* p)
 {
     return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
@@ -78,10 +81,10 @@ constexpr size_t Height = 8;    // u16
 // A subcatalog record; the five offset fields are absolute, PageOffset is relative to the page data.
 namespace record {
 constexpr size_t Size = 80;
-constexpr size_t PageOffset = 0;   // u32
-constexpr size_t TitleOffset = 4;  // u32
-constexpr size_t TitleLength = 8;  // u16
-constexpr size_t ChildCount = 10;  // u16
+constexpr size_t PageOffset = 0;    // u32
+constexpr size_t TitleOffset = 4;   // u32
+constexpr size_t TitleLength = 8;   // u16
+constexpr size_t ChildCount = 10;   // u16
 constexpr size_t PrevSibling = 12;  // u32
 constexpr size_t NextSibling = 16;  // u32
 constexpr size_t FirstChild = 20;   // u32
@@ -104,9 +107,9 @@ inline const std::string ItemEnd = "</item>";
 inline const std::string SubcatalogStart = "<subcatalog>";
 inline const std::string SubcatalogEnd = "</subcatalog>";
 constexpr uint8_t SubcatalogFiller = 8;
-constexpr uint64_t ItemFrame = 6 + 7 + 4;           // "<item>", "</item>", page position
-constexpr uint64_t CatalogFrame = 9 + 10;           // "<catalog>", "</catalog>"
-constexpr uint64_t SubcatalogFrame = 12 + 1 + 13;   // "<subcatalog>", filler, "</subcatalog>"
+constexpr uint64_t ItemFrame = 6 + 7 + 4;                               // "<item>", "</item>", page position
+constexpr uint64_t CatalogFrame = 9 + 10;                               // "<catalog>", "</catalog>"
+constexpr uint64_t SubcatalogFrame = 12 + 1 + 13;                       // "<subcatalog>", filler, "</subcatalog>"
 inline const std::string PageTableTag = "<pagetable version=\"001\">";  // 4-byte entries
 inline const std::string PageTableEnd = "</pagetable>";
 constexpr size_t PageTableParameters = 13;

@@ -289,7 +289,10 @@ uint64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
     return target;
 }
 
-uint64_t TFileStream::Size() { return FSize; }
+uint64_t TFileStream::Size()
+{
+    return FSize;
+}
 
 void TFileStream::Sync()
 {

@@ -63,8 +63,8 @@ public:
 class TFileStream : public TStream {
 public:
     enum class TMode {
-        OpenRead,    // others may read but not write, as far as the system can enforce it
-        Create,      // new empty file, others get no access, as far as the system allows
+        OpenRead,  // others may read but not write, as far as the system can enforce it
+        Create,    // new empty file, others get no access, as far as the system allows
     };
     TFileStream(const std::string& path, TMode mode);
     ~TFileStream() override;

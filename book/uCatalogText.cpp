@@ -23,14 +23,20 @@ std::string LineError(const char* text, int lineNumber)
     return std::string(text) + " on line " + std::to_string(lineNumber);
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 std::optional<int> DigitValue(char c, int base)
 {
     int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
     if (value < 0 || value >= base) return std::nullopt;
     return value;
 }
@@ -53,8 +59,8 @@ int32_t ReadPageNumber(std::string_view text)
         i += 2;
     }
     if (i >= text.size()) return 0;
-    const uint64_t limit = base == 16 ? std::numeric_limits<uint32_t>::max()
-                                      : uint64_t{1} << 31;  // magnitude of the smallest int32
+    const uint64_t limit =
+        base == 16 ? std::numeric_limits<uint32_t>::max() : uint64_t{1} << 31;  // magnitude of the smallest int32
     uint64_t magnitude = 0;
     for (; i < text.size(); ++i) {
         const std::optional<int> digit = DigitValue(text[i], base);
@@ -106,8 +112,7 @@ void CatalogTextToTOC(const std::vector<std::string>& lines, TWolfTOCList& toc)
         const int depth = static_cast<int>(std::min<size_t>(tabs, 3)) + 1;
         numbering.Next(depth, lineNumber);
         const size_t divider = line.find(Divider, tabs);
-        if (divider == std::string::npos)
-            RaiseWolfError(LineError("Bad TOC item - no page divider", lineNumber));
+        if (divider == std::string::npos) RaiseWolfError(LineError("Bad TOC item - no page divider", lineNumber));
         const int64_t page = ReadPageNumber(std::string_view(line).substr(divider + Divider.size()));
         std::string title = Trim(line.substr(tabs, divider - tabs));
         if (title.empty()) title = "(empty)";
@@ -137,8 +142,7 @@ std::vector<std::string> ReadCatalogFile(const std::string& path)
 {
     TFileStream file(path, TFileStream::TMode::OpenRead);
     const uint64_t size = file.Size();
-    if (size > MaxCatalogFileSize)
-        RaiseWolfError("\"" + path + "\" is too large for a catalog file");
+    if (size > MaxCatalogFileSize) RaiseWolfError("\"" + path + "\" is too large for a catalog file");
     return SplitLines(file.ReadString(size));
 }
 

@@ -6,7 +6,10 @@
 
 namespace wolf {
 
-void RaiseWolfError(const std::string& message) { throw EWolf(message); }
+void RaiseWolfError(const std::string& message)
+{
+    throw EWolf(message);
+}
 
 std::string Trim(const std::string& text)
 {
@@ -36,17 +39,16 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix)
 {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
            });
 }
 
 // ---------------------------------------------------------------- description
 
-const char* const TWolfDescription::Tags[FieldCount] = {
-    "<title>", "<subject>", "<author>", "<adpter>", "<translator>",
-    "<publisher>", "<time_publish>", "<introduction>", "<ISBN>"};
+const char* const TWolfDescription::Tags[FieldCount] = {"<title>",        "<subject>",      "<author>",
+                                                        "<adpter>",       "<translator>",   "<publisher>",
+                                                        "<time_publish>", "<introduction>", "<ISBN>"};
 
 void TWolfDescription::Clear()
 {
@@ -91,8 +93,7 @@ namespace {
 int TagOfLine(const std::string& line)
 {
     for (int i = 0; i < TWolfDescription::FieldCount; ++i)
-        if (line.compare(0, std::strlen(TWolfDescription::Tags[i]), TWolfDescription::Tags[i]) == 0)
-            return i;
+        if (line.compare(0, std::strlen(TWolfDescription::Tags[i]), TWolfDescription::Tags[i]) == 0) return i;
     return -1;
 }
 }  // namespace
@@ -234,8 +235,7 @@ void TWolfTOCList::SortByDepth()
     auto depthKey = [](const TWolfTOCItem& item) {
         return TWolfTOCItem::MakeKey(item.GetNumber(3), item.GetNumber(2), item.GetNumber(1));
     };
-    std::sort(FItems.begin(), FItems.end(),
-              [&](const auto& a, const auto& b) { return depthKey(*a) < depthKey(*b); });
+    std::sort(FItems.begin(), FItems.end(), [&](const auto& a, const auto& b) { return depthKey(*a) < depthKey(*b); });
 }
 
 int TWolfTOCList::IndexOfKey(uint32_t key) const
@@ -297,14 +297,17 @@ void TWolfTOCList::FillSubcatalogRecord(int index, uint32_t recordsStart, uint8_
 
 // ---------------------------------------------------------------- pages
 
-TWolfPageItem& TWolfPageList::AddPage(int32_t width, int32_t height, bool compact, int32_t bitCount,
-                                      uint32_t offset, uint32_t dataOffset, uint32_t dataLength)
+TWolfPageItem& TWolfPageList::AddPage(int32_t width, int32_t height, bool compact, int32_t bitCount, uint32_t offset,
+                                      uint32_t dataOffset, uint32_t dataLength)
 {
     FItems.push_back(TWolfPageItem{width, height, compact, bitCount, offset, dataOffset, dataLength});
     return FItems.back();
 }
 
-TWolfPageItem& TWolfPageList::AddPageAt(uint32_t offset) { return AddPage(0, 0, false, 0, offset, 0, 0); }
+TWolfPageItem& TWolfPageList::AddPageAt(uint32_t offset)
+{
+    return AddPage(0, 0, false, 0, offset, 0, 0);
+}
 
 int TWolfPageList::FindByOffset(uint32_t offset) const
 {
@@ -323,9 +326,9 @@ void TWolfPageList::SortByOffset()
 
 void TWolfPageList::RemoveDuplicateOffsets()
 {
-    FItems.erase(std::unique(FItems.begin(), FItems.end(),
-                             [](const auto& a, const auto& b) { return a.Offset == b.Offset; }),
-                 FItems.end());
+    FItems.erase(
+        std::unique(FItems.begin(), FItems.end(), [](const auto& a, const auto& b) { return a.Offset == b.Offset; }),
+        FItems.end());
 }
 
 }  // namespace wolf

@@ -107,8 +107,7 @@ public:
         if (this != &other) {
             FItems.clear();
             FItems.reserve(other.FItems.size());
-            for (const auto& item : other.FItems)
-                FItems.push_back(std::make_unique<T>(*item));
+            for (const auto& item : other.FItems) FItems.push_back(std::make_unique<T>(*item));
         }
         return *this;
     }
@@ -191,8 +190,8 @@ public:
     void Clear() { FItems.clear(); }
     void Reserve(size_t count) { FItems.reserve(count); }
 
-    TWolfPageItem& AddPage(int32_t width, int32_t height, bool compact, int32_t bitCount,
-                           uint32_t offset, uint32_t dataOffset, uint32_t dataLength);
+    TWolfPageItem& AddPage(int32_t width, int32_t height, bool compact, int32_t bitCount, uint32_t offset,
+                           uint32_t dataOffset, uint32_t dataLength);
     TWolfPageItem& AddPageAt(uint32_t offset);
     // First item, in list order, whose Offset lies within 9 bytes of the given offset; -1 if none.
     int FindByOffset(uint32_t offset) const;

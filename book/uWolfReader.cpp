@@ -76,17 +76,50 @@ bool ExpectText(TStream& stream, const std::string& literal)
 
 // ---------------------------------------------------------------- header
 
-uint16_t TWolfReader::DescriptionLength() const { return GetU16(&Header[header::DescriptionLength]); }
-uint32_t TWolfReader::CoverLength() const { return GetU32(&Header[header::CoverLength]); }
-uint32_t TWolfReader::CatalogSize() const { return GetU32(&Header[header::CatalogSize]); }
-uint16_t TWolfReader::Level1Count() const { return GetU16(&Header[header::Level1Count]); }
-uint32_t TWolfReader::PageDataSize() const { return GetU32(&Header[header::PageDataSize]); }
-uint32_t TWolfReader::PageTableSize() const { return GetU32(&Header[header::PageTableSize]); }
-uint16_t TWolfReader::SubLevelCount() const { return GetU16(&Header[header::SubLevelCount]); }
-uint32_t TWolfReader::SubcatalogOffset() const { return GetU32(&Header[header::SubcatalogOffset]); }
-uint32_t TWolfReader::PageBase() const { return 128u + DescriptionLength() + CoverLength(); }
-bool TWolfReader::HasCover() const { return CoverLength() != 0; }
-bool TWolfReader::HasSubcatalog() const { return SubcatalogOffset() != 0; }
+uint16_t TWolfReader::DescriptionLength() const
+{
+    return GetU16(&Header[header::DescriptionLength]);
+}
+uint32_t TWolfReader::CoverLength() const
+{
+    return GetU32(&Header[header::CoverLength]);
+}
+uint32_t TWolfReader::CatalogSize() const
+{
+    return GetU32(&Header[header::CatalogSize]);
+}
+uint16_t TWolfReader::Level1Count() const
+{
+    return GetU16(&Header[header::Level1Count]);
+}
+uint32_t TWolfReader::PageDataSize() const
+{
+    return GetU32(&Header[header::PageDataSize]);
+}
+uint32_t TWolfReader::PageTableSize() const
+{
+    return GetU32(&Header[header::PageTableSize]);
+}
+uint16_t TWolfReader::SubLevelCount() const
+{
+    return GetU16(&Header[header::SubLevelCount]);
+}
+uint32_t TWolfReader::SubcatalogOffset() const
+{
+    return GetU32(&Header[header::SubcatalogOffset]);
+}
+uint32_t TWolfReader::PageBase() const
+{
+    return 128u + DescriptionLength() + CoverLength();
+}
+bool TWolfReader::HasCover() const
+{
+    return CoverLength() != 0;
+}
+bool TWolfReader::HasSubcatalog() const
+{
+    return SubcatalogOffset() != 0;
+}
 
 void TWolfReader::ResetHeader()
 {
@@ -108,7 +141,8 @@ void TWolfReader::ReadHeader(TStream& stream)
     stream.ReadBuffer(Header.data(), Header.size());
     const char* magic = reinterpret_cast<const char*>(Header.data());
     const std::string signature(magic, strnlen(magic, header::MagicLength));
-    if (signature.empty() || !StartsWithNoCase(signature, header::MagicPrefix)) RaiseWolfError("This is not a Wolf file");
+    if (signature.empty() || !StartsWithNoCase(signature, header::MagicPrefix))
+        RaiseWolfError("This is not a Wolf file");
 }
 
 void TWolfReader::ReadDescription(TStream& stream)

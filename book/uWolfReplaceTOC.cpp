@@ -46,8 +46,8 @@ void ReplaceTOC(TStream& source, TStream& destination, const TWolfPageList& page
 
     const uint64_t catalogStart = uint64_t{header::Size} + descriptionLength + coverLength + pageDataSize;
     const TCatalogLayout layout = PlanCatalog(toc, bookTitle, catalogStart);
-    replacer::CheckBookSize(static_cast<int64_t>(catalogStart + layout.CatalogSize +
-                                                 layout.SubcatalogSize + pageTableSize));
+    replacer::CheckBookSize(
+        static_cast<int64_t>(catalogStart + layout.CatalogSize + layout.SubcatalogSize + pageTableSize));
     if (pageTableSize > source.Size()) RaiseWolfError("Bad Wolf page table");
 
     PutU32(&header[header::CatalogSize], static_cast<uint32_t>(layout.CatalogSize + layout.SubcatalogSize));
@@ -60,16 +60,15 @@ void ReplaceTOC(TStream& source, TStream& destination, const TWolfPageList& page
     replacer::CopyBlock(source, destination, coverLength);
     replacer::CopyBlock(source, destination, pageDataSize);
     const TPagePosition positionOf = [&](int32_t pageIndex) {
-        return pageIndex < 0 || pageIndex >= pages.Count() ? 0u : ShiftOffset(pages[pageIndex].Offset, -int64_t{pageBase});
+        return pageIndex < 0 || pageIndex >= pages.Count() ? 0u
+                                                           : ShiftOffset(pages[pageIndex].Offset, -int64_t{pageBase});
     };
     WriteCatalog(destination, toc, bookTitle, positionOf);
-    if (!toc.Empty())
-        WriteSubcatalog(destination, toc, static_cast<uint32_t>(layout.SubcatalogOffset), positionOf);
+    if (!toc.Empty()) WriteSubcatalog(destination, toc, static_cast<uint32_t>(layout.SubcatalogOffset), positionOf);
 
     // The old catalog and subcatalog stay behind; the page table moves to follow the new ones.
     source.Seek(-static_cast<int64_t>(pageTableSize), TSeekOrigin::End);
-    const int64_t distance = static_cast<int64_t>(destination.Position()) -
-                             static_cast<int64_t>(source.Position());
+    const int64_t distance = static_cast<int64_t>(destination.Position()) - static_cast<int64_t>(source.Position());
     CopyPageTable(source, destination, 0, distance);
 }
 

@@ -78,8 +78,7 @@ void CopyCatalog(TStream& source, TStream& destination)
     }
 }
 
-void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance,
-                    uint64_t movingFrom)
+void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance, uint64_t movingFrom)
 {
     if (!ExpectText(source, blocks::SubcatalogStart)) RaiseWolfError("Bad Wolf subcatalog");
     destination.WriteText(blocks::SubcatalogStart);
@@ -119,8 +118,7 @@ void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount,
     destination.WriteText(blocks::SubcatalogEnd);
 }
 
-void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
-                   int64_t parameterDistance)
+void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance, int64_t parameterDistance)
 {
     const std::string tag = ReadTag(source);
     if (tag.empty() || !StartsWithNoCase(tag, "pagetable")) RaiseWolfError("Bad Wolf page table");
@@ -183,8 +181,8 @@ void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescri
     replacer::CopyBlock(source, destination, GetU32(&header[header::PageDataSize]));
     CopyCatalog(source, destination);
     if (subcatalogOffset != 0) {
-        const uint32_t records = uint32_t{GetU16(&header[header::Level1Count])} +
-                                 GetU16(&header[header::SubLevelCount]);
+        const uint32_t records =
+            uint32_t{GetU16(&header[header::Level1Count])} + GetU16(&header[header::SubLevelCount]);
         CopySubcatalog(source, destination, records, distance, header.size() + oldLength);
     }
     // Bytes in front of the page table that readers use would be copied into it, and no

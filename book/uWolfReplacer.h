@@ -15,11 +15,9 @@ uint32_t ShiftOffset(uint32_t value, int64_t distance);
 // Each copies one block from the source's position to the destination's.
 void CopyCatalog(TStream& source, TStream& destination);
 // Everything from movingFrom on moves by distance; titles in front of it are refused.
-void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance,
-                    uint64_t movingFrom);
+void CopySubcatalog(TStream& source, TStream& destination, uint32_t recordCount, int64_t distance, uint64_t movingFrom);
 // Page-table parameters move by parameterDistance, the entries behind them by entryDistance.
-void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance,
-                   int64_t parameterDistance);
+void CopyPageTable(TStream& source, TStream& destination, int64_t entryDistance, int64_t parameterDistance);
 
 // description.Size bytes of description.ToText() become the new description block.
 void ReplaceDescription(TStream& source, TStream& destination, const TWolfDescription& description);

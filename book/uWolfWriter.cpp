@@ -16,8 +16,7 @@ namespace {
 
 void CheckPicture(const TGreyImage& image, int bits, bool withPixels = true)
 {
-    if (bits != 1 && bits != 2)
-        RaiseWolfError("A page holds 1 or 2 bits a pixel, not " + std::to_string(bits));
+    if (bits != 1 && bits != 2) RaiseWolfError("A page holds 1 or 2 bits a pixel, not " + std::to_string(bits));
     if (image.Width <= 0 || image.Height <= 0 || image.Width > MaxPageSide || image.Height > MaxPageSide ||
         int64_t{image.Width} * image.Height > MaxPagePixels)
         RaiseWolfError("A page of " + std::to_string(image.Width) + " x " + std::to_string(image.Height) +
@@ -32,7 +31,8 @@ void CheckPicture(const TGreyImage& image, int bits, bool withPixels = true)
 void CheckEncoded(const TEncodedImage& image)
 {
     CheckPicture(TGreyImage{image.Width, image.Height, {}}, image.BitCount, false);
-    if (!image.Compact && image.Data.size() != RowBytes(image.Width, image.BitCount) * static_cast<size_t>(image.Height))
+    if (!image.Compact &&
+        image.Data.size() != RowBytes(image.Width, image.BitCount) * static_cast<size_t>(image.Height))
         RaiseWolfError("Raw image data of " + std::to_string(image.Data.size()) + " bytes does not fit a page of " +
                        std::to_string(image.Width) + " x " + std::to_string(image.Height) + " pixels");
 }
@@ -67,9 +67,8 @@ void CheckDescription(const TWolfDescription& description)
         for (size_t i = 1; i < lines.size(); ++i)
             for (const char* tag : TWolfDescription::Tags)
                 if (lines[i].rfind(tag, 0) == 0)
-                    RaiseWolfError(std::string("A line of the description field ") +
-                                   TWolfDescription::Tags[field] + " begins with the tag " + tag +
-                                   ", and would be read as that field");
+                    RaiseWolfError(std::string("A line of the description field ") + TWolfDescription::Tags[field] +
+                                   " begins with the tag " + tag + ", and would be read as that field");
     }
 }
 
@@ -138,13 +137,15 @@ TEncodedImage TWolfWriter::EncodeImage(const TGreyImage& image, int bits)
     return encoded;
 }
 
-void TWolfWriter::SetCover(const TGreyImage& cover, int bits) { SetEncodedCover(EncodeImage(cover, bits)); }
+void TWolfWriter::SetCover(const TGreyImage& cover, int bits)
+{
+    SetEncodedCover(EncodeImage(cover, bits));
+}
 
 void TWolfWriter::SetEncodedCover(const TEncodedImage& cover)
 {
     CheckWritable();
-    if (!FPageOffsets.empty() || FCoverLength != 0)
-        RaiseWolfError("The cover must be set once, before the first page");
+    if (!FPageOffsets.empty() || FCoverLength != 0) RaiseWolfError("The cover must be set once, before the first page");
     CheckEncoded(cover);
     uint8_t head[coverhead::Size] = {};
     PutU16(head + coverhead::Compact, cover.Compact ? 1 : 0);
@@ -155,16 +156,19 @@ void TWolfWriter::SetEncodedCover(const TEncodedImage& cover)
     FCoverLength = static_cast<uint32_t>(coverhead::Size + cover.Data.size());
 }
 
-void TWolfWriter::AddImagePage(const TGreyImage& page, int bits) { AddEncodedPage(EncodeImage(page, bits)); }
+void TWolfWriter::AddImagePage(const TGreyImage& page, int bits)
+{
+    AddEncodedPage(EncodeImage(page, bits));
+}
 
 void TWolfWriter::AddEncodedPage(const TEncodedImage& page)
 {
     CheckWritable();
     CheckEncoded(page);
     WritePage("<img width=" + std::to_string(page.Width) + " height=" + std::to_string(page.Height) +
-                    " bitcount=" + std::to_string(page.BitCount) + " compact=" + (page.Compact ? "1" : "0") +
-                    " length=" + std::to_string(page.Data.size()) + ">",
-                page.Data, "</img>");
+                  " bitcount=" + std::to_string(page.BitCount) + " compact=" + (page.Compact ? "1" : "0") +
+                  " length=" + std::to_string(page.Data.size()) + ">",
+              page.Data, "</img>");
 }
 
 void TWolfWriter::AddTextPage(const std::string& text)
@@ -176,7 +180,10 @@ void TWolfWriter::AddTextPage(const std::string& text)
     WritePage({}, record, {});
 }
 
-int TWolfWriter::PageCount() const { return static_cast<int>(FPageOffsets.size()); }
+int TWolfWriter::PageCount() const
+{
+    return static_cast<int>(FPageOffsets.size());
+}
 
 void TWolfWriter::CheckWritable() const
 {
@@ -242,8 +249,8 @@ void TWolfWriter::WriteTail(const TWolfTOCList& toc)
     const uint64_t pageDataSize = FPosition - pageBase;
     const TCatalogLayout layout = PlanCatalog(sorted, FBookTitle, FPosition);
     const uint64_t pageTableStart = FPosition + layout.CatalogSize + layout.SubcatalogSize;
-    const uint64_t entriesStart = pageTableStart + blocks::PageTableTag.size() + 4 * blocks::PageTableParameters +
-                                  blocks::PageTableEnd.size();
+    const uint64_t entriesStart =
+        pageTableStart + blocks::PageTableTag.size() + 4 * blocks::PageTableParameters + blocks::PageTableEnd.size();
     const uint64_t entriesEnd = entriesStart + 4 * FPageOffsets.size();
     replacer::CheckBookSize(static_cast<int64_t>(entriesEnd));
 

@@ -13,8 +13,8 @@ extern const QString ApplicationTitle;  // "Karavel"
 
 // Every message box of the program goes through this hook; tests replace it to answer
 // boxes without showing them. The default shows a real modal box over the parent.
-using TMessageHook = std::function<QMessageBox::StandardButton(
-    QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons, QWidget* parent)>;
+using TMessageHook = std::function<QMessageBox::StandardButton(QMessageBox::Icon icon, const QString& text,
+                                                               QMessageBox::StandardButtons buttons, QWidget* parent)>;
 void SetMessageHook(TMessageHook hook);  // an empty hook restores the default
 
 // A box titled "Karavel"; returns the button that closed it. Without a parent it stands

@@ -29,8 +29,9 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is too large for a catalog file"),
     QT_TRANSLATE_NOOP("ErrorText", "The TOC item \"%1\" leads to page %2, but the book has only %3 pages"),
     QT_TRANSLATE_NOOP("ErrorText", "The chapter title \"%1\" must not contain \"%2\""),
-    QT_TRANSLATE_NOOP("ErrorText",
-                      "The table of contents has too many entries: a book holds at most %1 chapters and as many sections"),
+    QT_TRANSLATE_NOOP(
+        "ErrorText",
+        "The table of contents has too many entries: a book holds at most %1 chapters and as many sections"),
     QT_TRANSLATE_NOOP("ErrorText", "The book would grow beyond 4 GB, which its 32-bit offsets cannot address"),
     QT_TRANSLATE_NOOP("ErrorText", "The description's size does not match its text"),
     QT_TRANSLATE_NOOP("ErrorText", "The description is %1 bytes long; a book holds at most 65535"),
@@ -50,8 +51,9 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a JSON object: %2"),
     QT_TRANSLATE_NOOP("ErrorText", "The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)"),
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a PDF that can be read: it is damaged or cut off"),
-    QT_TRANSLATE_NOOP("ErrorText",
-                      "\"%1\" is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy"),
+    QT_TRANSLATE_NOOP(
+        "ErrorText",
+        "\"%1\" is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy"),
     QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". No such file or folder"),
     QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". %2"),
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" has %2 pages; there is no page %3"),

@@ -24,8 +24,7 @@ constexpr int PictureSize = 48;
 QPixmap ProgramPicture()
 {
     const QIcon icon = QApplication::windowIcon();
-    if (!icon.availableSizes().isEmpty())
-        return icon.pixmap(PictureSize, PictureSize);
+    if (!icon.availableSizes().isEmpty()) return icon.pixmap(PictureSize, PictureSize);
     if (const QPixmap installed(QStringLiteral(":/desktop/icons/karavel-48.png")); !installed.isNull())
         return installed;
     QPixmap picture(PictureSize, PictureSize);
@@ -53,8 +52,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
     // Worked out once: every showing shows the same texts.
     platform::TVersionTexts version =
         platform::GetVersionTexts(QCoreApplication::applicationFilePath(), platform::VS_FF_PRERELEASE);
-    if (!version.Ok)
-        version.ShortText = version.LongText = QStringLiteral("?");
+    if (!version.Ok) version.ShortText = version.LongText = QStringLiteral("?");
 
     imgIcon = new QLabel(this);
     imgIcon->setFixedSize(57, 57);

@@ -23,8 +23,7 @@ int StoredLength(const QString& text)
 
 }  // namespace
 
-TfrmDescription::TfrmDescription(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+TfrmDescription::TfrmDescription(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(tr(" Description"));
     auto* form = new QFormLayout;
@@ -65,8 +64,7 @@ TfrmDescription::TfrmDescription(QWidget* parent)
 
     btnSave = new QPushButton(tr("Save"), this);
     btnCancel = new QPushButton(tr("Cancel"), this);
-    for (QPushButton* button : {btnSave, btnCancel})
-        button->setAutoDefault(false);
+    for (QPushButton* button : {btnSave, btnCancel}) button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnSave);
@@ -92,15 +90,13 @@ TfrmDescription::TfrmDescription(QWidget* parent)
 
 void TfrmDescription::SetEditable(bool editable)
 {
-    for (const TLineField& field : FLineFields)
-        field.Edit->setReadOnly(!editable);
+    for (const TLineField& field : FLineFields) field.Edit->setReadOnly(!editable);
     memAnnotation->setReadOnly(!editable);
 }
 
 void TfrmDescription::LoadControls(const wolf::TWolfDescription& description)
 {
-    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
-        FOriginal[size_t(i)] = description.GetField(i);
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i) FOriginal[size_t(i)] = description.GetField(i);
     FOriginal[AnnotationIndex] = NormaliseLineBreaks(FOriginal[AnnotationIndex]);
     for (const TLineField& field : FLineFields) {
         const QString text = FEncoding->Decode(FOriginal[size_t(field.Index)]);
@@ -133,8 +129,7 @@ void TfrmDescription::memAnnotationChange()
         for (int excess = length - allowed; excess > 0 && start > 0;) {
             --start;
             excess -= text.at(start) == u'\n' ? 2 : 1;
-            if (start > 0 && text.at(start).isLowSurrogate())
-                --start;
+            if (start > 0 && text.at(start).isLowSurrogate()) --start;
         }
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
@@ -144,8 +139,7 @@ void TfrmDescription::memAnnotationChange()
     FAnnotationLength = length;
 }
 
-int TfrmDescription::ShowDescription(const wolf::TWolfDescription& description,
-                                     const platform::TBookEncoding& encoding)
+int TfrmDescription::ShowDescription(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding)
 {
     FEncoding = &encoding;
     SetEditable(false);
@@ -172,10 +166,8 @@ bool TfrmDescription::EditDescription(wolf::TWolfDescription& description, const
     edtTitle->setFocus();
     const bool saved = exec() == QDialog::Accepted;
     FEncoding = nullptr;
-    if (!saved)
-        return false;
-    for (const TLineField& field : FLineFields)
-        description.SetField(field.Index, FEdited[size_t(field.Index)]);
+    if (!saved) return false;
+    for (const TLineField& field : FLineFields) description.SetField(field.Index, FEdited[size_t(field.Index)]);
     description.SetField(AnnotationIndex, FEdited[AnnotationIndex]);
     return true;
 }
@@ -187,17 +179,14 @@ void TfrmDescription::btnSaveClick()
     const auto encode = [this](int index, const QString& text) {
         std::optional<std::string> bytes =
             EncodeEdited(*FEncoding, FOriginal[size_t(index)], text, size_t(wolf::TWolfDescription::Limits[index]));
-        if (bytes)
-            FEdited[size_t(index)] = std::move(*bytes);
+        if (bytes) FEdited[size_t(index)] = std::move(*bytes);
         return bytes.has_value();
     };
     QWidget* refused = nullptr;
     for (const TLineField& field : FLineFields) {
-        if (!encode(field.Index, field.Edit->text()) && !refused)
-            refused = field.Edit;
+        if (!encode(field.Index, field.Edit->text()) && !refused) refused = field.Edit;
     }
-    if (!encode(AnnotationIndex, AnnotationText()) && !refused)
-        refused = memAnnotation;
+    if (!encode(AnnotationIndex, AnnotationText()) && !refused) refused = memAnnotation;
     if (refused) {
         RefuseUnstorableText(tr("The description holds characters that the book's encoding (%1) cannot store."),
                              *FEncoding, refused);

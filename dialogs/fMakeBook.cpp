@@ -32,12 +32,15 @@
 namespace dialogs {
 namespace {
 
-const char* const FieldLabels[9] = {
-    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Title"),        QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Subject"),
-    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Author"),       QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Adapter"),
-    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Translator"),   QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publisher"),
-    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publish time"), QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Introduction"),
-    "ISBN"};
+const char* const FieldLabels[9] = {QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Title"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Subject"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Author"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Adapter"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Translator"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publisher"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publish time"),
+                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Introduction"),
+                                    "ISBN"};
 constexpr int TitleField = 0, SubjectField = 1, AuthorField = 2;
 
 // The books this window makes keep their texts in UTF-8, which holds every character.
@@ -142,9 +145,11 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     auto* btnUp = new QPushButton(tr("Up"));
     auto* btnDown = new QPushButton(tr("Down"));
     connect(btnAddFiles, &QPushButton::clicked, this, [this] {
-        AddSources(QFileDialog::getOpenFileNames(this, tr("Add Files"), QString(),
+        AddSources(QFileDialog::getOpenFileNames(
+            this, tr("Add Files"), QString(),
             tr("Books' sources (%1);;All files (*)")
-                .arg(QStringLiteral("*.pdf *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.cbz *.zip *.cbr *.rar *.cb7 *.7z *.tar *.txt"))));
+                .arg(QStringLiteral("*.pdf *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.cbz *.zip *.cbr *.rar "
+                                    "*.cb7 *.7z *.tar *.txt"))));
     });
     connect(btnAddFolder, &QPushButton::clicked, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(this, tr("Add Folder"));
@@ -181,13 +186,16 @@ QWidget* TfrmMakeBook::CreateOptionsPage()
     auto* page = new QWidget;
     cmbScreen = new QComboBox;
     for (const making::TScreenProfile& profile : making::ScreenProfiles())
-        cmbScreen->addItem(tr("%1-inch screen, %2 x %3").arg(profile.Inches).arg(profile.Size.width()).arg(profile.Size.height()),
-                           QLatin1String(profile.Name));
+        cmbScreen->addItem(
+            tr("%1-inch screen, %2 x %3").arg(profile.Inches).arg(profile.Size.width()).arg(profile.Size.height()),
+            QLatin1String(profile.Name));
     cmbScreen->setToolTip(tr("The reading device's screen: pages are made at its size."));
-    chbCrop = CheckBox(tr("Crop blank margins"), tr("Cuts white margins, ignoring specks and page numbers, so the text is larger."));
+    chbCrop = CheckBox(tr("Crop blank margins"),
+                       tr("Cuts white margins, ignoring specks and page numbers, so the text is larger."));
     cmbSpread = ComboBox({tr("Split into two pages"), tr("Turn a quarter"), tr("Both"), tr("Keep as it is")},
                          tr("What becomes of a landscape page, usually two facing pages."));
-    chbRightToLeft = CheckBox(tr("Right to left"), tr("For books read right to left (manga): the right half of a spread comes first."));
+    chbRightToLeft = CheckBox(tr("Right to left"),
+                              tr("For books read right to left (manga): the right half of a spread comes first."));
     spnGamma = new QDoubleSpinBox;
     spnGamma->setRange(0.1, 10);
     spnGamma->setSingleStep(0.1);
@@ -196,7 +204,8 @@ QWidget* TfrmMakeBook::CreateOptionsPage()
     cmbBits = ComboBox({tr("Four greys (2 bits)"), tr("Black and white (1 bit)")},
                        tr("Four greys look better; black and white makes smaller books."));
     cmbDither = ComboBox({tr("Error diffusion"), tr("Ordered pattern"), tr("Nearest grey")},
-                         tr("How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp."));
+                         tr("How the greys in between are drawn: error diffusion keeps detail, a pattern suits "
+                            "drawings, nearest grey keeps text crisp."));
     chbStretch = CheckBox(tr("Fill the screen"), tr("Stretches pages to the whole screen, ignoring their shape."));
     chbUpscale = CheckBox(tr("Enlarge small pictures"), tr("Pictures smaller than the screen are enlarged to fit it."));
 
@@ -405,7 +414,8 @@ void TfrmMakeBook::ShowPreview(const TPreview& preview)
             label->setPixmap({});
             label->setText(message);
         } else {
-            label->setPixmap(QPixmap::fromImage(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            label->setPixmap(
+                QPixmap::fromImage(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }
     };
     show(imgSource, preview.Source, TranslatedErrorText(preview.Message));
@@ -497,7 +507,8 @@ void TfrmMakeBook::ConversionProgress(int done, int total, qint64 msecondsLeft)
 {
     if (!FConversion.IsRunning()) return;  // news that came after the end
     ShowProgress(done, total);
-    if (msecondsLeft >= 0) SetStatus(tr("%1 of %n pages done, %2 left", nullptr, total).arg(done).arg(TimeText(msecondsLeft)));
+    if (msecondsLeft >= 0)
+        SetStatus(tr("%1 of %n pages done, %2 left", nullptr, total).arg(done).arg(TimeText(msecondsLeft)));
 }
 
 void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failure, bool cancelled)

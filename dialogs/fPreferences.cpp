@@ -1,9 +1,9 @@
 #include "fPreferences.h"
 
 #include "FileAssociation.h"
+#include "ZoomEntries.h"
 #include "uDigitKeyFilter.h"
 #include "uFixedFrame.h"
-#include "ZoomEntries.h"
 
 #include "BookEncoding.h"
 
@@ -22,8 +22,8 @@
 namespace dialogs {
 
 const TScreenPreset ScreenPresets[6] = {
-    {"Custom...", 0, 0},          {"14\" 4:3", 284, 213}, {"15\" 4:3", 305, 228},
-    {"17\" 4:3", 345, 259},       {"19\" 4:3", 386, 290}, {"21\" 4:3", 427, 320},
+    {"Custom...", 0, 0},    {"14\" 4:3", 284, 213}, {"15\" 4:3", 305, 228},
+    {"17\" 4:3", 345, 259}, {"19\" 4:3", 386, 290}, {"21\" 4:3", 427, 320},
 };
 
 namespace {
@@ -48,8 +48,7 @@ int MillimetresFrom(const QLineEdit* edit, int previous)
 }  // namespace
 
 TfrmPreferences::TfrmPreferences(TErrorReport report, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FReport(std::move(report))
 {
     setWindowTitle(tr("Preferences"));
@@ -130,8 +129,7 @@ bool TfrmPreferences::Execute(settings::TSettingValues& settings)
     }
     cmbTextEncoding->setCurrentIndex(encoding);
 
-    if (exec() != QDialog::Accepted)
-        return false;
+    if (exec() != QDialog::Accepted) return false;
     settings.AllowOneInstance = chbOnlyOneInst->isChecked();
     settings.AutoHideTOC = chbAutoHideTOC->isChecked();
     settings.DefScaleIdx = cmbScale->currentIndex();

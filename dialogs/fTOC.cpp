@@ -20,7 +20,6 @@ using wolf::TWolfTOCItem;
 
 namespace {
 
-
 QTreeWidgetItem* Sibling(QTreeWidgetItem* node, int distance)
 {
     QTreeWidgetItem* parent = node->parent();
@@ -30,13 +29,11 @@ QTreeWidgetItem* Sibling(QTreeWidgetItem* node, int distance)
 // The same entries, in whatever order the lists hold them.
 bool SameEntries(wolf::TWolfTOCList a, wolf::TWolfTOCList b)
 {
-    if (a.Count() != b.Count())
-        return false;
+    if (a.Count() != b.Count()) return false;
     a.SortByKey();
     b.SortByKey();
     for (int i = 0; i < a.Count(); ++i) {
-        if (a[i].Key() != b[i].Key() || a[i].Title() != b[i].Title() || a[i].PageIndex != b[i].PageIndex)
-            return false;
+        if (a[i].Key() != b[i].Key() || a[i].Title() != b[i].Title() || a[i].PageIndex != b[i].PageIndex) return false;
     }
     return true;
 }
@@ -44,8 +41,7 @@ bool SameEntries(wolf::TWolfTOCList a, wolf::TWolfTOCList b)
 void ExpandSubtree(QTreeWidgetItem* node)
 {
     node->setExpanded(true);
-    for (int i = 0; i < node->childCount(); ++i)
-        ExpandSubtree(node->child(i));
+    for (int i = 0; i < node->childCount(); ++i) ExpandSubtree(node->child(i));
 }
 
 }  // namespace
@@ -82,18 +78,17 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
     actImportTOC = AddAction(tr("Import TOC"), tr("Import Table of Contents from file"), Image::ImportTOC, {});
     actExportTOC = AddAction(tr("Export TOC"), tr("Export Table of Contents to file"), Image::ExportTOC, {});
     tbrTOCMain->addSeparator();
-    actNewPeerItem = AddAction(tr("New Peer Item"), tr("Create new peer item"), Image::NewPeerItem,
-                               QKeySequence(Qt::Key_Insert));
+    actNewPeerItem =
+        AddAction(tr("New Peer Item"), tr("Create new peer item"), Image::NewPeerItem, QKeySequence(Qt::Key_Insert));
     actNewSubItem = AddAction(tr("New Subitem"), tr("Create new subitem"), Image::NewSubItem,
                               QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    actEditItem = AddAction(tr("Edit Item"), tr("Edit TOC item"), Image::EditItem,
-                            QKeySequence(Qt::CTRL | Qt::Key_E));
+    actEditItem = AddAction(tr("Edit Item"), tr("Edit TOC item"), Image::EditItem, QKeySequence(Qt::CTRL | Qt::Key_E));
     actDeleteItem = AddAction(tr("Delete Item"), tr("Delete TOC item"), Image::DeleteItem,
                               QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     tbrTOCMain->addSeparator();
     actMoveUp = AddAction(tr("Move Up"), tr("Move item up"), Image::MoveUp, QKeySequence(Qt::CTRL | Qt::Key_Up));
-    actMoveDown = AddAction(tr("Move Down"), tr("Move item down"), Image::MoveDown,
-                            QKeySequence(Qt::CTRL | Qt::Key_Down));
+    actMoveDown =
+        AddAction(tr("Move Down"), tr("Move item down"), Image::MoveDown, QKeySequence(Qt::CTRL | Qt::Key_Down));
     tbrTOCMain->addSeparator();
     using Page = TTOCHost::TPageAction;
     actShowFirst = AddPageAction(Page::First, tr("First Page"), tr("Go to first page"), Image::ShowFirst, {});
@@ -126,7 +121,7 @@ TfrmTOC::TfrmTOC(TTOCHost& host, QWidget* parent)
 TfrmTOC::~TfrmTOC() = default;
 
 QAction* TfrmTOC::AddAction(const QString& caption, const QString& hint, TActionImage image,
-                           const QKeySequence& shortcut)
+                            const QKeySequence& shortcut)
 {
     QAction* action = tbrTOCMain->addAction(FHost.ActionImage(image), caption);
     action->setToolTip(hint);
@@ -136,8 +131,7 @@ QAction* TfrmTOC::AddAction(const QString& caption, const QString& hint, TAction
 }
 
 QAction* TfrmTOC::AddPageAction(TTOCHost::TPageAction which, const QString& caption, const QString& hint,
-                                TActionImage image,
-                                const QKeySequence& shortcut)
+                                TActionImage image, const QKeySequence& shortcut)
 {
     QAction* action = AddAction(caption, hint, image, shortcut);
     if (QAction* borrowed = FHost.PageAction(which)) {
@@ -175,8 +169,7 @@ void TfrmTOC::UpdateActions()
     const int level = node ? NodeLevel(node) : -1;
     const int place = parent ? parent->indexOfChild(node) : -1;
 
-    for (QAction* action : {actImportTOC, actExportTOC, actSave, actCancel})
-        action->setEnabled(editing);
+    for (QAction* action : {actImportTOC, actExportTOC, actSave, actCancel}) action->setEnabled(editing);
     actNewPeerItem->setEnabled(editing && parent && parent->childCount() < MaxSiblings);
     actNewSubItem->setEnabled(editing && node && level < 3 && node->childCount() < MaxSiblings);
     actEditItem->setEnabled(editing && parent);
@@ -195,8 +188,7 @@ void TfrmTOC::UpdateActions()
 
 void TfrmTOC::ClearView()
 {
-    if (isVisible())
-        hide();
+    if (isVisible()) hide();
     tvwTOC->clear();
     UpdateActions();
 }
@@ -220,8 +212,7 @@ void TfrmTOC::ToggleBrowse()
 
 void TfrmTOC::BeginEdit(const wolf::TWolfTOCList& toc)
 {
-    if (isVisible())
-        hide();
+    if (isVisible()) hide();
     FTOC.CopyFrom(toc);
     FBeforeEdit.CopyFrom(toc);
     BuildTree();
@@ -241,8 +232,7 @@ void TfrmTOC::reject()
 bool TfrmTOC::EditTOC(wolf::TWolfTOCList& toc)
 {
     BeginEdit(toc);
-    if (exec() != QDialog::Accepted)
-        return false;
+    if (exec() != QDialog::Accepted) return false;
     toc.CopyFrom(FTOC);
     return true;
 }
@@ -262,8 +252,7 @@ void TfrmTOC::BindNode(QTreeWidgetItem* node, TWolfTOCItem& entry)
 {
     entry.SetKey(0);
     node->setText(0, NodeCaption(entry, FEncoding));
-    if (!node->parent())
-        return;
+    if (!node->parent()) return;
     SetEntry(node, &entry);
     entry.SetKey(KeyAtPlace(node));
 }
@@ -292,8 +281,7 @@ void TfrmTOC::actEditItemExecute()
     TWolfTOCItem* entry = EntryOf(node);
     std::string name = entry->Title();
     int page = entry->PageIndex + 1;
-    if (!frmTOCItem->AskItem(FEncoding, FHost.PageCount(), name, page))
-        return;
+    if (!frmTOCItem->AskItem(FEncoding, FHost.PageCount(), name, page)) return;
     entry->SetTitle(name);
     entry->PageIndex = page - 1;
     BindNode(node, *entry);
@@ -310,8 +298,7 @@ void TfrmTOC::actDeleteItemExecute()
     tvwTOC->setCurrentItem(parent);
     const std::vector<TWolfTOCItem*> entries = EntriesOfSubtree(node);
     delete node;
-    for (const TWolfTOCItem* entry : entries)
-        FTOC.Delete(FTOC.IndexOf(entry));
+    for (const TWolfTOCItem* entry : entries) FTOC.Delete(FTOC.IndexOf(entry));
     RenumberBelow(parent);
     UpdateActions();
 }
@@ -332,15 +319,13 @@ void TfrmTOC::MoveBefore(QTreeWidgetItem* node, QTreeWidgetItem* before)
 void TfrmTOC::tvwTOCDblClick()
 {
     const TWolfTOCItem* entry = EntryOf(Selected());
-    if (!entry || entry->PageIndex < 0)
-        return;
+    if (!entry || entry->PageIndex < 0) return;
     FHost.GoToPage(entry->PageIndex);
 }
 
 void TfrmTOC::HideAfterJump()
 {
-    if (!IsEditMode() && FHost.AutoHideTOC() && isVisible())
-        hide();
+    if (!IsEditMode() && FHost.AutoHideTOC() && isVisible()) hide();
 }
 
 void TfrmTOC::ImportTOC(const QString& fileName)
@@ -351,8 +336,7 @@ void TfrmTOC::ImportTOC(const QString& fileName)
         // A page beyond this book's last one could not be written into the book: such an
         // entry keeps its place, without a page, for the user to see and correct.
         for (int i = 0; i < imported.Count(); ++i) {
-            if (imported[i].PageIndex >= FHost.PageCount())
-                imported[i].PageIndex = -1;
+            if (imported[i].PageIndex >= FHost.PageCount()) imported[i].PageIndex = -1;
         }
         FTOC = std::move(imported);
         BuildTree();
@@ -383,8 +367,7 @@ QString AskCatalogFile(QWidget* parent, QFileDialog::AcceptMode mode)
     dialog.setAcceptMode(mode);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("cat"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
 

@@ -47,8 +47,7 @@ public:
 
     // Hides the window and empties the tree; the working copy keeps its entries.
     void ClearView();
-    void LoadTOC(const wolf::TWolfTOCList& toc, const std::string& title,
-                 const platform::TBookEncoding& encoding);
+    void LoadTOC(const wolf::TWolfTOCList& toc, const std::string& title, const platform::TBookEncoding& encoding);
     // Browse mode: shows the window if hidden, hides it if shown.
     void ToggleBrowse();
     // Edit mode, modal, on a copy of toc; on Save toc takes the edited copy and the

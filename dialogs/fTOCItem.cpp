@@ -16,8 +16,7 @@
 namespace dialogs {
 
 TfrmTOCItem::TfrmTOCItem(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(tr("TOC Item"));
     auto* layout = new QVBoxLayout(this);
@@ -57,13 +56,11 @@ bool TfrmTOCItem::AskItem(const platform::TBookEncoding& encoding, int pageCount
     edtItemName->setFocus();
     const bool confirmed = exec() == QDialog::Accepted;
     FEncoding = nullptr;
-    if (!confirmed)
-        return false;
+    if (!confirmed) return false;
     name = FName;
     bool ok = false;
     const int typed = edtPageNum->text().toInt(&ok);
-    if (!ok || typed <= 0 || typed > pageCount)
-        return false;
+    if (!ok || typed <= 0 || typed > pageCount) return false;
     page = typed;
     return true;
 }
@@ -75,13 +72,12 @@ void TfrmTOCItem::btnOKClick()
     const std::optional<std::string> bytes =
         EncodeEdited(*FEncoding, FOriginalName, edtItemName->text(), MaxNameLength);
     if (!bytes) {
-        RefuseUnstorableText(tr("The name holds characters that the book's encoding (%1) cannot store."),
-                             *FEncoding, edtItemName);
+        RefuseUnstorableText(tr("The name holds characters that the book's encoding (%1) cannot store."), *FEncoding,
+                             edtItemName);
         return;
     }
     FName = wolf::Trim(*bytes);
-    if (FName.empty())
-        FName = "(empty)";
+    if (FName.empty()) FName = "(empty)";
     accept();
 }
 

@@ -6,20 +6,17 @@
 
 namespace dialogs {
 
-std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text,
-                                        size_t maxBytes)
+std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text, size_t maxBytes)
 {
     std::optional<std::string> bytes = encoding.Encode(text);
-    if (!bytes || bytes->size() <= maxBytes)
-        return bytes;
+    if (!bytes || bytes->size() <= maxBytes) return bytes;
     // Every character takes at least one byte, so no longer prefix can fit.
     QString prefix = text.left(qsizetype(maxBytes) + 1);
     // Drop whole code points from the end until the bytes fit.
     while (!prefix.isEmpty()) {
         prefix.chop(prefix.size() >= 2 && prefix.back().isLowSurrogate() ? 2 : 1);
         bytes = encoding.Encode(prefix);
-        if (bytes && bytes->size() <= maxBytes)
-            return bytes;
+        if (bytes && bytes->size() <= maxBytes) return bytes;
     }
     return std::string();
 }
@@ -32,8 +29,7 @@ std::string NormaliseLineBreaks(const std::string& bytes)
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
             result += "\r\n";
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
         } else {
             result += c;
         }
@@ -44,8 +40,7 @@ std::string NormaliseLineBreaks(const std::string& bytes)
 std::optional<std::string> EncodeEdited(const platform::TBookEncoding& encoding, const std::string& original,
                                         const QString& edited, size_t maxBytes)
 {
-    if (edited == encoding.Decode(original))
-        return original;
+    if (edited == encoding.Decode(original)) return original;
     return EncodeWithin(encoding, edited, maxBytes);
 }
 

@@ -109,7 +109,8 @@ void TBookConversion::Start(making::TBookPlan plan)
     const auto progress = [this](int done, int total) {
         const qint64 elapsed = FClock.elapsed();
         const qint64 left = done > 0 ? elapsed * (total - done) / done : -1;
-        QMetaObject::invokeMethod(this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
     };
     FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> QString {
         try {

@@ -23,17 +23,15 @@ void SetEntry(QTreeWidgetItem* node, TWolfTOCItem* entry)
 int NodeLevel(const QTreeWidgetItem* node)
 {
     int level = 0;
-    for (const QTreeWidgetItem* parent = node->parent(); parent; parent = parent->parent())
-        ++level;
+    for (const QTreeWidgetItem* parent = node->parent(); parent; parent = parent->parent()) ++level;
     return level;
 }
 
 QString NodeCaption(const TWolfTOCItem& entry, const platform::TBookEncoding& encoding)
 {
-    const QString title = entry.Title().empty() ? QCoreApplication::translate("TOCTree", "(empty)")
-                                                : encoding.Decode(entry.Title());
-    if (entry.PageIndex < 0)
-        return title + QStringLiteral(" [x]");
+    const QString title =
+        entry.Title().empty() ? QCoreApplication::translate("TOCTree", "(empty)") : encoding.Decode(entry.Title());
+    if (entry.PageIndex < 0) return title + QStringLiteral(" [x]");
     return QStringLiteral("%1 [%2]").arg(title).arg(qint64(entry.PageIndex) + 1);
 }
 
@@ -48,7 +46,8 @@ uint32_t KeyAtPlace(const QTreeWidgetItem* node)
     const QTreeWidgetItem* parent = node->parent();
     const TWolfTOCItem* parentEntry = EntryOf(parent);
     TWolfTOCItem place = TWolfTOCItem::CreateFromKey(parentEntry ? parentEntry->Key() : 0, {}, -1);
-    place.SetNumber(NodeLevel(node), static_cast<uint8_t>(parent->indexOfChild(const_cast<QTreeWidgetItem*>(node)) + 1));
+    place.SetNumber(NodeLevel(node),
+                    static_cast<uint8_t>(parent->indexOfChild(const_cast<QTreeWidgetItem*>(node)) + 1));
     return place.Key();
 }
 
@@ -56,8 +55,7 @@ void RenumberBelow(QTreeWidgetItem* node)
 {
     for (int i = 0; i < node->childCount(); ++i) {
         QTreeWidgetItem* child = node->child(i);
-        if (TWolfTOCItem* entry = EntryOf(child))
-            entry->SetKey(KeyAtPlace(child));
+        if (TWolfTOCItem* entry = EntryOf(child)) entry->SetKey(KeyAtPlace(child));
         RenumberBelow(child);
     }
 }
@@ -83,8 +81,7 @@ void FillTree(QTreeWidget* tree, wolf::TWolfTOCList& toc, const QString& rootCap
         }
         auto* node = new QTreeWidgetItem(parent, QStringList(NodeCaption(entry, encoding)));
         SetEntry(node, &entry);
-        if (!nodeByKey.contains(entry.Key()))
-            nodeByKey.insert(entry.Key(), node);
+        if (!nodeByKey.contains(entry.Key())) nodeByKey.insert(entry.Key(), node);
     }
     RenumberBelow(root);
     tree->expandAll();
@@ -94,8 +91,7 @@ void FillTree(QTreeWidget* tree, wolf::TWolfTOCList& toc, const QString& rootCap
 std::vector<TWolfTOCItem*> EntriesOfSubtree(const QTreeWidgetItem* node)
 {
     std::vector<TWolfTOCItem*> entries;
-    if (TWolfTOCItem* entry = EntryOf(node))
-        entries.push_back(entry);
+    if (TWolfTOCItem* entry = EntryOf(node)) entries.push_back(entry);
     for (int i = 0; i < node->childCount(); ++i) {
         const std::vector<TWolfTOCItem*> below = EntriesOfSubtree(node->child(i));
         entries.insert(entries.end(), below.begin(), below.end());
@@ -105,19 +101,15 @@ std::vector<TWolfTOCItem*> EntriesOfSubtree(const QTreeWidgetItem* node)
 
 QString TreeInvariantViolation(const QTreeWidget* tree, const wolf::TWolfTOCList& toc)
 {
-    if (tree->topLevelItemCount() != 1)
-        return QStringLiteral("the tree has %1 roots").arg(tree->topLevelItemCount());
+    if (tree->topLevelItemCount() != 1) return QStringLiteral("the tree has %1 roots").arg(tree->topLevelItemCount());
     const QTreeWidgetItem* root = tree->topLevelItem(0);
-    if (EntryOf(root))
-        return QStringLiteral("the root carries an entry");
+    if (EntryOf(root)) return QStringLiteral("the root carries an entry");
     const std::vector<TWolfTOCItem*> shown = EntriesOfSubtree(root);
     QSet<const TWolfTOCItem*> seen;
     for (const TWolfTOCItem* entry : shown) {
-        if (seen.contains(entry))
-            return QStringLiteral("an entry is shown twice");
+        if (seen.contains(entry)) return QStringLiteral("an entry is shown twice");
         seen.insert(entry);
-        if (toc.IndexOf(entry) < 0)
-            return QStringLiteral("a node carries an entry that is not in the list");
+        if (toc.IndexOf(entry) < 0) return QStringLiteral("a node carries an entry that is not in the list");
     }
     if (int(shown.size()) != toc.Count())
         return QStringLiteral("%1 entries in the list, %2 in the tree").arg(toc.Count()).arg(shown.size());
@@ -126,14 +118,12 @@ QString TreeInvariantViolation(const QTreeWidget* tree, const wolf::TWolfTOCList
     while (!pending.empty()) {
         const QTreeWidgetItem* node = pending.back();
         pending.pop_back();
-        if (NodeLevel(node) > 3)
-            return QStringLiteral("a node lies deeper than three levels");
+        if (NodeLevel(node) > 3) return QStringLiteral("a node lies deeper than three levels");
         if (const TWolfTOCItem* entry = EntryOf(node); entry && entry->Key() != KeyAtPlace(node))
             return QStringLiteral("key %1 stands at the place of key %2")
                 .arg(entry->Key(), 6, 16, QLatin1Char('0'))
                 .arg(KeyAtPlace(node), 6, 16, QLatin1Char('0'));
-        for (int i = 0; i < node->childCount(); ++i)
-            pending.push_back(node->child(i));
+        for (int i = 0; i < node->childCount(); ++i) pending.push_back(node->child(i));
     }
     return {};
 }

@@ -15,7 +15,8 @@ void ShowPage(TWolfReader& reader, TStream& stream, TWolfPageItem& page)
         if (page.IsText()) {
             std::vector<std::string> lines;
             reader.ReadTextPage(stream, page, lines);
-            for (const auto& line : lines) FUZZ_CHECK(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
+            for (const auto& line : lines)
+                FUZZ_CHECK(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
         } else {
             TGreyImage image;
             reader.DecodePage(stream, page, image);

@@ -80,7 +80,9 @@ std::vector<std::pair<std::string, std::string>> Books()
     odd.Magic = "wolfebook2";
     odd.AddTaggedPage("IMG width=8 height=2 bitcount=1 compact=0 length=2 other=5", "\xF0\x0F");
     odd.AddTaggedPage("image width=8", "x");
-    odd.AddTaggedPage("img width=4 height=4 bitcount=3 compact=1 length=3", "\xFF""abc");
+    odd.AddTaggedPage("img width=4 height=4 bitcount=3 compact=1 length=3",
+                      "\xFF"
+                      "abc");
     odd.SetRawCover(std::string("\x01\x00\x08\x00", 4));
     books.emplace_back("odd_records", odd.Build());
 
@@ -116,9 +118,15 @@ std::vector<std::pair<std::string, std::string>> Writes()
     using namespace std::string_literals;
     return {
         {"one_text_page", "\x00\x00\x05Title\x00\x00\x00\x01\x00\x0bHello &<> x"s},
-        {"pictures_and_toc", "\x01\x00\x04" "Book\x02\x06" "Author\x01\x07\x05\x03\x01\x04"
-                             "\x05\x01\x09\x07\x04" "abcd\x01\x03\x03\x02\x05\x06\x02" "aa\x00\x04text"
-                             "\x04\x01\x00\x00\x05One\x01\x01\x01\x00\x04Sub\x02\x01\x01\x01\x04" "Deep\x03"s},
+        {"pictures_and_toc",
+         "\x01\x00\x04"
+         "Book\x02\x06"
+         "Author\x01\x07\x05\x03\x01\x04"
+         "\x05\x01\x09\x07\x04"
+         "abcd\x01\x03\x03\x02\x05\x06\x02"
+         "aa\x00\x04text"
+         "\x04\x01\x00\x00\x05One\x01\x01\x01\x00\x04Sub\x02\x01\x01\x01\x04"
+         "Deep\x03"s},
         {"no_pages", "\x00\x00\x02Hi\x00\x00\x00\x00\x00\x02"s},
     };
 }

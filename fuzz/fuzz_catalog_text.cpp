@@ -12,7 +12,10 @@ const std::string Divider = "... ...";
 
 // A title that ends in part of the divider is cut there on the next import; that is the
 // format's own ambiguity, not a fault.
-bool SurvivesExport(const std::string& title) { return (title + Divider).find(Divider) == title.size(); }
+bool SurvivesExport(const std::string& title)
+{
+    return (title + Divider).find(Divider) == title.size();
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

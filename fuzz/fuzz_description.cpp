@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     TWolfDescription reparsed;
     reparsed.FromText(text);
-    for (int i = 0; i < TWolfDescription::FieldCount; ++i)
-        FUZZ_CHECK(reparsed.GetField(i) == description.GetField(i));
+    for (int i = 0; i < TWolfDescription::FieldCount; ++i) FUZZ_CHECK(reparsed.GetField(i) == description.GetField(i));
 
     TWolfDescription copy;
     copy.Assign(description);

@@ -96,7 +96,10 @@ std::vector<std::pair<uint32_t, std::string>> Entries(const TWolfTOCList& toc)
     return entries;
 }
 
-uint64_t PageDataEnd(const TWolfReader& book) { return uint64_t{128} + book.DescriptionLength() + book.CoverLength() + book.PageDataSize(); }
+uint64_t PageDataEnd(const TWolfReader& book)
+{
+    return uint64_t{128} + book.DescriptionLength() + book.CoverLength() + book.PageDataSize();
+}
 
 void RewriteDescription(const std::string& bytes, const TWolfReader& book, unsigned variant)
 {

@@ -26,8 +26,8 @@ wolf::TGreyImage ToGreyImage(const QImage& picture)
     page.Height = grey.height();
     page.Pixels.resize(static_cast<size_t>(page.Width) * static_cast<size_t>(page.Height));
     for (int y = 0; y < page.Height; ++y)
-        std::memcpy(page.Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(page.Width), grey.constScanLine(y),
-                    static_cast<size_t>(page.Width));
+        std::memcpy(page.Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(page.Width),
+                    grey.constScanLine(y), static_cast<size_t>(page.Width));
     return page;
 }
 

@@ -26,8 +26,8 @@ bool IsLatin1(const QByteArray& name)
 // gives back every byte.
 QStringDecoder MakeDecoder(const QByteArray& name)
 {
-    return QStringDecoder(name.constData(), QStringConverter::Flag::Stateless |
-                                                QStringConverter::Flag::ConvertInitialBom);
+    return QStringDecoder(name.constData(),
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
 }
 
 QStringEncoder MakeEncoder(const QByteArray& name)
@@ -75,11 +75,9 @@ QByteArray Guess(const std::string&)
 QByteArray NormalisedVerdict(const QByteArray& verdict)
 {
     const QByteArray upper = verdict.toUpper();
-    if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312")
-        return "GB18030";
+    if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312") return "GB18030";
     // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
-    if (upper.startsWith("UTF") || upper == "ASCII")
-        return {};
+    if (upper.startsWith("UTF") || upper == "ASCII") return {};
     return verdict;
 }
 
@@ -106,31 +104,27 @@ TBookEncoding::TBookEncoding(const QByteArray& name)
 TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
 {
     const std::string all = Concatenate(samples);
-    if (IsStrictUtf8(all))
-        return TBookEncoding("UTF-8");
+    if (IsStrictUtf8(all)) return TBookEncoding("UTF-8");
     const TBookEncoding encoding(Guess(all));
     return KeepsBytes(encoding, all) ? encoding : TBookEncoding(Latin1Name);
 }
 
 TBookEncoding TBookEncoding::Choose(const QByteArray& name, const std::vector<std::string>& samples)
 {
-    if (name.isEmpty() || name.compare(Automatic, Qt::CaseInsensitive) == 0)
-        return Detect(samples);
+    if (name.isEmpty() || name.compare(Automatic, Qt::CaseInsensitive) == 0) return Detect(samples);
     return TBookEncoding(name);
 }
 
 QString TBookEncoding::Decode(const std::string& bytes) const
 {
-    if (IsLatin1(FName))
-        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    if (IsLatin1(FName)) return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     // The converters keep a lead byte cut off at the end of the input to themselves; a
     // line feed, one byte in every encoding offered, makes them report it.
     QByteArray input(bytes.data(), qsizetype(bytes.size()));
     input += '\n';
     QStringDecoder decoder = MakeDecoder(FName);
     QString text = decoder.decode(input);
-    if (text.endsWith(u'\n'))
-        text.chop(1);
+    if (text.endsWith(u'\n')) text.chop(1);
     return text;
 }
 
@@ -142,29 +136,25 @@ std::optional<std::string> TBookEncoding::Encode(const QString& text) const
     } else {
         QStringEncoder encoder = MakeEncoder(FName);
         bytes = QByteArray(encoder.encode(text)).toStdString();
-        if (encoder.hasError())
-            return std::nullopt;
+        if (encoder.hasError()) return std::nullopt;
     }
     // Some converters put '?' or 0x1A in place of what they cannot hold and report
     // nothing: only bytes that give back the very text are safe to write.
-    if (Decode(bytes) != text)
-        return std::nullopt;
+    if (Decode(bytes) != text) return std::nullopt;
     return bytes;
 }
 
 QStringList TBookEncoding::KnownNames()
 {
     static const char* const Candidates[] = {
-        "UTF-8",        "GB18030",      "Big5",         "Shift_JIS",    "EUC-JP",
-        "EUC-KR",       "windows-1250", "windows-1251", "windows-1252", "windows-1253",
-        "windows-1254", "windows-1255", "windows-1256", "windows-1257", "windows-1258",
-        "windows-874",  "KOI8-R",       "KOI8-U",       "ISO-8859-2",   "ISO-8859-5",
-        "ISO-8859-7",   "ISO-8859-9",   "ISO-8859-15",
+        "UTF-8",        "GB18030",      "Big5",         "Shift_JIS",    "EUC-JP",       "EUC-KR",
+        "windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254", "windows-1255",
+        "windows-1256", "windows-1257", "windows-1258", "windows-874",  "KOI8-R",       "KOI8-U",
+        "ISO-8859-2",   "ISO-8859-5",   "ISO-8859-7",   "ISO-8859-9",   "ISO-8859-15",
     };
     QStringList names{QString::fromLatin1(Automatic)};
     for (const char* candidate : Candidates) {
-        if (CanConvert(candidate))
-            names << QString::fromLatin1(candidate);
+        if (CanConvert(candidate)) names << QString::fromLatin1(candidate);
     }
     names << QString::fromLatin1(Latin1Name);
     return names;

@@ -8,8 +8,7 @@ QString DesktopExecArgument(const QString& program)
 {
     QString quoted = QStringLiteral("\"");
     for (const QChar c : program) {
-        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-            quoted += u'\\';
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
         quoted += c;
     }
     quoted += u'"';

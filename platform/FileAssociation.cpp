@@ -25,8 +25,7 @@ constexpr int ToolTimeoutMs = 10000;
 QByteArray Resource(const QString& name)
 {
     QFile file(QStringLiteral(":/desktop/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("Missing resource " + name.toStdString());
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("Missing resource " + name.toStdString());
     return file.readAll();
 }
 
@@ -45,8 +44,7 @@ void InstallIcons(const QString& iconsDir, const QString& context, const QString
         WriteFile(sizeDir + context + u'/' + name + QStringLiteral(".png"),
                   Resource(QStringLiteral("icons/%1-%2.png").arg(name).arg(size)));
     }
-    WriteFile(iconsDir + QStringLiteral("/hicolor/scalable/") + context + u'/' + name +
-                  QStringLiteral(".svg"),
+    WriteFile(iconsDir + QStringLiteral("/hicolor/scalable/") + context + u'/' + name + QStringLiteral(".svg"),
               Resource(QStringLiteral("icons/") + name + QStringLiteral(".svg")));
 }
 
@@ -55,12 +53,10 @@ void InstallIcons(const QString& iconsDir, const QString& context, const QString
 void RunIfPresent(const QString& tool, const QStringList& arguments)
 {
     const QString program = QStandardPaths::findExecutable(tool);
-    if (program.isEmpty())
-        return;
+    if (program.isEmpty()) return;
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(ToolTimeoutMs))
-        process.kill();
+    if (!process.waitForFinished(ToolTimeoutMs)) process.kill();
     process.waitForFinished(ToolTimeoutMs);
 }
 
@@ -79,8 +75,7 @@ void AssociateWolfFiles(const QString& executablePath)
 
     RunIfPresent(QStringLiteral("update-mime-database"), {dataHome + QStringLiteral("/mime")});
     RunIfPresent(QStringLiteral("update-desktop-database"), {dataHome + QStringLiteral("/applications")});
-    RunIfPresent(QStringLiteral("xdg-mime"),
-                 {QStringLiteral("default"), QStringLiteral("karavel.desktop"), MimeType});
+    RunIfPresent(QStringLiteral("xdg-mime"), {QStringLiteral("default"), QStringLiteral("karavel.desktop"), MimeType});
 }
 
 }  // namespace platform

@@ -21,10 +21,8 @@ constexpr qsizetype MaxTextLength = 2047;
 std::optional<TIniDocument> LoadDocument(const QString& path)
 {
     QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        throw EIniWriteError(("Unable to write to " + path).toStdString());
+    if (!file.exists()) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) throw EIniWriteError(("Unable to write to " + path).toStdString());
     return TIniDocument::FromBytes(file.readAll());
 }
 
@@ -50,8 +48,7 @@ std::optional<int> ParseInteger(const QString& text)
 {
     QStringView digits(text);
     const bool negative = digits.startsWith(u'-');
-    if (negative || digits.startsWith(u'+'))
-        digits = digits.mid(1);
+    if (negative || digits.startsWith(u'+')) digits = digits.mid(1);
     int base = 10;
     if (digits.startsWith(u"0x", Qt::CaseInsensitive)) {
         digits = digits.mid(2);
@@ -60,14 +57,12 @@ std::optional<int> ParseInteger(const QString& text)
         digits = digits.mid(1);
         base = 16;
     }
-    if (digits.isEmpty() || digits.front() == u'+' || digits.front() == u'-')
-        return std::nullopt;
+    if (digits.isEmpty() || digits.front() == u'+' || digits.front() == u'-') return std::nullopt;
     bool ok = false;
     const qlonglong magnitude = digits.toLongLong(&ok, base);
     // Hexadecimal spells the bits of a 32-bit value; decimal must fit as it stands.
     const qlonglong limit = base == 16 ? 0xFFFFFFFFLL : 0x80000000LL - (negative ? 0 : 1);
-    if (!ok || magnitude > limit)
-        return std::nullopt;
+    if (!ok || magnitude > limit) return std::nullopt;
     const auto bits = static_cast<uint32_t>(negative ? -magnitude : magnitude);
     return static_cast<int>(bits);
 }
@@ -130,8 +125,7 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 void TIniFile::DeleteKey(const QString& section, const QString& key)
 {
     std::optional<TIniDocument> document = TryLoadDocument(FPath);
-    if (!document || !document->RemoveKey(section, key))
-        return;
+    if (!document || !document->RemoveKey(section, key)) return;
     try {
         StoreDocument(FPath, *document);
     } catch (const EIniWriteError&) {
@@ -143,8 +137,7 @@ QString DefaultSettingsFileName()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    if (CanCreateFilesIn(programDir))
-        return programDir + u'/' + baseName + QStringLiteral(".ini");
+    if (CanCreateFilesIn(programDir)) return programDir + u'/' + baseName + QStringLiteral(".ini");
     const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(configDir);
     return configDir + QStringLiteral("/karavel.ini");

@@ -6,8 +6,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace platform {
 

@@ -11,10 +11,8 @@ std::string FileTypeOf(TKeyStore& store)
 {
     store.CreateKey(Extension);
     const TDefaultValue current = store.ReadDefaultValue(Extension);
-    if (current.Kind == TDefaultValue::TKind::NotText)
-        throw std::runtime_error("Invalid data type for ''");
-    if (!current.Text.empty())
-        return current.Text;
+    if (current.Kind == TDefaultValue::TKind::NotText) throw std::runtime_error("Invalid data type for ''");
+    if (!current.Text.empty()) return current.Text;
     store.WriteDefaultValue(Extension, NewFileType);
     return NewFileType;
 }

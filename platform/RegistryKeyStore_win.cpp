@@ -29,8 +29,8 @@ class TOpenKey {
 public:
     TOpenKey(HKEY root, const std::string& path)
     {
-        if (RegCreateKeyExW(root, Wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey,
-                            nullptr) != ERROR_SUCCESS)
+        if (RegCreateKeyExW(root, Wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey, nullptr) !=
+            ERROR_SUCCESS)
             throw std::runtime_error("Failed to create key '" + path + "'");
     }
     ~TOpenKey() { RegCloseKey(FKey); }
@@ -56,14 +56,12 @@ TDefaultValue TRegistryKeyStore::ReadDefaultValue(const std::string& path) const
     TOpenKey key(FRoot, path);
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key.Handle(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return {};
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return {TDefaultValue::TKind::NotText, {}};
+    if (RegQueryValueExW(key.Handle(), nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return {TDefaultValue::TKind::NotText, {}};
     std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
     DWORD bytes = DWORD(text.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(key.Handle(), nullptr, nullptr, &type,
-                         reinterpret_cast<BYTE*>(text.data()), &bytes) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key.Handle(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &bytes) !=
+        ERROR_SUCCESS)
         return {};
     text.resize(wcsnlen(text.c_str(), bytes / sizeof(wchar_t)));
     return {TDefaultValue::TKind::Text, Narrow(text)};
@@ -74,16 +72,15 @@ void TRegistryKeyStore::WriteDefaultValue(const std::string& path, const std::st
     TOpenKey key(FRoot, path);
     const std::wstring value = Wide(text);
     const auto bytes = DWORD((value.size() + 1) * sizeof(wchar_t));
-    if (RegSetValueExW(key.Handle(), nullptr, 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(value.c_str()), bytes) != ERROR_SUCCESS)
+    if (RegSetValueExW(key.Handle(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
+        ERROR_SUCCESS)
         throw std::runtime_error("Failed to set data for ''");
 }
 
 bool TRegistryKeyStore::HasSubKey(const std::string& path, const std::string& name) const
 {
     HKEY subKey = nullptr;
-    if (RegOpenKeyExW(FRoot, Wide(path + '\\' + name).c_str(), 0, KEY_READ, &subKey) != ERROR_SUCCESS)
-        return false;
+    if (RegOpenKeyExW(FRoot, Wide(path + '\\' + name).c_str(), 0, KEY_READ, &subKey) != ERROR_SUCCESS) return false;
     RegCloseKey(subKey);
     return true;
 }
@@ -92,8 +89,7 @@ void TRegistryKeyStore::AnnounceChange()
 {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, SPI_SETNONCLIENTMETRICS,
-                        reinterpret_cast<LPARAM>("WindowMetrics"), SMTO_ABORTIFHUNG, 10000,
-                        &result);
+                        reinterpret_cast<LPARAM>("WindowMetrics"), SMTO_ABORTIFHUNG, 10000, &result);
 }
 
 }  // namespace platform

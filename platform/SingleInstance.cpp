@@ -45,8 +45,7 @@ bool ServerAnswers(const QString& serverName)
 void SendPath(QLocalSocket& socket, const QByteArray& path)
 {
     socket.write(path.left(MaxPathBytes) + Terminator);
-    if (socket.waitForBytesWritten(WriteTimeoutMs))
-        socket.waitForReadyRead(AnswerTimeoutMs);
+    if (socket.waitForBytesWritten(WriteTimeoutMs)) socket.waitForReadyRead(AnswerTimeoutMs);
 }
 
 }  // namespace
@@ -62,12 +61,10 @@ struct TSingleInstance::TImpl {
     // taken over. False only when listening failed.
     bool ListenUnlessTaken()
     {
-        if (Server.isListening())
-            return true;
+        if (Server.isListening()) return true;
         // With access options the server is bound elsewhere and renamed into place, which
         // would replace a live instance's name: so ask first.
-        if (ServerAnswers(ServerName))
-            return true;
+        if (ServerAnswers(ServerName)) return true;
         QLocalServer::removeServer(ServerName);
         Server.setSocketOptions(QLocalServer::UserAccessOption);
         return Server.listen(ServerName);
@@ -88,8 +85,7 @@ TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
                 const qsizetype end = received.indexOf(Terminator);
                 if (end < 0) {
                     // A sender that does not keep to the protocol is dropped.
-                    if (received.size() > MaxPathBytes)
-                        socket->abort();
+                    if (received.size() > MaxPathBytes) socket->abort();
                     return;
                 }
                 socket->read(end + 1);
@@ -128,12 +124,10 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
 
 QString TSingleInstance::Listen()
 {
-    if (!FImpl->Checked || FImpl->Server.isListening())
-        return {};
+    if (!FImpl->Checked || FImpl->Server.isListening()) return {};
     QLockFile lock(FImpl->LockPath);
     lock.tryLock(LockTimeoutMs);
-    if (FImpl->ListenUnlessTaken())
-        return {};
+    if (FImpl->ListenUnlessTaken()) return {};
     return QStringLiteral("System Error.  Code: %1.\r\n%2")
         .arg(int(FImpl->Server.serverError()))
         .arg(FImpl->Server.errorString());

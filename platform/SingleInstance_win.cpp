@@ -22,14 +22,12 @@ constexpr DWORD RegionSize = 1024;
 class TRegionView {
 public:
     explicit TRegionView(HANDLE region)
-        : FView(region ? static_cast<char*>(MapViewOfFile(region, FILE_MAP_ALL_ACCESS, 0, 0, 0))
-                       : nullptr)
+        : FView(region ? static_cast<char*>(MapViewOfFile(region, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr)
     {
     }
     ~TRegionView()
     {
-        if (FView)
-            UnmapViewOfFile(FView);
+        if (FView) UnmapViewOfFile(FView);
     }
     TRegionView(const TRegionView&) = delete;
     TRegionView& operator=(const TRegionView&) = delete;
@@ -54,19 +52,15 @@ struct TSingleInstance::TImpl : QAbstractNativeEventFilter {
 
     ~TImpl() override
     {
-        if (Receiver && QCoreApplication::instance())
-            QCoreApplication::instance()->removeNativeEventFilter(this);
-        if (Region)
-            CloseHandle(Region);
-        if (Mutex)
-            CloseHandle(Mutex);
+        if (Receiver && QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
+        if (Region) CloseHandle(Region);
+        if (Mutex) CloseHandle(Mutex);
     }
 
     QByteArray ReadRegion() const
     {
         const TRegionView view(Region);
-        if (!view.Data())
-            return {};
+        if (!view.Data()) return {};
         return QByteArray(view.Data(), qsizetype(strnlen(view.Data(), RegionSize)));
     }
 
@@ -96,8 +90,7 @@ TSingleInstance::~TSingleInstance() = default;
 bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
 {
     FImpl->Mutex = CreateMutexA(nullptr, FALSE, FImpl->MutexName.constData());
-    if (GetLastError() != ERROR_ALREADY_EXISTS)
-        return false;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
     if (HANDLE region = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, FImpl->RegionName.constData())) {
         bool written = false;
         {
@@ -109,8 +102,7 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
                 written = true;
             }
         }
-        if (written)
-            SendMessageA(HWND_BROADCAST, FImpl->HandOverMessage, 0, 0);
+        if (written) SendMessageA(HWND_BROADCAST, FImpl->HandOverMessage, 0, 0);
         CloseHandle(region);
     }
     return true;
@@ -118,17 +110,15 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
 
 QString TSingleInstance::Listen()
 {
-    if (FImpl->Receiver)
-        return {};
-    FImpl->Region = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, RegionSize,
-                                       FImpl->RegionName.constData());
+    if (FImpl->Receiver) return {};
+    FImpl->Region =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, RegionSize, FImpl->RegionName.constData());
     const DWORD error = FImpl->Region ? 0 : GetLastError();
     // Without a region a hand-over still brings the window to the front.
     FImpl->Receiver = std::make_unique<QWindow>();
     FImpl->Receiver->winId();
     QCoreApplication::instance()->installNativeEventFilter(FImpl.get());
-    if (!error)
-        return {};
+    if (!error) return {};
     return QStringLiteral("System Error.  Code: %1.\r\n%2").arg(error).arg(qt_error_string(int(error)));
 }
 

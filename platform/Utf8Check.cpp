@@ -37,15 +37,12 @@ bool IsStrictUtf8(std::string_view bytes)
     size_t i = 0;
     while (i < bytes.size()) {
         const TLead lead = Classify(static_cast<unsigned char>(bytes[i]));
-        if (lead.Length == 0 || bytes.size() - i < size_t(lead.Length))
-            return false;
+        if (lead.Length == 0 || bytes.size() - i < size_t(lead.Length)) return false;
         if (lead.Length > 1) {
             const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            if (second < lead.SecondMin || second > lead.SecondMax)
-                return false;
+            if (second < lead.SecondMin || second > lead.SecondMax) return false;
             for (int k = 2; k < lead.Length; ++k) {
-                if (!IsContinuation(static_cast<unsigned char>(bytes[i + size_t(k)])))
-                    return false;
+                if (!IsContinuation(static_cast<unsigned char>(bytes[i + size_t(k)]))) return false;
             }
         }
         i += size_t(lead.Length);

@@ -14,8 +14,7 @@ struct TVersionTexts {
 
 constexpr uint32_t VS_FF_PRERELEASE = 2;
 
-TVersionTexts FormatVersionTexts(uint16_t major, uint16_t minor, uint16_t release,
-                                 uint32_t fileFlags, uint32_t mask);
+TVersionTexts FormatVersionTexts(uint16_t major, uint16_t minor, uint16_t release, uint32_t fileFlags, uint32_t mask);
 // Windows: the file's version resource. Elsewhere: the build's version constants.
 TVersionTexts GetVersionTexts(const QString& fileName, uint32_t mask);
 

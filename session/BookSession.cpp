@@ -48,8 +48,8 @@ void TBookSession::Read(const QString& path)
         // A folder opens for reading on some systems and then fails with a bare read error.
         if (QFileInfo(path).isDir())
             throw wolf::EFOpenError("Cannot open file \"" + path.toStdString() + "\". Is a directory");
-        FStream = std::make_unique<wolf::TFileStream>(platform::FileSystemPath(path),
-                                                      wolf::TFileStream::TMode::OpenRead);
+        FStream =
+            std::make_unique<wolf::TFileStream>(platform::FileSystemPath(path), wolf::TFileStream::TMode::OpenRead);
         FFromSubcatalog = FReader.Open(*FStream);
     } catch (...) {
         Close();

@@ -7,7 +7,10 @@
 namespace {
 const QString Section = QStringLiteral("LastPages");
 
-QString BookKey(int number) { return QStringLiteral("Book%1").arg(number); }
+QString BookKey(int number)
+{
+    return QStringLiteral("Book%1").arg(number);
+}
 
 bool SamePath(const QString& a, const QString& b)
 {
@@ -42,7 +45,10 @@ void TReadingPositions::SetEntries(QList<TReadingPosition> entries)
 
 QString TReadingPositions::Encode(const TReadingPosition& position)
 {
-    return QStringLiteral("%1,%2,%3").arg(position.Page).arg(position.Size).arg(QDir::toNativeSeparators(position.Path));
+    return QStringLiteral("%1,%2,%3")
+        .arg(position.Page)
+        .arg(position.Size)
+        .arg(QDir::toNativeSeparators(position.Path));
 }
 
 std::optional<TReadingPosition> TReadingPositions::Decode(const QString& value)
@@ -55,8 +61,7 @@ std::optional<TReadingPosition> TReadingPositions::Decode(const QString& value)
     position.Page = value.left(first).toInt(&pageOk);
     position.Size = value.mid(first + 1, second - first - 1).toLongLong(&sizeOk);
     position.Path = QDir::fromNativeSeparators(value.mid(second + 1));
-    if (!pageOk || !sizeOk || position.Page < -1 || position.Size < 0 || position.Path.isEmpty())
-        return std::nullopt;
+    if (!pageOk || !sizeOk || position.Page < -1 || position.Size < 0 || position.Path.isEmpty()) return std::nullopt;
     return position;
 }
 

@@ -81,11 +81,11 @@ QString RecentKey(const TRecentFilesSetting& list, int number)
 TSettingValues::TSettingValues()
 {
     for (const TSetting& setting : Declared)
-        std::visit(TOverload{[this](const TBoolSetting& s) { this->*s.Field = s.Default; },
-                             [this](const TIntSetting& s) { this->*s.Field = s.Default; },
-                             [this](const TTextSetting& s) { this->*s.Field = s.Default; },
-                             [](const TRecentFilesSetting&) {}},
-                   setting.Kind);
+        std::visit(
+            TOverload{[this](const TBoolSetting& s) { this->*s.Field = s.Default; },
+                      [this](const TIntSetting& s) { this->*s.Field = s.Default; },
+                      [this](const TTextSetting& s) { this->*s.Field = s.Default; }, [](const TRecentFilesSetting&) {}},
+            setting.Kind);
 }
 
 TSettings::TSettings(QString fileName, QObject* parent) : QObject(parent), FFileName(std::move(fileName)) {}
@@ -149,7 +149,7 @@ void TSettings::Save(const QStringList& recentFiles) const
 bool TSettings::ReadAllowOneInstance(const QString& fileName)
 {
     return platform::TIniFile(fileName).ReadBool(QStringLiteral("Config"), QStringLiteral("AllowOneInstance"),
-                                                  TSettingValues().AllowOneInstance);
+                                                 TSettingValues().AllowOneInstance);
 }
 
 }  // namespace settings

@@ -19,10 +19,10 @@ struct TSettingValues {
     // "Config"
     bool AllowOneInstance;
     bool AutoHideTOC;
-    int DefScaleIdx;  // entry of the zoom list (ZoomEntries.h)
-    int MonitorType;  // entry of the preferences' screen list
-    int MonitorWidth;   // mm
-    int MonitorHeight;  // mm
+    int DefScaleIdx;          // entry of the zoom list (ZoomEntries.h)
+    int MonitorType;          // entry of the preferences' screen list
+    int MonitorWidth;         // mm
+    int MonitorHeight;        // mm
     QByteArray TextEncoding;  // "auto", or the name of the books' encoding
     // "MainWindow"
     int PosTop;
@@ -36,7 +36,7 @@ struct TSettingValues {
     bool MakeCrop;
     int MakeSpread;  // split, rotate, both, keep
     bool MakeRightToLeft;
-    int MakeGamma;   // percent
+    int MakeGamma;  // percent
     bool MakeAutoContrast;
     int MakeBits;
     int MakeDither;  // Floyd-Steinberg, ordered, threshold

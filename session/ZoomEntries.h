@@ -6,14 +6,17 @@
 
 namespace zoom {
 
-constexpr int OneToOne = 0;     // "1:1", the page's physical size on the reading device
+constexpr int OneToOne = 0;      // "1:1", the page's physical size on the reading device
 constexpr int FirstPercent = 1;  // "25%"; entry k is k times 25 %
 constexpr int LastPercent = 8;   // "200%"
 constexpr int FitPage = 9;
 constexpr int FitWidth = 10;
 constexpr int EntryCount = 11;
 
-constexpr bool IsFit(int entry) { return entry == FitPage || entry == FitWidth; }
+constexpr bool IsFit(int entry)
+{
+    return entry == FitPage || entry == FitWidth;
+}
 
 // The texts, in the program's language.
 QStringList EntryTexts();

@@ -36,8 +36,10 @@ void DrawShip(QPainter& painter, const QRectF& box)
     painter.drawPath(hull);
     painter.drawLine(QPointF(x + 0.5 * w, y + 0.62 * h), QPointF(x + 0.5 * w, y + 0.05 * h));
     painter.setBrush(QColor(192, 192, 192));
-    painter.drawPolygon(QPolygonF{{x + 0.52 * w, y + 0.08 * h}, {x + 0.85 * w, y + 0.55 * h}, {x + 0.52 * w, y + 0.55 * h}});
-    painter.drawPolygon(QPolygonF{{x + 0.48 * w, y + 0.15 * h}, {x + 0.2 * w, y + 0.55 * h}, {x + 0.48 * w, y + 0.55 * h}});
+    painter.drawPolygon(
+        QPolygonF{{x + 0.52 * w, y + 0.08 * h}, {x + 0.85 * w, y + 0.55 * h}, {x + 0.52 * w, y + 0.55 * h}});
+    painter.drawPolygon(
+        QPolygonF{{x + 0.48 * w, y + 0.15 * h}, {x + 0.2 * w, y + 0.55 * h}, {x + 0.48 * w, y + 0.55 * h}});
 }
 
 void DrawWaves(QPainter& painter, const QRectF& box)

@@ -23,10 +23,13 @@ public:
     {
         const qsizetype xref = FBytes.size();
         FBytes += "xref\n0 " + QByteArray::number(FOffsets.size() + 1) + "\n0000000000 65535 f \n";
-        for (const qsizetype offset : FOffsets) FBytes += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        for (const qsizetype offset : FOffsets)
+            FBytes += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
         FBytes += "trailer\n<< /Size " + QByteArray::number(FOffsets.size() + 1) + " /Root " + Ref(catalog);
         if (info) FBytes += " /Info " + Ref(info);
-        if (encrypt) FBytes += " /Encrypt " + Ref(encrypt) + " /ID [<00112233445566778899aabbccddeeff> <00112233445566778899aabbccddeeff>]";
+        if (encrypt)
+            FBytes += " /Encrypt " + Ref(encrypt) +
+                      " /ID [<00112233445566778899aabbccddeeff> <00112233445566778899aabbccddeeff>]";
         FBytes += " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
         return FBytes;
     }
@@ -64,13 +67,15 @@ QByteArray MakePdf(const TPdfContent& plan)
         const int content = pdf.Reserve();
         pageObjects.push_back(page);
         kids += TPdfBuilder::Ref(page) + " ";
-        const QByteArray drawing = "BT /F1 48 Tf 40 " + Number(size.height() - 100) + " Td " + Text(QStringLiteral("Page %1").arg(i + 1)) +
-                                   " Tj ET\n4 w 40 40 " + Number(size.width() - 80) + " " + Number(size.height() / 2) + " re S\n" +
+        const QByteArray drawing = "BT /F1 48 Tf 40 " + Number(size.height() - 100) + " Td " +
+                                   Text(QStringLiteral("Page %1").arg(i + 1)) + " Tj ET\n4 w 40 40 " +
+                                   Number(size.width() - 80) + " " + Number(size.height() / 2) + " re S\n" +
                                    "0.5 g 80 80 " + Number(size.width() / 3) + " 60 re f\n";
-        pdf.Write(page, "<< /Type /Page /Parent " + TPdfBuilder::Ref(pages) + " /MediaBox [0 0 " + Number(size.width()) + " " +
-                            Number(size.height()) + "] /Resources << /Font << /F1 " + TPdfBuilder::Ref(font) + " >> >> /Contents " +
-                            TPdfBuilder::Ref(content) + " >>");
-        pdf.Write(content, "<< /Length " + QByteArray::number(drawing.size()) + " >>\nstream\n" + drawing + "endstream");
+        pdf.Write(page, "<< /Type /Page /Parent " + TPdfBuilder::Ref(pages) + " /MediaBox [0 0 " +
+                            Number(size.width()) + " " + Number(size.height()) + "] /Resources << /Font << /F1 " +
+                            TPdfBuilder::Ref(font) + " >> >> /Contents " + TPdfBuilder::Ref(content) + " >>");
+        pdf.Write(content,
+                  "<< /Length " + QByteArray::number(drawing.size()) + " >>\nstream\n" + drawing + "endstream");
     }
     pdf.Write(pages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(plan.Pages.size()) + " >>");
     pdf.Write(font, "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>");
@@ -84,7 +89,8 @@ QByteArray MakePdf(const TPdfContent& plan)
                 for (size_t i = 0; i < entries.size(); ++i) objects.push_back(pdf.Reserve());
                 for (size_t i = 0; i < entries.size(); ++i) {
                     const TOutlineEntry& entry = entries[i];
-                    QByteArray body = "<< /Title " + Text(entry.Title) + " /Parent " + TPdfBuilder::Ref(parent) + " /Dest [" +
+                    QByteArray body = "<< /Title " + Text(entry.Title) + " /Parent " + TPdfBuilder::Ref(parent) +
+                                      " /Dest [" +
                                       TPdfBuilder::Ref(pageObjects.at(static_cast<size_t>(entry.Page - 1))) + " /Fit]";
                     if (i > 0) body += " /Prev " + TPdfBuilder::Ref(objects[i - 1]);
                     if (i + 1 < entries.size()) body += " /Next " + TPdfBuilder::Ref(objects[i + 1]);
@@ -99,8 +105,8 @@ QByteArray MakePdf(const TPdfContent& plan)
             };
         const int root = pdf.Reserve();
         const auto [first, last] = writeLevel(plan.Outline, root);
-        pdf.Write(root, "<< /Type /Outlines /First " + TPdfBuilder::Ref(first) + " /Last " + TPdfBuilder::Ref(last) + " /Count " +
-                            QByteArray::number(plan.Outline.size()) + " >>");
+        pdf.Write(root, "<< /Type /Outlines /First " + TPdfBuilder::Ref(first) + " /Last " + TPdfBuilder::Ref(last) +
+                            " /Count " + QByteArray::number(plan.Outline.size()) + " >>");
         outlineRef = " /Outlines " + TPdfBuilder::Ref(root);
     }
     pdf.Write(catalog, "<< /Type /Catalog /Pages " + TPdfBuilder::Ref(pages) + outlineRef + " >>");

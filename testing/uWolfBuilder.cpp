@@ -8,7 +8,10 @@
 
 namespace wolf {
 
-TWolfBookBuilder::TWolfBookBuilder() { ExtraParameters.fill(0xFFFFFFFF); }
+TWolfBookBuilder::TWolfBookBuilder()
+{
+    ExtraParameters.fill(0xFFFFFFFF);
+}
 
 void TWolfBookBuilder::SetCover(uint16_t width, uint16_t height, uint16_t bitCount, bool compact,
                                 const std::string& data)

@@ -42,8 +42,7 @@ public:
             if (!NextHeader(entry)) Fail(QStringLiteral("ends before \"%1\"").arg(name));
             if (FNextIndex <= index) archive_read_data_skip(FArchive.get());
         }
-        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > MaxSourceBytes)
-            FailTooLarge(name);
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > MaxSourceBytes) FailTooLarge(name);
         QByteArray bytes;
         char chunk[64 * 1024];
         for (;;) {
@@ -68,7 +67,8 @@ private:
         archive_read_support_filter_all(FArchive.get());
         archive_read_support_format_all(FArchive.get());
 #ifdef Q_OS_WIN
-        const int opened = archive_read_open_filename_w(FArchive.get(), reinterpret_cast<const wchar_t*>(FPath.utf16()), 64 * 1024);
+        const int opened =
+            archive_read_open_filename_w(FArchive.get(), reinterpret_cast<const wchar_t*>(FPath.utf16()), 64 * 1024);
 #else
         const int opened = archive_read_open_filename(FArchive.get(), QFile::encodeName(FPath).constData(), 64 * 1024);
 #endif
@@ -143,11 +143,11 @@ void AddArchivePages(const QString& path, const QStringList& chapters, std::vect
     for (const auto& [index, entryPath] : reader->List()) {
         if (LeavesArchive(entryPath))
             throw EMakeFailure(QStringLiteral("The archive \"%1\" holds \"%2\", a path outside the archive; "
-                                              "it is not used").arg(path, entryPath));
+                                              "it is not used")
+                                   .arg(path, entryPath));
         if (!IsHidden(entryPath) && IsPictureName(entryPath)) indexOfName.emplace(entryPath, index);
     }
-    if (indexOfName.empty())
-        throw EMakeFailure(QStringLiteral("The archive \"%1\" holds no pictures").arg(path));
+    if (indexOfName.empty()) throw EMakeFailure(QStringLiteral("The archive \"%1\" holds no pictures").arg(path));
     QStringList names;
     for (const auto& entry : indexOfName) names.append(entry.first);
     SortNaturally(names);
@@ -156,8 +156,11 @@ void AddArchivePages(const QString& path, const QStringList& chapters, std::vect
         QStringList entryChapters = chapters + name.split(u'/', Qt::SkipEmptyParts);
         entryChapters.removeLast();
         const QString label = path + QStringLiteral(": ") + name;
-        pages.push_back({TPageKind::Picture, label, entryChapters,
-                         [reader, index, label] { return reader->Read(index, label); }, {}});
+        pages.push_back({TPageKind::Picture,
+                         label,
+                         entryChapters,
+                         [reader, index, label] { return reader->Read(index, label); },
+                         {}});
     }
 }
 

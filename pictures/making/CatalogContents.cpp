@@ -12,7 +12,8 @@ wolf::TWolfTOCList ReadCatalogContents(const TBookPlan& plan, const QString& pat
     for (std::string& line : lines) {
         const QByteArray bytes = QByteArray::fromStdString(line);
         const QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes) throw EMakeFailure(QStringLiteral("The catalog \"%1\" is not UTF-8 text").arg(path));
+        if (text.toUtf8() != bytes)
+            throw EMakeFailure(QStringLiteral("The catalog \"%1\" is not UTF-8 text").arg(path));
         line = EncodeOrFail(plan, text, QStringLiteral("the table of contents"));
     }
     wolf::TWolfTOCList contents;

@@ -59,25 +59,28 @@ public:
     TMakeResult Run(const TProgressFunction& progress)
     {
         if (!FPlan.ReplaceExisting && QFile::exists(FPlan.OutputPath))
-            throw EMakeFailure(QStringLiteral("\"%1\" exists already; give --force to replace it").arg(FPlan.OutputPath));
-        wolf::TWolfWriter writer(platform::FileSystemPath(FPlan.OutputPath), FPlan.Description,
-                                 FPlan.ReplaceExisting);
+            throw EMakeFailure(
+                QStringLiteral("\"%1\" exists already; give --force to replace it").arg(FPlan.OutputPath));
+        wolf::TWolfWriter writer(platform::FileSystemPath(FPlan.OutputPath), FPlan.Description, FPlan.ReplaceExisting);
         WriteCover(writer);
-        TChapterContents chapters([this](const QString& title) { return EncodeOrFail(FPlan, title, QStringLiteral("a chapter title")); });
+        TChapterContents chapters(
+            [this](const QString& title) { return EncodeOrFail(FPlan, title, QStringLiteral("a chapter title")); });
         const int total = static_cast<int>(FPlan.Pages.size());
         // A bounded window of pages in flight keeps memory flat, however long the book.
         const size_t window = static_cast<size_t>(2 * FPool.maxThreadCount());
         std::deque<QFuture<TProcessed>> inFlight;
         int submitted = 0;
         for (int written = 0; written < total; ++written) {
-            while (submitted < total && inFlight.size() < window) inFlight.push_back(Submit(FPlan.Pages[static_cast<size_t>(submitted++)]));
+            while (submitted < total && inFlight.size() < window)
+                inFlight.push_back(Submit(FPlan.Pages[static_cast<size_t>(submitted++)]));
             TProcessed processed = inFlight.front().result();
             inFlight.pop_front();
             CheckCancel();
             if (processed.Failure) std::rethrow_exception(processed.Failure);
             const TSourcePage& source = FPlan.Pages[static_cast<size_t>(written)];
             chapters.Enter(source.Chapters, writer.PageCount());
-            for (const TSourceHeading& heading : source.Headings) chapters.AddHeading(heading.Level, heading.Title, writer.PageCount());
+            for (const TSourceHeading& heading : source.Headings)
+                chapters.AddHeading(heading.Level, heading.Title, writer.PageCount());
             if (source.Kind == TPageKind::Text || processed.Pictures.empty())
                 writer.AddTextPage(EncodeOrFail(FPlan, source.Text, source.Name));
             for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
@@ -96,7 +99,9 @@ private:
         if (page.Kind == TPageKind::Text) return QtFuture::makeReadyFuture(TProcessed{});
         const TProcessOptions& options = FPlan.Options;
         if (page.Kind == TPageKind::Rendered)
-            return RunInPool([render = page.Render, options] { return EncodePicture(TPageKind::Rendered, render(options), options); });
+            return RunInPool([render = page.Render, options] {
+                return EncodePicture(TPageKind::Rendered, render(options), options);
+            });
         // Loading stays on this thread: the loads of an archive share one reader.
         QByteArray bytes;
         try {
@@ -146,7 +151,8 @@ private:
         for (int i = 0; i < contents.Count(); ++i)
             if (contents[i].PageIndex >= pageCount)
                 throw EMakeFailure(QStringLiteral("The table of contents names page %1, but the book has %2 pages")
-                                       .arg(contents[i].PageIndex + 1).arg(pageCount));
+                                       .arg(contents[i].PageIndex + 1)
+                                       .arg(pageCount));
     }
 
     const TBookPlan& FPlan;
@@ -166,7 +172,8 @@ std::string EncodeOrFail(const TBookPlan& plan, const QString& text, const QStri
             const char32_t code = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
             throw EMakeFailure(QStringLiteral("The encoding %1 cannot hold the character \"%2\" (U+%3) in %4")
                                    .arg(plan.EncodingName, character,
-                                        QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0'), what));
+                                        QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0'),
+                                        what));
         }
         if (pair) ++i;
     }
@@ -195,8 +202,7 @@ std::vector<QImage> PreviewPage(const TSourcePage& page, const TProcessOptions& 
 {
     std::vector<QImage> pictures;
     if (page.Kind == TPageKind::Text) return pictures;
-    for (TProcessedPage& processed : ProcessSource(page, options))
-        pictures.push_back(std::move(processed.Picture));
+    for (TProcessedPage& processed : ProcessSource(page, options)) pictures.push_back(std::move(processed.Picture));
     return pictures;
 }
 

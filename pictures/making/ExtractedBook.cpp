@@ -45,9 +45,12 @@ TExtractedBook ReadExtractedBook(const QString& folder)
     std::map<qulonglong, std::pair<QString, QString>> files;  // number -> path, suffix
     for (const QString& name : dir.entryList(QDir::Files)) {
         const QRegularExpressionMatch match = pageName.match(name);
-        if (match.hasMatch()) files.emplace(match.captured(1).toULongLong(), std::pair{dir.filePath(name), match.captured(2)});
+        if (match.hasMatch())
+            files.emplace(match.captured(1).toULongLong(), std::pair{dir.filePath(name), match.captured(2)});
     }
-    if (files.empty()) throw EMakeFailure(QStringLiteral("The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)").arg(folder));
+    if (files.empty())
+        throw EMakeFailure(
+            QStringLiteral("The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)").arg(folder));
     for (const auto& [number, file] : files) book.Pages.push_back(PageFromFile(file.first, file.second));
     return book;
 }

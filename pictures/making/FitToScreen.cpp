@@ -10,9 +10,8 @@ QImage FitToScreen(const QImage& grey, QSize screen, bool stretch, bool upscale)
     if (!upscale && (target.width() > grey.width() || target.height() > grey.height()))
         target = grey.size().boundedTo(screen).expandedTo(QSize(1, 1));
     target = target.boundedTo(screen).expandedTo(QSize(1, 1));
-    const QImage scaled = target == grey.size()
-        ? grey
-        : grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled =
+        target == grey.size() ? grey : grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (scaled.size() == screen) return scaled.convertToFormat(QImage::Format_Grayscale8);
     QImage page(screen, QImage::Format_Grayscale8);
     page.fill(255);

@@ -40,11 +40,10 @@ void Threshold(QImage& grey, const TLevelTable& table)
 
 void Ordered(QImage& grey, const TLevelTable& table)
 {
-    static constexpr uchar Bayer[8][8] = {
-        {0, 32, 8, 40, 2, 34, 10, 42},   {48, 16, 56, 24, 50, 18, 58, 26},
-        {12, 44, 4, 36, 14, 46, 6, 38},  {60, 28, 52, 20, 62, 30, 54, 22},
-        {3, 35, 11, 43, 1, 33, 9, 41},   {51, 19, 59, 27, 49, 17, 57, 25},
-        {15, 47, 7, 39, 13, 45, 5, 37},  {63, 31, 55, 23, 61, 29, 53, 21}};
+    static constexpr uchar Bayer[8][8] = {{0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
+                                          {12, 44, 4, 36, 14, 46, 6, 38}, {60, 28, 52, 20, 62, 30, 54, 22},
+                                          {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
+                                          {15, 47, 7, 39, 13, 45, 5, 37}, {63, 31, 55, 23, 61, 29, 53, 21}};
     const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
@@ -94,7 +93,9 @@ private:
 template <int Step>
 class TRowDiffusion {
 public:
-    TRowDiffusion(uchar* row, const int* incoming, int* outgoing) : FRow(row), FIncoming(incoming), FOutgoing(outgoing) {}
+    TRowDiffusion(uchar* row, const int* incoming, int* outgoing) : FRow(row), FIncoming(incoming), FOutgoing(outgoing)
+    {
+    }
 
     void Pixel(int x, const TDiffusionTable& table)
     {

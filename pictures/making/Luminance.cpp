@@ -49,7 +49,8 @@ QImage GreyOfRgb32(const QImage& picture)
             if (red == green && green == blue)
                 target[x] = static_cast<uchar>(red);
             else
-                target[x] = tables.Encoded[size_t{tables.Share[0][red]} + tables.Share[1][green] + tables.Share[2][blue]];
+                target[x] =
+                    tables.Encoded[size_t{tables.Share[0][red]} + tables.Share[1][green] + tables.Share[2][blue]];
         }
     }
     return grey;

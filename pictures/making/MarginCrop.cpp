@@ -47,11 +47,11 @@ std::optional<TSpan> ContentSpan(const std::vector<int>& inkPerLine, int lineLen
     if (runs.empty()) return std::nullopt;
     const int length = static_cast<int>(inkPerLine.size());
     const int smallRun = length / 25, wideGap = length / 50, outerBand = length / 10;
-    if (runs.size() >= 2 && runs.front().Length() <= smallRun && runs.front().Last < outerBand
-        && runs[1].First - runs.front().Last > wideGap)
+    if (runs.size() >= 2 && runs.front().Length() <= smallRun && runs.front().Last < outerBand &&
+        runs[1].First - runs.front().Last > wideGap)
         runs.erase(runs.begin());
-    if (runs.size() >= 2 && runs.back().Length() <= smallRun && runs.back().First >= length - outerBand
-        && runs.back().First - runs[runs.size() - 2].Last > wideGap)
+    if (runs.size() >= 2 && runs.back().Length() <= smallRun && runs.back().First >= length - outerBand &&
+        runs.back().First - runs[runs.size() - 2].Last > wideGap)
         runs.pop_back();
     return TSpan{runs.front().First, runs.back().Last};
 }

@@ -14,7 +14,8 @@ int CompareNaturally(const QString& a, const QString& b)
             const qsizetype startA = i, startB = j;
             while (i < a.size() && a[i].isDigit()) ++i;
             while (j < b.size() && b[j].isDigit()) ++j;
-            QStringView numberA = QStringView(a).mid(startA, i - startA), numberB = QStringView(b).mid(startB, j - startB);
+            QStringView numberA = QStringView(a).mid(startA, i - startA),
+                        numberB = QStringView(b).mid(startB, j - startB);
             while (numberA.size() > 1 && numberA.front() == u'0') numberA = numberA.mid(1);
             while (numberB.size() > 1 && numberB.front() == u'0') numberB = numberB.mid(1);
             if (numberA.size() != numberB.size()) return numberA.size() < numberB.size() ? -1 : 1;

@@ -23,9 +23,12 @@ std::unique_ptr<Poppler::Document> OpenDocument(const QByteArray& bytes, const Q
     static std::once_flag quiet;
     std::call_once(quiet, [] { Poppler::setDebugErrorFunction(IgnorePopplerMessage, {}); });
     std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
-    if (!document) throw EMakeFailure(QStringLiteral("\"%1\" is not a PDF that can be read: it is damaged or cut off").arg(path));
+    if (!document)
+        throw EMakeFailure(QStringLiteral("\"%1\" is not a PDF that can be read: it is damaged or cut off").arg(path));
     if (document->isLocked())
-        throw EMakeFailure(QStringLiteral("\"%1\" is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy").arg(path));
+        throw EMakeFailure(QStringLiteral("\"%1\" is encrypted and needs a password; open it with its password "
+                                          "elsewhere and save an unprotected copy")
+                               .arg(path));
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setRenderHint(Poppler::Document::TextHinting);
@@ -35,7 +38,8 @@ std::unique_ptr<Poppler::Document> OpenDocument(const QByteArray& bytes, const Q
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -103,13 +107,16 @@ QImage RenderPage(TPdfDocuments& documents, int index, const TProcessOptions& op
     const QRectF content = FindContent(ToGrey(whole));
     const QRectF contentPoints(content.topLeft() / scale, content.size() / scale);
     const double contentScale = PdfRenderScale(contentPoints.size(), options);
-    const QRect pixels = QRectF(contentPoints.topLeft() * contentScale, contentPoints.size() * contentScale).toAlignedRect();
-    return page->renderToImage(72 * contentScale, 72 * contentScale, pixels.x(), pixels.y(), pixels.width(), pixels.height());
+    const QRect pixels =
+        QRectF(contentPoints.topLeft() * contentScale, contentPoints.size() * contentScale).toAlignedRect();
+    return page->renderToImage(72 * contentScale, 72 * contentScale, pixels.x(), pixels.y(), pixels.width(),
+                               pixels.height());
 }
 
 // Outline entries as headings of the pages they name (0-based), depth first, in the
 // outline's order; deeper than three levels they fold into their level-3 ancestor.
-void CollectHeadings(const QVector<Poppler::OutlineItem>& items, int level, std::vector<std::vector<TSourceHeading>>& byPage)
+void CollectHeadings(const QVector<Poppler::OutlineItem>& items, int level,
+                     std::vector<std::vector<TSourceHeading>>& byPage)
 {
     for (const Poppler::OutlineItem& item : items) {
         const QSharedPointer<const Poppler::LinkDestination> destination = item.destination();
@@ -134,8 +141,10 @@ std::optional<TPageRange> ParsePageRange(const QString& text)
     if (!match.hasMatch() || (match.captured(1).isEmpty() && match.captured(3).isEmpty())) return std::nullopt;
     TPageRange range;
     if (!match.captured(1).isEmpty()) range.First = match.captured(1).toInt();
-    if (!match.captured(3).isEmpty()) range.Last = match.captured(3).toInt();
-    else if (match.captured(2).isEmpty()) range.Last = range.First;
+    if (!match.captured(3).isEmpty())
+        range.Last = match.captured(3).toInt();
+    else if (match.captured(2).isEmpty())
+        range.Last = range.First;
     if (range.First < 1 || range.Last < range.First) return std::nullopt;
     return range;
 }
@@ -159,7 +168,8 @@ void AddPdfPages(const QString& path, const QStringList& chapters, TPageRange ra
     const TPdfDocuments::TLease document(*documents);
     const int count = document->numPages();
     if (range.First > count)
-        throw EMakeFailure(QStringLiteral("\"%1\" has %2 pages; there is no page %3").arg(path).arg(count).arg(range.First));
+        throw EMakeFailure(
+            QStringLiteral("\"%1\" has %2 pages; there is no page %3").arg(path).arg(count).arg(range.First));
     std::vector<std::vector<TSourceHeading>> headings(static_cast<size_t>(count));
     CollectHeadings(document->outline(), 1, headings);
     const int last = std::min(range.Last, count);
@@ -169,7 +179,9 @@ void AddPdfPages(const QString& path, const QStringList& chapters, TPageRange ra
         page.Name = QStringLiteral("%1: page %2").arg(path).arg(index + 1);
         page.Chapters = chapters;
         page.Text = QStringLiteral("Page %1 of this PDF could not be drawn.").arg(index + 1);
-        page.Render = [documents, index](const TProcessOptions& options) { return RenderPage(*documents, index, options); };
+        page.Render = [documents, index](const TProcessOptions& options) {
+            return RenderPage(*documents, index, options);
+        };
         page.Headings = std::move(headings[static_cast<size_t>(index)]);
         pages.push_back(std::move(page));
     }

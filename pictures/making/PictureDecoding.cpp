@@ -30,12 +30,14 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name)
     // Decoders that cannot state the size first are held by the allocation limit (in MB):
     // a 64-megapixel picture in 32-bit colour.
     reader.setAllocationLimit(static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)));
-    if (!reader.canRead())
-        throw EMakeFailure(QStringLiteral("\"%1\" is not a picture Karavel can read").arg(name));
+    if (!reader.canRead()) throw EMakeFailure(QStringLiteral("\"%1\" is not a picture Karavel can read").arg(name));
     const QSize size = reader.size();
     if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > MaxPicturePixels)
         throw EMakeFailure(QStringLiteral("The picture \"%1\" is too large (%2 x %3 pixels; at most %4 megapixels)")
-                               .arg(name).arg(size.width()).arg(size.height()).arg(MaxPicturePixels / (1024 * 1024)));
+                               .arg(name)
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(MaxPicturePixels / (1024 * 1024)));
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, reader.errorString()));

@@ -11,15 +11,15 @@ enum class TDitherMethod { FloydSteinberg, Ordered, Threshold };
 
 struct TProcessOptions {
     QSize Screen{600, 800};
-    bool Stretch = false;   // fill the screen, ignoring the aspect ratio
-    bool Upscale = false;   // enlarge pictures smaller than the screen
+    bool Stretch = false;  // fill the screen, ignoring the aspect ratio
+    bool Upscale = false;  // enlarge pictures smaller than the screen
     bool CropMargins = false;
     TSpreadMode Spread = TSpreadMode::Split;
     bool RightToLeft = false;
     // Output = 255 * (input / 255) ^ Gamma: above 1 darkens the mid-tones.
     double Gamma = 1.0;
     bool AutoContrast = true;
-    int Bits = 2;           // 2: levels 0, 128, 192, 255; 1: 0 and 255
+    int Bits = 2;  // 2: levels 0, 128, 192, 255; 1: 0 and 255
     TDitherMethod Dither = TDitherMethod::FloydSteinberg;
 };
 

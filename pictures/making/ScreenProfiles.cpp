@@ -8,11 +8,8 @@ namespace making {
 const std::vector<TScreenProfile>& ScreenProfiles()
 {
     static const std::vector<TScreenProfile> profiles{
-        {"6inch-800", {600, 800}, 6},
-        {"6inch-1024", {758, 1024}, 6},
-        {"6inch-1448", {1072, 1448}, 6},
-        {"7inch-1680", {1264, 1680}, 7},
-        {"10inch-1872", {1404, 1872}, 10},
+        {"6inch-800", {600, 800}, 6},    {"6inch-1024", {758, 1024}, 6},    {"6inch-1448", {1072, 1448}, 6},
+        {"7inch-1680", {1264, 1680}, 7}, {"10inch-1872", {1404, 1872}, 10},
     };
     return profiles;
 }

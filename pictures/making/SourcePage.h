@@ -30,7 +30,7 @@ struct TSourcePage {
     // The picture's bytes. Loads of one source may share state (an open archive): call
     // them from one thread, ideally in list order, which reads archives front to back.
     std::function<QByteArray()> Load;
-    QString Text;          // Kind Text
+    QString Text;  // Kind Text
     // Kind Rendered: the page drawn for these options; safe to call from any thread. A null
     // picture when it cannot be drawn: the page then holds Text, which says so.
     std::function<QImage(const TProcessOptions&)> Render{};

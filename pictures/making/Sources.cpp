@@ -2,8 +2,8 @@
 
 #include "ArchiveSource.h"
 #include "NaturalOrder.h"
-#include "PictureDecoding.h"
 #include "PdfSource.h"
+#include "PictureDecoding.h"
 #include "PictureNames.h"
 #include "TextSource.h"
 
@@ -86,8 +86,7 @@ std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen, 
     for (const QString& source : sources) {
         const size_t before = pages.size();
         collector.AddSource(source, {}, sources.size() > 1 && !IsPictureName(source));
-        if (pages.size() == before)
-            throw EMakeFailure(QStringLiteral("\"%1\" holds no pictures or text").arg(source));
+        if (pages.size() == before) throw EMakeFailure(QStringLiteral("\"%1\" holds no pictures or text").arg(source));
     }
     return pages;
 }

@@ -80,18 +80,19 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
     return pages;
 }
 
-void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
-                      std::vector<TSourcePage>& pages)
+void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen, std::vector<TSourcePage>& pages)
 {
     // The longest novels take a few megabytes; the split pages are held in memory at once.
     constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
     if (QFileInfo(path).size() > MaxTextBytes)
-        throw EMakeFailure(QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextBytes >> 20));
+        throw EMakeFailure(
+            QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextBytes >> 20));
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder.decode(ReadSourceFile(path));
     if (decoder.hasError())
         throw EMakeFailure(QStringLiteral("The text file \"%1\" is not UTF-8 text; convert it first "
-                                          "(for example with iconv)").arg(path));
+                                          "(for example with iconv)")
+                               .arg(path));
     for (const QString& pageText : SplitTextPages(text, TextPageCharacters(screen)))
         pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
 }

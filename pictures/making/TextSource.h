@@ -18,7 +18,6 @@ QStringList SplitTextPages(const QString& text, int maxCharacters);
 
 // A UTF-8 text file (a byte-order mark is dropped) of at most 32 MB; EMakeFailure for
 // other bytes.
-void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen,
-                      std::vector<TSourcePage>& pages);
+void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen, std::vector<TSourcePage>& pages);
 
 }  // namespace making

@@ -1,10 +1,10 @@
 // Reading comforts: fitting zooms and zoom steps, full screen, reopening books where they
 // were left, dropped files and the page's edge.
 #include "ImageView.h"
+#include "ReadingPositions.h"
 #include "TestBooks.h"
 #include "fMain.h"
 #include "uGlobals.h"
-#include "ReadingPositions.h"
 
 #include "IniFile.h"
 

@@ -3,15 +3,14 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 class TKaravel {
 public:
-    explicit TKaravel(const QString& settingsFile, const QStringList& arguments = {},
-                      const QString& workingFolder = {})
+    explicit TKaravel(const QString& settingsFile, const QStringList& arguments = {}, const QString& workingFolder = {})
     {
         FProcess.setWorkingDirectory(workingFolder);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -125,11 +125,14 @@ private slots:
         // The path is copied as it stands, "%2" in it included.
         QCOMPARE(dialogs::TranslatedErrorText("Cannot open file \"/books/50%2.wol\". No such file"),
                  QStringLiteral("Не удается открыть файл «/books/50%2.wol». No such file"));
-        QCOMPARE(dialogs::TranslatedErrorText("Bad Wolf page table"), QStringLiteral("Повреждена таблица страниц Wolf"));
+        QCOMPARE(dialogs::TranslatedErrorText("Bad Wolf page table"),
+                 QStringLiteral("Повреждена таблица страниц Wolf"));
         QCOMPARE(dialogs::TranslatedErrorText("Something new"), QStringLiteral("Something new"));
         app::InstallTranslations(QLocale("zh_CN"));
-        QCOMPARE(dialogs::WithFullStop(dialogs::TranslatedErrorText("This is not a Wolf file")), QStringLiteral("这不是 Wolf 文件。"));
-        QCOMPARE(dialogs::WithFullStop(QStringLiteral("读取 Wolf 文件时出错！")), QStringLiteral("读取 Wolf 文件时出错！"));
+        QCOMPARE(dialogs::WithFullStop(dialogs::TranslatedErrorText("This is not a Wolf file")),
+                 QStringLiteral("这不是 Wolf 文件。"));
+        QCOMPARE(dialogs::WithFullStop(QStringLiteral("读取 Wolf 文件时出错！")),
+                 QStringLiteral("读取 Wolf 文件时出错！"));
         app::InstallTranslations(QLocale::c());
         QCOMPARE(dialogs::WithFullStop("Bad Wolf catalog"), QStringLiteral("Bad Wolf catalog."));
     }

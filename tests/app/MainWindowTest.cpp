@@ -3,8 +3,8 @@
 #include "TestBooks.h"
 #include "fMain.h"
 
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolBar>
@@ -165,7 +165,8 @@ private slots:
             window.OpenBook(missing);
             QFAIL("a missing file must raise");
         } catch (const wolf::EStreamError& error) {
-            QVERIFY(QString::fromLocal8Bit(error.what()).startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
+            QVERIFY(QString::fromLocal8Bit(error.what())
+                        .startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
         }
         QCOMPARE(window.Common().mruList.Items().front(), missing);
         QCOMPARE(window.PageCount(), 0);
@@ -185,15 +186,15 @@ private slots:
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
         QCOMPARE(sandbox.Boxes.Texts(), QStringList());  // the caller reports it
-        window.Common().actLandscapeLeft->trigger();  // turning draws nothing on the empty window
+        window.Common().actLandscapeLeft->trigger();     // turning draws nothing on the empty window
         QCOMPARE(window.PageLabel()->text(), QString());
         const QImage picture = window.PageView()->Bitmap();
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::black));
         testbooks::Idle();
-        for (QAction* action : {window.Common().actShowFirst, window.Common().actShowNext,
-                                window.Common().actGoToPage, window.Common().actShowCover,
-                                window.Common().actShowDescription, window.Common().actEditTOC})
+        for (QAction* action :
+             {window.Common().actShowFirst, window.Common().actShowNext, window.Common().actGoToPage,
+              window.Common().actShowCover, window.Common().actShowDescription, window.Common().actEditTOC})
             QVERIFY(!action->isEnabled());
 
         // A book cut short is not malformed: it is reported here, plainly.
@@ -239,8 +240,8 @@ private slots:
         TImageView* view = window.PageView();
         const auto turnWheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
             const QPointF centre = view->viewport()->rect().center();
-            QWheelEvent wheel(centre, view->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, delta),
-                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QWheelEvent wheel(centre, view->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              modifiers, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view->viewport(), &wheel);
         };
         turnWheel(-120, Qt::NoModifier);  // towards the user: down

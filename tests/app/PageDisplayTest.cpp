@@ -115,7 +115,7 @@ private slots:
                 }
         QVERIFY2(inkRight > inkLeft, "the message is drawn");
         QVERIFY(qAbs((inkLeft + inkRight) - 600) < 12);  // centred across
-        QVERIFY(qAbs((inkTop + inkBottom) - 800) < 12);   // and down
+        QVERIFY(qAbs((inkTop + inkBottom) - 800) < 12);  // and down
         QVERIFY(sandbox.Boxes.Texts().isEmpty());
 
         // Navigation goes on: the valid page shows normally.

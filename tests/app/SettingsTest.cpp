@@ -1,7 +1,7 @@
 // The settings file as the window leaves it, and hand-edited values read back sanely.
+#include "Settings.h"
 #include "TestBooks.h"
 #include "fMain.h"
-#include "Settings.h"
 #include "uGlobals.h"
 
 #include <QComboBox>
@@ -32,22 +32,39 @@ private slots:
             QCOMPARE(window.pos(), QPoint(20, 100));
             QCOMPARE(window.ScaleList()->currentText(), QStringLiteral("100%"));
         }
-        const QStringList expected = {
-            "[Config]",       "AllowOneInstance=1", "AutoHideTOC=0", "DefScaleIdx=4",
-            "MonitorType=0",  "MonitorWidth=360",   "MonitorHeight=270", "TextEncoding=auto",
-            "[MainWindow]",   "PosTop=100",         "PosLeft=20",    "Height=520",
-            "Width=465",      "[Reading]",          "ResumeReading=0",
-            "[MakeBook]",     "Screen=6inch-800",   "CropMargins=0", "Spread=0",
-            "RightToLeft=0",  "Gamma=100",          "AutoContrast=1", "Bits=2",
-            "Dither=0",       "Stretch=0",          "Upscale=0"};
+        const QStringList expected = {"[Config]",
+                                      "AllowOneInstance=1",
+                                      "AutoHideTOC=0",
+                                      "DefScaleIdx=4",
+                                      "MonitorType=0",
+                                      "MonitorWidth=360",
+                                      "MonitorHeight=270",
+                                      "TextEncoding=auto",
+                                      "[MainWindow]",
+                                      "PosTop=100",
+                                      "PosLeft=20",
+                                      "Height=520",
+                                      "Width=465",
+                                      "[Reading]",
+                                      "ResumeReading=0",
+                                      "[MakeBook]",
+                                      "Screen=6inch-800",
+                                      "CropMargins=0",
+                                      "Spread=0",
+                                      "RightToLeft=0",
+                                      "Gamma=100",
+                                      "AutoContrast=1",
+                                      "Bits=2",
+                                      "Dither=0",
+                                      "Stretch=0",
+                                      "Upscale=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
     }
 
     void RecentFilesCloseGapsAndDropStaleKeys()
     {
         testbooks::TSandbox sandbox;
-        testbooks::WriteAll(sandbox.SettingsFile(),
-                            "[MRUList]\nMRU1=/books/a.wol\nMRU3=/books/c.wol\nMRU4=\n");
+        testbooks::WriteAll(sandbox.SettingsFile(), "[MRUList]\nMRU1=/books/a.wol\nMRU3=/books/c.wol\nMRU4=\n");
         settings::TSettings settings(sandbox.SettingsFile());
         QStringList recent;
         settings.Load(recent);
@@ -75,8 +92,9 @@ private slots:
         QCOMPARE(settings.Values().MonitorHeight, 270);
         QVERIFY(globals::ReadAllowOneInstance());
 
-        testbooks::WriteAll(sandbox.SettingsFile(), "[Config]\nAllowOneInstance=0\nDefScaleIdx=-3\nMonitorWidth=0\n"
-                                                    "[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
+        testbooks::WriteAll(sandbox.SettingsFile(),
+                            "[Config]\nAllowOneInstance=0\nDefScaleIdx=-3\nMonitorWidth=0\n"
+                            "[MainWindow]\nPosLeft=-30000\nPosTop=-30000\n");
         QVERIFY(!globals::ReadAllowOneInstance());
         settings.Load(recent);
         QCOMPARE(settings.Values().DefScaleIdx, 0);

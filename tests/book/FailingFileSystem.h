@@ -14,7 +14,9 @@ namespace wolf::faults {
 class TFailingFileSystem : public TBookFileSystem {
 public:
     explicit TFailingFileSystem(int failAt = 0, TBookFileSystem& real = SystemFileSystem())
-        : FFailAt(failAt), FReal(real) {}
+        : FFailAt(failAt), FReal(real)
+    {
+    }
 
     int Steps() const { return static_cast<int>(FLog.size()); }
     // What each step was, e.g. "Write book.wol.saving" or "Replace book.wol.saving".
@@ -50,7 +52,9 @@ private:
     class TFailingFile : public TNewFile {
     public:
         TFailingFile(TFailingFileSystem& owner, std::string path, std::unique_ptr<TNewFile> file)
-            : FOwner(owner), FPath(std::move(path)), FFile(std::move(file)) {}
+            : FOwner(owner), FPath(std::move(path)), FFile(std::move(file))
+        {
+        }
         size_t Read(void* buffer, size_t count) override { return FFile->Read(buffer, count); }
         void Write(const void* buffer, size_t count) override
         {

@@ -1,5 +1,5 @@
-#include "uCatalogText.h"
 #include "WolfStream.h"
+#include "uCatalogText.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,17 @@ int32_t PageIndexOf(const std::string& pageText)
     return Import({"X... ..." + pageText}).at(0).PageIndex;
 }
 
-constexpr uint32_t Key(uint8_t a, uint8_t b, uint8_t c) { return uint32_t{a} << 16 | uint32_t{b} << 8 | c; }
+constexpr uint32_t Key(uint8_t a, uint8_t b, uint8_t c)
+{
+    return uint32_t{a} << 16 | uint32_t{b} << 8 | c;
+}
 
 }  // namespace
 
 TEST(CatalogTextImport, NumbersEntriesByDepthAndCleansTitles)
 {
-    EXPECT_EQ(Import({"Intro... ...1", "\tSetup ... ... 12", "", "\t\t... ...3", "\t\tDeep... ...4",
-                      "\tNext... ...5", "Notes... ...0", "  \tBlanks first... ...6"}),
+    EXPECT_EQ(Import({"Intro... ...1", "\tSetup ... ... 12", "", "\t\t... ...3", "\t\tDeep... ...4", "\tNext... ...5",
+                      "Notes... ...0", "  \tBlanks first... ...6"}),
               (std::vector<TEntry>{{Key(1, 0, 0), "Intro", 0},
                                    {Key(1, 1, 0), "Setup", 11},
                                    {Key(1, 1, 1), "(empty)", 2},
@@ -89,8 +92,8 @@ TEST(CatalogTextImport, ReadsPageTextsLikeTheClassicIntegerConversion)
     EXPECT_EQ(PageIndexOf("2147483647"), 2147483646);
     EXPECT_EQ(PageIndexOf("-2147483648"), std::numeric_limits<int32_t>::min());
     // Not an integer, or beyond 32 bits: page 0, no page.
-    for (const char* text : {"", "abc", "12abc", "1 2", "$", "0x", "- 3", "2147483648", "$100000000",
-                             "99999999999999999999"})
+    for (const char* text :
+         {"", "abc", "12abc", "1 2", "$", "0x", "- 3", "2147483648", "$100000000", "99999999999999999999"})
         EXPECT_EQ(PageIndexOf(text), -1) << text;
 }
 
@@ -98,8 +101,7 @@ TEST(CatalogTextImport, ReportsTheFirstBadLineByItsNumber)
 {
     EXPECT_EQ(ImportError({"\tSetup... ...2"}), "Bad TOC item level on line 1");
     EXPECT_EQ(ImportError({"A... ...1", "", "\t\tDetail... ...3"}), "Bad TOC item level on line 3");
-    EXPECT_EQ(ImportError({"A... ...1", "\tB... ...1", "C... ...1", "\t\tD... ...1"}),
-              "Bad TOC item level on line 4");
+    EXPECT_EQ(ImportError({"A... ...1", "\tB... ...1", "C... ...1", "\t\tD... ...1"}), "Bad TOC item level on line 4");
     EXPECT_EQ(ImportError({"A... ...1", "\tB... ...1", "\t\t\tDeep... ...3"}), "Bad TOC item level on line 3");
     EXPECT_EQ(ImportError({"A... ...1", "", "", "Chapter 3"}), "Bad TOC item - no page divider on line 4");
     EXPECT_EQ(ImportError({"A.. ...1"}), "Bad TOC item - no page divider on line 1");
@@ -134,8 +136,8 @@ TEST(CatalogTextExport, WritesIndentTitleDividerAndPageInKeyOrder)
     toc.AddItem(1, 1, 0, "Sec", 2147483646);
     std::vector<std::string> lines{"stale"};
     TOCToCatalogText(toc, lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"One... ...0", "\tSec... ...2147483647", "\t\tDeep... ...1",
-                                               "Two... ...10"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"One... ...0", "\tSec... ...2147483647", "\t\tDeep... ...1", "Two... ...10"}));
     EXPECT_EQ(toc[0].Title(), "One");  // the caller's list is left in key order
     EXPECT_EQ(toc[3].Title(), "Two");
 

@@ -184,8 +184,9 @@ TEST(Findings, DescriptionRewriteRefusesBytesInFrontOfThePageTable)
     const size_t pageTable = book.rfind("<pagetable");
     const std::string table = book.substr(pageTable);
     book.insert(pageTable, table);
-    PatchU32(book, header::CatalogSize, GetU32(reinterpret_cast<const uint8_t*>(&book[header::CatalogSize])) +
-                                            static_cast<uint32_t>(table.size()));
+    PatchU32(
+        book, header::CatalogSize,
+        GetU32(reinterpret_cast<const uint8_t*>(&book[header::CatalogSize])) + static_cast<uint32_t>(table.size()));
     TMemoryStream stream(book);
     TWolfReader reader;
     ASSERT_NO_THROW(reader.Open(stream));

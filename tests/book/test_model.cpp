@@ -6,7 +6,10 @@ using namespace wolf;
 using namespace std::string_literals;
 
 namespace {
-uint32_t K(uint8_t a, uint8_t b, uint8_t c) { return TWolfTOCItem::MakeKey(a, b, c); }
+uint32_t K(uint8_t a, uint8_t b, uint8_t c)
+{
+    return TWolfTOCItem::MakeKey(a, b, c);
+}
 }  // namespace
 
 TEST(Description, SizeFollowsChangesOnly)
@@ -130,7 +133,9 @@ TEST(TOCList, SubcatalogRecordLinks)
     list.AddItem(1, 2, 0, "S2", 0);
     const uint32_t start = 1000;
     uint8_t r[80];
-    auto u32 = [&](int at) { return uint32_t(r[at]) | uint32_t(r[at + 1]) << 8 | uint32_t(r[at + 2]) << 16 | uint32_t(r[at + 3]) << 24; };
+    auto u32 = [&](int at) {
+        return uint32_t(r[at]) | uint32_t(r[at + 1]) << 8 | uint32_t(r[at + 2]) << 16 | uint32_t(r[at + 3]) << 24;
+    };
 
     list.FillSubcatalogRecord(0, start, r);
     EXPECT_EQ(r[10], 2);  // child count

@@ -223,8 +223,7 @@ TEST(Reader, ShortTitleWithoutTerminatorGives48Bytes)
     book.replace(record + 32, 48, std::string(48, 'q'));
     book.erase(record + 80, 48);
     const size_t parameters = book.rfind("</pagetable>") - 52;
-    for (size_t at : {parameters, parameters + 4})
-        PatchU32(book, at, U32At(book, at) - 48);
+    for (size_t at : {parameters, parameters + 4}) PatchU32(book, at, U32At(book, at) - 48);
     TOpened opened(book);
     EXPECT_EQ(opened.Reader.TOC[0].Title(), std::string(48, 'q'));
 }

@@ -69,8 +69,14 @@ struct TOpened {
     TWolfReader Reader;
 };
 
-size_t PageTableStart(const std::string& book) { return book.size() - U32At(book, header::PageTableSize); }
-size_t ParametersStart(const std::string& book) { return book.find('>', PageTableStart(book)) + 1; }
+size_t PageTableStart(const std::string& book)
+{
+    return book.size() - U32At(book, header::PageTableSize);
+}
+size_t ParametersStart(const std::string& book)
+{
+    return book.find('>', PageTableStart(book)) + 1;
+}
 
 // Positions of every absolute offset behind the description: subcatalog title offsets and
 // links, page-table parameters and entries. Found by walking the layout, not by streaming.
@@ -97,8 +103,8 @@ std::string Patched(const std::string& old, const std::string& text)
     std::string expected = old;
     auto patch = [&](size_t position) {
         const uint32_t value = U32At(old, position);
-        if (value != 0 && value != None) PutU32(reinterpret_cast<uint8_t*>(&expected[position]),
-                                                static_cast<uint32_t>(value + distance));
+        if (value != 0 && value != None)
+            PutU32(reinterpret_cast<uint8_t*>(&expected[position]), static_cast<uint32_t>(value + distance));
     };
     patch(header::SubcatalogOffset);
     for (size_t field : AbsoluteFields(old)) patch(field);
@@ -134,7 +140,8 @@ TEST(ReplaceDescription, GrowingOrShrinkingMovesEveryAbsoluteOffsetAndNothingEls
             const std::string rewritten = NewDescription(old, description);
             EXPECT_EQ(rewritten, Patched(old, text)) << title;
 
-            const int64_t distance = static_cast<int64_t>(text.size()) - static_cast<int64_t>(builder.Description.size());
+            const int64_t distance =
+                static_cast<int64_t>(text.size()) - static_cast<int64_t>(builder.Description.size());
             EXPECT_EQ(distance, title.size() == 1 ? -3 : 25);
             EXPECT_EQ(U32At(rewritten, header::SubcatalogOffset), U32At(old, header::SubcatalogOffset) + distance);
             EXPECT_EQ(U32At(rewritten, header::CatalogSize), U32At(old, header::CatalogSize));
@@ -254,9 +261,8 @@ TEST(ReplaceTOC, OneChapterGivesItsCatalogAndSubcatalogByteForByte)
     PutU16(bytes + 8, 5);
     bytes[30] = 1;
     record.replace(32, 5, "Intro");
-    EXPECT_EQ(book.substr(catalogStart, 152),
-              "<catalog><item>Intro</item>" + U32Bytes(position) + "</catalog>" + "<subcatalog>" + record +
-                  "Intro\x08</subcatalog>");
+    EXPECT_EQ(book.substr(catalogStart, 152), "<catalog><item>Intro</item>" + U32Bytes(position) + "</catalog>" +
+                                                  "<subcatalog>" + record + "Intro\x08</subcatalog>");
 
     // The page table moved as a whole: parameters by its distance, entries not at all.
     const int64_t distance = static_cast<int64_t>(PageTableStart(book)) - static_cast<int64_t>(PageTableStart(old));
@@ -307,9 +313,9 @@ TEST(ReplaceTOC, TwoChaptersWithSectionsLinkTheirRecords)
     EXPECT_EQ(U16At(book, header::SubLevelCount), 2);
 
     const size_t catalog = subcatalog - (9 + 2 * 17 + 9 + 9 + 10);
-    EXPECT_EQ(book.substr(catalog, subcatalog - catalog),
-              "<catalog><item>Chapter 1</item>" + U32Bytes(record(0, PageOffset)) + "<item>Chapter 2</item>" +
-                  U32Bytes(0) + "</catalog>");
+    EXPECT_EQ(book.substr(catalog, subcatalog - catalog), "<catalog><item>Chapter 1</item>" +
+                                                              U32Bytes(record(0, PageOffset)) +
+                                                              "<item>Chapter 2</item>" + U32Bytes(0) + "</catalog>");
     // Titles stand in full after the records, in record order, with their offsets.
     EXPECT_EQ(book.substr(record(0, 4), 9), "Chapter 1");
     EXPECT_EQ(book.substr(record(3, 4), 3), "1.2");

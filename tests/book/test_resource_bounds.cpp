@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -43,10 +43,22 @@ void operator delete(void* pointer) noexcept
     GLiveBytes -= *reinterpret_cast<size_t*>(block);
     std::free(block);
 }
-void operator delete(void* pointer, size_t) noexcept { operator delete(pointer); }
-void* operator new[](size_t size) { return operator new(size); }
-void operator delete[](void* pointer) noexcept { operator delete(pointer); }
-void operator delete[](void* pointer, size_t) noexcept { operator delete(pointer); }
+void operator delete(void* pointer, size_t) noexcept
+{
+    operator delete(pointer);
+}
+void* operator new[](size_t size)
+{
+    return operator new(size);
+}
+void operator delete[](void* pointer) noexcept
+{
+    operator delete(pointer);
+}
+void operator delete[](void* pointer, size_t) noexcept
+{
+    operator delete(pointer);
+}
 
 using namespace wolf;
 using namespace bookbytes;
@@ -142,8 +154,8 @@ TShown WithinBudget(const std::string& name, const std::string& bytes)
     const size_t used = GPeakBytes - baseline;
     std::filesystem::remove(path);
 
-    EXPECT_LT(used, bytes.size() + MemoryBudget) << name << ": " << used / MiB << " MiB for a file of "
-                                                 << bytes.size() / MiB << " MiB";
+    EXPECT_LT(used, bytes.size() + MemoryBudget)
+        << name << ": " << used / MiB << " MiB for a file of " << bytes.size() / MiB << " MiB";
     EXPECT_LT(seconds, TimeBudgetSeconds) << name;
     ::testing::Test::RecordProperty(name + "_cpu_ms", static_cast<int>(seconds * 1000));
     ::testing::Test::RecordProperty(name + "_heap_kib", static_cast<int>(used / 1024));
@@ -164,7 +176,10 @@ std::string OneTaggedPageBook(const std::string& tag, const std::string& data)
     return b.Build();
 }
 
-size_t EntriesParameterAt(const std::string& book) { return book.rfind("<pagetable") + std::string("<pagetable version=\"001\">").size(); }
+size_t EntriesParameterAt(const std::string& book)
+{
+    return book.rfind("<pagetable") + std::string("<pagetable version=\"001\">").size();
+}
 
 }  // namespace
 
@@ -184,10 +199,10 @@ TEST(ResourceBounds, HugePicturesAreNotValid)
 
     // The largest pictures the reader takes still fit, packed or raw.
     const std::string tallest = std::to_string(MaxPagePixels / MaxPageSide);
-    EXPECT_TRUE(WithinBudget("largest_packed", OneTaggedPageBook("img width=16384 height=" + tallest +
-                                                                     " bitcount=2 compact=1 length=4",
-                                                                 "abcd"))
-                    .FirstPage);
+    EXPECT_TRUE(
+        WithinBudget("largest_packed",
+                     OneTaggedPageBook("img width=16384 height=" + tallest + " bitcount=2 compact=1 length=4", "abcd"))
+            .FirstPage);
     EXPECT_TRUE(WithinBudget("largest_raw", OneTaggedPageBook("img width=16384 height=" + tallest +
                                                                   " bitcount=1 compact=0 length=" + tallest,
                                                               std::string(std::stoul(tallest), '\x55')))

@@ -23,11 +23,11 @@
 
 using namespace wolf;
 namespace fs = std::filesystem;
+using rewrites::Retitle;
 using testfiles::ReadAll;
 using testfiles::Utf8;
 using testfiles::Utf8Path;
 using testfiles::WriteAll;
-using rewrites::Retitle;
 
 namespace {
 
@@ -157,9 +157,8 @@ TEST_F(SafeSaveTest, AFailureAtAnyStepLeavesTheBookAsItWas)
 
 TEST_F(SafeSaveTest, ABookThatWouldNotOpenNeverReplacesTheOldOne)
 {
-    const std::string notABook = ErrorOf([](TStream&, TStream& destination) {
-        destination.WriteText(std::string(200, 'x'));
-    });
+    const std::string notABook =
+        ErrorOf([](TStream&, TStream& destination) { destination.WriteText(std::string(200, 'x')); });
     EXPECT_EQ(notABook, "This is not a Wolf file");
     const std::string halfWritten = ErrorOf([](TStream& source, TStream& destination) {
         destination.CopyFrom(source, 300);
@@ -208,7 +207,8 @@ TEST_F(SafeSaveTest, BooksInFoldersWithNonLatinNamesKeepTheirNames)
     EXPECT_EQ(ReadAll(Utf8Path(book + ".bak")), Original);
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(Utf8Path(folder))) names.insert(Utf8(entry.path().filename()));
-    EXPECT_EQ(names, (std::set<std::string>{Utf8(Utf8Path(book).filename()), Utf8(Utf8Path(book + ".bak").filename())}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{Utf8(Utf8Path(book).filename()), Utf8(Utf8Path(book + ".bak").filename())}));
 
     // Nor does a new book take the name of one that exists.
     EXPECT_THROW(

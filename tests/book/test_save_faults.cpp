@@ -21,13 +21,12 @@
 #include <sstream>
 #include <thread>
 
-
 using namespace wolf;
 namespace fs = std::filesystem;
-using testfiles::ReadAll;
-using testfiles::WriteAll;
 using rewrites::Retitle;
 using rewrites::ShortenTOC;
+using testfiles::ReadAll;
+using testfiles::WriteAll;
 
 namespace {
 
@@ -53,7 +52,8 @@ std::string LargeBook()
         const int page = i % 3 == 0 ? builder.AddImagePage(600, 800, 1, true, lzss::Pack(noise(75 * 800)))
                                     : builder.AddImagePage(600, 800, 1, false, noise(75 * 800));
         builder.AddTextPage("Page " + std::to_string(i) + " &amp; more text");
-        toc.AddItem(static_cast<uint8_t>(i / 4 + 1), static_cast<uint8_t>(i % 4), 0, "Entry " + std::to_string(i), page);
+        toc.AddItem(static_cast<uint8_t>(i / 4 + 1), static_cast<uint8_t>(i % 4), 0, "Entry " + std::to_string(i),
+                    page);
     }
     toc.AddItem(1, 1, 1, "Detail", 1);
     builder.SetSubcatalog(toc);
@@ -97,8 +97,9 @@ protected:
         SaveBookSafely(Book, rewrite, counting);
         const std::vector<std::string> steps = counting.Log();
         for (const char* kind : {"LinkOrCopy ", "CreateNew ", "Write ", "Sync ", "Replace " /* the book */})
-            EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [&](const std::string& s) { return s.rfind(kind, 0) == 0; }))
-                << kind;
+            EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [&](const std::string& s) {
+                return s.rfind(kind, 0) == 0;
+            })) << kind;
 
         int reported = 0;
         for (int failAt = 1; failAt <= static_cast<int>(steps.size()); ++failAt) {
@@ -127,9 +128,15 @@ protected:
 
 }  // namespace
 
-TEST_F(SaveFaultsTest, DescriptionSaveFailingAtAnyStepKeepsTheBook) { FailEveryStep(Retitle("Changed")); }
+TEST_F(SaveFaultsTest, DescriptionSaveFailingAtAnyStepKeepsTheBook)
+{
+    FailEveryStep(Retitle("Changed"));
+}
 
-TEST_F(SaveFaultsTest, TOCSaveFailingAtAnyStepKeepsTheBook) { FailEveryStep(ShortenTOC(3)); }
+TEST_F(SaveFaultsTest, TOCSaveFailingAtAnyStepKeepsTheBook)
+{
+    FailEveryStep(ShortenTOC(3));
+}
 
 // A child saves the book over and over, alternating the two rewrites, and is killed after a
 // random delay; the book must open every time, as the old or the new version, and the next

@@ -19,8 +19,9 @@ namespace {
 struct TTempFolder {
     fs::path Path;
     explicit TTempFolder(const std::string& name)
-        : Path(fs::temp_directory_path() / (name + "_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "_" + std::to_string(reinterpret_cast<uintptr_t>(this))))
+        : Path(fs::temp_directory_path() /
+               (name + "_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                std::to_string(reinterpret_cast<uintptr_t>(this))))
     {
         fs::remove_all(Path);
         fs::create_directories(Path);
@@ -112,8 +113,9 @@ TEST(WriterTest, BookReadsBackWithItsPagesDescriptionAndContents)
     for (int i = 0, picture = 0; i < reader.Pages.Count(); ++i) {
         if (i % 50 == 7) {
             ASSERT_TRUE(reader.Pages[i].IsText()) << i;
-            EXPECT_EQ(Lines(reader, stream, i), (i == 7 ? std::vector<std::string>{"<b>Fish & Chips</b> &amp; \"quotes\" 'n' &lt;", "second line"}
-                                                        : std::vector<std::string>{"x"}));
+            EXPECT_EQ(Lines(reader, stream, i),
+                      (i == 7 ? std::vector<std::string>{"<b>Fish & Chips</b> &amp; \"quotes\" 'n' &lt;", "second line"}
+                              : std::vector<std::string>{"x"}));
             continue;
         }
         reader.DecodePage(stream, reader.Pages[i], image);
@@ -167,11 +169,13 @@ TEST(WriterTest, RefusalsAndFailuresLeaveNothingBehind)
         TWolfWriter writer(path, Description("T"), true);
         EXPECT_THROW(writer.AddImagePage(grey, 2), EWolf);  // 100 is no grey level
         EXPECT_THROW(writer.AddImagePage(TGreyImage{2, 1, {0, 128}}, 1), EWolf);
-        writer.AddImagePage(TGreyImage{2, 1, {0, 128}}, 2);  // a refused page spoils nothing
+        writer.AddImagePage(TGreyImage{2, 1, {0, 128}}, 2);              // a refused page spoils nothing
         EXPECT_THROW(writer.SetCover(TGreyImage{1, 1, {0}}, 1), EWolf);  // after the first page
         EXPECT_THROW(writer.Finish(beyond), EWolf);
     }
-    { TWolfWriter abandoned(path, Description("T"), true); }
+    {
+        TWolfWriter abandoned(path, Description("T"), true);
+    }
     EXPECT_EQ(folder.Files(), std::vector<std::string>{"book.wol"});
     EXPECT_EQ(testfiles::ReadAll(path), "precious");
 

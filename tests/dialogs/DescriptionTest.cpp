@@ -61,32 +61,39 @@ private slots:
 
         // The next showing in edit mode looks like an editor again.
         TWolfDescription copy = description;
-        Edit(window, copy, FLatin1, [](TfrmDescription* shown) {
-            QVERIFY(!shown->edtTitle->isReadOnly());
-            QVERIFY(shown->btnSave->isVisible());
-            QVERIFY(shown->btnSave->isDefault());
-            QCOMPARE(shown->btnCancel->text(), QStringLiteral("Cancel"));
-            QTRY_COMPARE(QApplication::focusWidget(), shown->edtTitle);  // focus arrives late on a busy machine
-            shown->btnCancel->click();
-        }, false);
+        Edit(
+            window, copy, FLatin1,
+            [](TfrmDescription* shown) {
+                QVERIFY(!shown->edtTitle->isReadOnly());
+                QVERIFY(shown->btnSave->isVisible());
+                QVERIFY(shown->btnSave->isDefault());
+                QCOMPARE(shown->btnCancel->text(), QStringLiteral("Cancel"));
+                QTRY_COMPARE(QApplication::focusWidget(), shown->edtTitle);  // focus arrives late on a busy machine
+                shown->btnCancel->click();
+            },
+            false);
     }
 
     void SaveWritesTrimmedTextsWithCRLFBreaks()
     {
         TfrmDescription window;
         TWolfDescription description = Sample();
-        Edit(window, description, FLatin1, [](TfrmDescription* shown) {
-            shown->edtPublisher->setText(QStringLiteral("  Big  House  "));
-            shown->memAnnotation->setPlainText(QStringLiteral("One\nTwo\n\nFour"));
-            QTest::keyClick(shown->edtPublisher, Qt::Key_Return);  // Enter in a line edit saves
-        }, true);
+        Edit(
+            window, description, FLatin1,
+            [](TfrmDescription* shown) {
+                shown->edtPublisher->setText(QStringLiteral("  Big  House  "));
+                shown->memAnnotation->setPlainText(QStringLiteral("One\nTwo\n\nFour"));
+                QTest::keyClick(shown->edtPublisher, Qt::Key_Return);  // Enter in a line edit saves
+            },
+            true);
         QCOMPARE(description.GetField(Publisher), std::string("Big  House"));
         QCOMPARE(description.GetField(Introduction), std::string("One\r\nTwo\r\n\r\nFour"));
         QCOMPARE(description.GetField(Author), std::string("Ann Writer"));
 
         // Untouched, an annotation with lone line breaks comes back with CR LF.
         description = Sample();
-        Edit(window, description, FLatin1, [](TfrmDescription* shown) { shown->btnSave->click(); }, true);
+        Edit(
+            window, description, FLatin1, [](TfrmDescription* shown) { shown->btnSave->click(); }, true);
         QCOMPARE(description.GetField(Introduction), std::string("First line\r\nSecond line\r\nThird"));
     }
 
@@ -96,15 +103,18 @@ private slots:
         TWolfDescription description = Sample();
         const std::string before = description.ToText();
         for (int way = 0; way < 3; ++way) {
-            Edit(window, description, FLatin1, [way](TfrmDescription* shown) {
-                shown->edtTitle->setText(QStringLiteral("Changed"));
-                if (way == 0)
-                    shown->btnCancel->click();
-                else if (way == 1)
-                    QTest::keyClick(shown, Qt::Key_Escape);
-                else
-                    shown->close();
-            }, false);
+            Edit(
+                window, description, FLatin1,
+                [way](TfrmDescription* shown) {
+                    shown->edtTitle->setText(QStringLiteral("Changed"));
+                    if (way == 0)
+                        shown->btnCancel->click();
+                    else if (way == 1)
+                        QTest::keyClick(shown, Qt::Key_Escape);
+                    else
+                        shown->close();
+                },
+                false);
             QCOMPARE(description.ToText(), before);
         }
     }
@@ -115,10 +125,13 @@ private slots:
         TWolfDescription description;
         const std::string title(128, 'T');
         description.SetField(Title, title);
-        Edit(window, description, FLatin1, [](TfrmDescription* shown) {
-            QCOMPARE(shown->edtTitle->text().size(), 128);
-            shown->btnSave->click();
-        }, true);
+        Edit(
+            window, description, FLatin1,
+            [](TfrmDescription* shown) {
+                QCOMPARE(shown->edtTitle->text().size(), 128);
+                shown->btnSave->click();
+            },
+            true);
         QCOMPARE(description.GetField(Title), title);
     }
 
@@ -126,14 +139,17 @@ private slots:
     {
         TfrmDescription window;
         TWolfDescription description;
-        Edit(window, description, FLatin1, [](TfrmDescription* shown) {
-            shown->memAnnotation->setFocus();
-            shown->memAnnotation->insertPlainText(QString(1020, u'a'));
-            QTest::keyClick(shown->memAnnotation, Qt::Key_Return);  // a line break takes two
-            QTest::keyClicks(shown->memAnnotation, QStringLiteral("bcd"));
-            QCOMPARE(shown->memAnnotation->toPlainText(), QString(1020, u'a') + QStringLiteral("\nb"));
-            shown->btnSave->click();
-        }, true);
+        Edit(
+            window, description, FLatin1,
+            [](TfrmDescription* shown) {
+                shown->memAnnotation->setFocus();
+                shown->memAnnotation->insertPlainText(QString(1020, u'a'));
+                QTest::keyClick(shown->memAnnotation, Qt::Key_Return);  // a line break takes two
+                QTest::keyClicks(shown->memAnnotation, QStringLiteral("bcd"));
+                QCOMPARE(shown->memAnnotation->toPlainText(), QString(1020, u'a') + QStringLiteral("\nb"));
+                shown->btnSave->click();
+            },
+            true);
         QCOMPARE(description.GetField(Introduction).size(), size_t(1023));
     }
 
@@ -148,12 +164,15 @@ private slots:
         const std::string title = "Tale \x80";
         description.SetField(Author, author);
         description.SetField(Title, title);
-        Edit(window, description, gb, [](TfrmDescription* shown) {
-            QCOMPARE(shown->edtAuthor->text(), QStringLiteral("中文"));
-            shown->edtSubject->setText(QStringLiteral("Ελληνικά ok"));
-            shown->edtISBN->setText(QString(100, QChar(0x4E2D)));  // 200 bytes: cut to 128
-            shown->btnSave->click();
-        }, true);
+        Edit(
+            window, description, gb,
+            [](TfrmDescription* shown) {
+                QCOMPARE(shown->edtAuthor->text(), QStringLiteral("中文"));
+                shown->edtSubject->setText(QStringLiteral("Ελληνικά ok"));
+                shown->edtISBN->setText(QString(100, QChar(0x4E2D)));  // 200 bytes: cut to 128
+                shown->btnSave->click();
+            },
+            true);
         QCOMPARE(description.GetField(Author), author);
         QCOMPARE(description.GetField(Title), title);
         QCOMPARE(gb.Decode(description.GetField(Subject)), QStringLiteral("Ελληνικά ok"));
@@ -167,15 +186,19 @@ private slots:
         const platform::TBookEncoding cyrillic("windows-1251");
         TWolfDescription description = Sample();
         TMessageAnswers answers;
-        Edit(window, description, cyrillic, [](TfrmDescription* shown) {
-            shown->memAnnotation->setPlainText(QStringLiteral("Текст 中"));
-            shown->btnSave->click();
-            QVERIFY(shown->isVisible());
-            shown->memAnnotation->setPlainText(QStringLiteral("Текст"));
-            shown->btnSave->click();
-        }, true);
+        Edit(
+            window, description, cyrillic,
+            [](TfrmDescription* shown) {
+                shown->memAnnotation->setPlainText(QStringLiteral("Текст 中"));
+                shown->btnSave->click();
+                QVERIFY(shown->isVisible());
+                shown->memAnnotation->setPlainText(QStringLiteral("Текст"));
+                shown->btnSave->click();
+            },
+            true);
         QCOMPARE(answers.Texts(),
-                 QStringList(QStringLiteral("The description holds characters that the book's encoding (windows-1251) cannot store.")));
+                 QStringList(QStringLiteral(
+                     "The description holds characters that the book's encoding (windows-1251) cannot store.")));
         QCOMPARE(answers.Shown.at(0).Icon, QMessageBox::Warning);
         QCOMPARE(description.GetField(Introduction), std::string("\xD2\xE5\xEA\xF1\xF2"));
     }

@@ -39,7 +39,8 @@ private slots:
         settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
         testing_pdf::TPdfContent content;
         content.Pages = {QSizeF(612, 792), QSizeF(792, 612), QSizeF(612, 792)};
-        content.Outline = {{QStringLiteral("Opening"), 1, {{QStringLiteral("Spread"), 2, {}}}}, {QStringLiteral("Closing"), 3, {}}};
+        content.Outline = {{QStringLiteral("Opening"), 1, {{QStringLiteral("Spread"), 2, {}}}},
+                           {QStringLiteral("Closing"), 3, {}}};
         content.Title = QStringLiteral("Made Here");
         content.Author = QStringLiteral("A. Writer");
         const QString pdf = WritePdf(dir, QStringLiteral("source.pdf"), content);

@@ -135,7 +135,8 @@ private slots:
             {&preferences, {321, 185}}, {&about, {297, 115}}, {&description, {401, 345}}, {&item, {321, 145}}};
         for (const auto& [dialog, designed] : frames) {
             QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-            QVERIFY2(dialog->minimumSize().expandedTo(designed) == dialog->minimumSize(), dialog->metaObject()->className());
+            QVERIFY2(dialog->minimumSize().expandedTo(designed) == dialog->minimumSize(),
+                     dialog->metaObject()->className());
         }
     }
 

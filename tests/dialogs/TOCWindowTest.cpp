@@ -3,8 +3,8 @@
 
 #include "fTOC.h"
 #include "fTOCItem.h"
-#include "uTOCTree.h"
 #include "uCatalogText.h"
+#include "uTOCTree.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -69,13 +69,12 @@ QString Outline(const QTreeWidget* tree)
         const TWolfTOCItem* entry = dialogs::EntryOf(node);
         text += QString(level * 2, u' ');
         if (entry)
-            text += QStringLiteral("%1.%2.%3 ").arg(entry->GetNumber(1)).arg(entry->GetNumber(2)).arg(entry->GetNumber(3));
+            text +=
+                QStringLiteral("%1.%2.%3 ").arg(entry->GetNumber(1)).arg(entry->GetNumber(2)).arg(entry->GetNumber(3));
         text += node->text(0) + u'\n';
-        for (int i = 0; i < node->childCount(); ++i)
-            walk(node->child(i), level + 1);
+        for (int i = 0; i < node->childCount(); ++i) walk(node->child(i), level + 1);
     };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        walk(tree->topLevelItem(i), 0);
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) walk(tree->topLevelItem(i), 0);
     return text;
 }
 
@@ -96,8 +95,7 @@ TWolfTOCList SampleTOC()
 QTreeWidgetItem* Node(QTreeWidget* tree, std::initializer_list<int> path)
 {
     QTreeWidgetItem* node = tree->topLevelItem(0);
-    for (int i : path)
-        node = node->child(i);
+    for (int i : path) node = node->child(i);
     return node;
 }
 
@@ -199,8 +197,8 @@ private slots:
             FWindow->tvwTOC->setCurrentItem(node);
             emit FWindow->tvwTOC->itemDoubleClicked(node, 0);
         };
-        doubleClick(Node(FWindow->tvwTOC, {}));      // the root
-        doubleClick(Node(FWindow->tvwTOC, {1}));     // no page
+        doubleClick(Node(FWindow->tvwTOC, {}));   // the root
+        doubleClick(Node(FWindow->tvwTOC, {1}));  // no page
         QVERIFY(FHost->WentTo.empty());
         doubleClick(Node(FWindow->tvwTOC, {2, 0}));
         QCOMPARE(FHost->WentTo, std::vector<int>{21});
@@ -221,7 +219,8 @@ private slots:
     {
         QStringList shown;
         for (const QAction* action : FWindow->tbrTOCMain->actions())
-            shown << (action->isSeparator() ? QStringLiteral("|") : action->text() + u'/' + action->shortcut().toString());
+            shown << (action->isSeparator() ? QStringLiteral("|")
+                                            : action->text() + u'/' + action->shortcut().toString());
         QCOMPARE(shown.join(u','), QStringLiteral("Import TOC/,Export TOC/,|,New Peer Item/Ins,New Subitem/Ctrl+Ins,"
                                                   "Edit Item/Ctrl+E,Delete Item/Shift+Del,|,Move Up/Ctrl+Up,"
                                                   "Move Down/Ctrl+Down,|,First Page/,Previous Page/Ctrl+Left,"
@@ -262,8 +261,7 @@ private slots:
     void NoTwoHundredFiftySixthSibling()
     {
         TWolfTOCList toc;
-        for (int i = 1; i <= 255; ++i)
-            toc.AddItem(uint8_t(i), 0, 0, "C", 0);
+        for (int i = 1; i <= 255; ++i) toc.AddItem(uint8_t(i), 0, 0, "C", 0);
         StartEditing(toc);
         QVERIFY(!FWindow->actNewSubItem->isEnabled());  // on the root
         Select({254});
@@ -485,7 +483,8 @@ private slots:
         StartEditing(SampleTOC());
         WhenModal<QFileDialog>([&folder](QFileDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Export Wolf Catalog"));
-            QCOMPARE(dialog->nameFilters(), QStringList({QStringLiteral("Wolf catalog (*.cat)"), QStringLiteral("All Files (*)")}));
+            QCOMPARE(dialog->nameFilters(),
+                     QStringList({QStringLiteral("Wolf catalog (*.cat)"), QStringLiteral("All Files (*)")}));
             dialog->selectFile(folder.filePath(QStringLiteral("typed")));
             QMetaObject::invokeMethod(dialog, "accept");
         });

@@ -75,7 +75,8 @@ TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
                 const auto allowed = PageLevels(bits);
                 for (int value : GreyLevels(grey))
                     EXPECT_NE(std::find(allowed.begin(), allowed.end(), value), allowed.end()) << value;
-                EXPECT_NEAR(Mean(grey), level, 4.0) << "bits " << bits << " method " << int(method) << " level " << level;
+                EXPECT_NEAR(Mean(grey), level, 4.0)
+                    << "bits " << bits << " method " << int(method) << " level " << level;
             }
     for (int height = 1; height <= 9; ++height) {  // every row is reached, however the rows are shared out
         QImage strip = Paper(7, height, 100);
@@ -102,7 +103,8 @@ TEST(Luminance, GreyOfColoursMatchesQtsConversion)
     EXPECT_EQ(ours.copy(0, 0, 256, 1), qts.copy(0, 0, 256, 1)) << "greys stay as they are";
     int worst = 0;
     for (int y = 0; y < colours.height(); ++y)
-        for (int x = 0; x < 256; ++x) worst = std::max(worst, std::abs(ours.constScanLine(y)[x] - qts.constScanLine(y)[x]));
+        for (int x = 0; x < 256; ++x)
+            worst = std::max(worst, std::abs(ours.constScanLine(y)[x] - qts.constScanLine(y)[x]));
     EXPECT_LE(worst, 1);
 }
 
@@ -139,7 +141,8 @@ TEST(PageProcessor, PreparedPagesKeepTheirLevelsAndBitCount)
 TEST(TextPages, BreakAtParagraphEndsWithinTheLimit)
 {
     QString text;
-    for (int i = 0; i < 30; ++i) text += QStringLiteral("Paragraph %1 has a line.\r\nAnd a second line.\r\n\r\n").arg(i);
+    for (int i = 0; i < 30; ++i)
+        text += QStringLiteral("Paragraph %1 has a line.\r\nAnd a second line.\r\n\r\n").arg(i);
     const QStringList pages = SplitTextPages(text, 200);
     ASSERT_GT(pages.size(), 4);
     QString joined;

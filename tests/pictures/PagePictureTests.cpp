@@ -10,8 +10,7 @@ wolf::TGreyImage NumberedPage()
     wolf::TGreyImage page;
     page.Width = 5;
     page.Height = 3;
-    for (int i = 0; i < page.Width * page.Height; ++i)
-        page.Pixels.push_back(static_cast<uint8_t>(10 + i));
+    for (int i = 0; i < page.Width * page.Height; ++i) page.Pixels.push_back(static_cast<uint8_t>(10 + i));
     return page;
 }
 
@@ -22,8 +21,7 @@ TEST(PagePicture, KeepsEveryGreyValueInPlace)
     ASSERT_EQ(picture.format(), QImage::Format_Grayscale8);
     ASSERT_EQ(picture.size(), QSize(5, 3));
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(picture.constScanLine(y)[x], page.Pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(picture.constScanLine(y)[x], page.Pixel(x, y)) << x << "," << y;
 }
 
 TEST(PagePicture, EmptyOrShortPagesGiveNoPicture)

@@ -22,8 +22,7 @@ std::string Encoded(const char* encoding, const QString& text)
 TEST(BookEncoding, RoundTripsMultiByteAndEightBitTexts)
 {
     const QString cyrillic = QStringLiteral("Война и мир. Глава первая: Анна Павловна Шерер.");
-    for (const auto& [name, text] : {std::pair{"GB18030", ChineseText},
-                                     std::pair{"windows-1251", cyrillic},
+    for (const auto& [name, text] : {std::pair{"GB18030", ChineseText}, std::pair{"windows-1251", cyrillic},
                                      std::pair{"UTF-8", ChineseText + cyrillic}}) {
         const TBookEncoding encoding(name);
         EXPECT_EQ(encoding.Name(), QByteArray(name));
@@ -36,8 +35,7 @@ TEST(BookEncoding, RoundTripsMultiByteAndEightBitTexts)
 TEST(BookEncoding, Latin1KeepsEveryByteAndRefusesWiderCharacters)
 {
     std::string all;
-    for (int byte = 0; byte < 256; ++byte)
-        all += char(byte);
+    for (int byte = 0; byte < 256; ++byte) all += char(byte);
     const TBookEncoding latin1("latin1");
     const QString text = latin1.Decode(all);
     ASSERT_EQ(text.size(), 256);
@@ -50,10 +48,10 @@ TEST(BookEncoding, UnencodableCharacterGivesNothingInEveryCodec)
 {
     // Each holds "Renée" but not all of the rest; a lone surrogate fits no encoding at all.
     const QString lone = QString(QChar(0xD800));
-    for (const auto& [name, held] : {std::pair{"windows-1252", "Renée"}, std::pair{"ISO-8859-1", "Renée"},
-                                     std::pair{"latin1", "Renée"}, std::pair{"ISO-8859-2", "Renée Łódź"},
-                                     std::pair{"KOI8-R", "Фёдор"}, std::pair{"Shift_JIS", "漢字 Ω"},
-                                     std::pair{"GB18030", "Renée 漢字 Ω Łódź"}}) {
+    for (const auto& [name, held] :
+         {std::pair{"windows-1252", "Renée"}, std::pair{"ISO-8859-1", "Renée"}, std::pair{"latin1", "Renée"},
+          std::pair{"ISO-8859-2", "Renée Łódź"}, std::pair{"KOI8-R", "Фёдор"}, std::pair{"Shift_JIS", "漢字 Ω"},
+          std::pair{"GB18030", "Renée 漢字 Ω Łódź"}}) {
         const TBookEncoding encoding(name);
         const QString text = QString::fromUtf8(held);
         EXPECT_EQ(encoding.Decode(Encoded(name, text)), text) << name;

@@ -24,8 +24,7 @@ QStringList Snapshot(const QString& dir)
     QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files << path + u' ' +
-                     QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha1).toHex();
+        files << path + u' ' + QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha1).toHex();
     }
     files.sort();
     return files;
@@ -55,8 +54,7 @@ TEST(DesktopEntry, ExecArgumentSurvivesSpacesQuotesAndPercentSigns)
 {
     using platform::DesktopExecArgument;
     EXPECT_EQ(DesktopExecArgument("/usr/bin/karavel"), QStringLiteral("\"/usr/bin/karavel\""));
-    EXPECT_EQ(DesktopExecArgument("/opt/my apps/100%/karavel"),
-              QStringLiteral("\"/opt/my apps/100%%/karavel\""));
+    EXPECT_EQ(DesktopExecArgument("/opt/my apps/100%/karavel"), QStringLiteral("\"/opt/my apps/100%%/karavel\""));
     // A quote or dollar is escaped for the argument; the backslash again for the key's string.
     EXPECT_EQ(DesktopExecArgument("/a\"b$c\\d"), QStringLiteral("\"/a\\\\\"b\\\\$c\\\\\\\\d\""));
 }
@@ -74,8 +72,8 @@ TEST_F(DesktopAssociationTest, InstallsTypeEntryAndIconsForTheUser)
     EXPECT_TRUE(entry.contains("\nIcon=karavel\n"));
     for (const char* size : {"16x16", "32x32", "48x48"}) {
         EXPECT_TRUE(QFile::exists(FData + "/icons/hicolor/" + size + "/apps/karavel.png")) << size;
-        EXPECT_TRUE(QFile::exists(FData + "/icons/hicolor/" + size +
-                                  "/mimetypes/application-x-wolf-ebook.png")) << size;
+        EXPECT_TRUE(QFile::exists(FData + "/icons/hicolor/" + size + "/mimetypes/application-x-wolf-ebook.png"))
+            << size;
     }
     EXPECT_TRUE(QFile::exists(FData + "/icons/hicolor/scalable/apps/karavel.svg"));
 
@@ -84,8 +82,8 @@ TEST_F(DesktopAssociationTest, InstallsTypeEntryAndIconsForTheUser)
         EXPECT_TRUE(ReadAll(FData + "/mime/magic").contains("WolfEbook"));
     }
     if (!QStandardPaths::findExecutable("xdg-mime").isEmpty()) {
-        EXPECT_TRUE(ReadAll(FHome.filePath("config/mimeapps.list"))
-                        .contains("application/x-wolf-ebook=karavel.desktop"));
+        EXPECT_TRUE(
+            ReadAll(FHome.filePath("config/mimeapps.list")).contains("application/x-wolf-ebook=karavel.desktop"));
     }
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     if (!validator.isEmpty()) {
@@ -113,7 +111,6 @@ TEST_F(DesktopAssociationTest, UnwritableDataFolderGivesTheMessage)
         platform::AssociateWolfFiles(QStringLiteral("/usr/bin/karavel"));
         FAIL() << "no error";
     } catch (const std::runtime_error& error) {
-        EXPECT_EQ(QString::fromUtf8(error.what()),
-                  "Unable to write to " + FData + "/mime/packages/karavel-wolf.xml");
+        EXPECT_EQ(QString::fromUtf8(error.what()), "Unable to write to " + FData + "/mime/packages/karavel-wolf.xml");
     }
 }

@@ -59,9 +59,10 @@ TEST_F(IniFileTest, ForeignLinesSurviveAndNewKeysJoinTheirSection)
 
 TEST_F(IniFileTest, ReadsValuesTheWayProfileFilesDo)
 {
-    SetContent("[Config]\nHex=0x168\nHexUpper=0X1f\nPascal=$10\nBad=abc\nHalf=12abc\n"
-               "Neg=-7\nHuge=99999999999\nAllBits=0xFFFFFFFF\nEmpty=\nOn=2\nOff=0\n"
-               "Spaced =  some text  \nFirst=1\nFirst=2\n; Commented=9\n");
+    SetContent(
+        "[Config]\nHex=0x168\nHexUpper=0X1f\nPascal=$10\nBad=abc\nHalf=12abc\n"
+        "Neg=-7\nHuge=99999999999\nAllBits=0xFFFFFFFF\nEmpty=\nOn=2\nOff=0\n"
+        "Spaced =  some text  \nFirst=1\nFirst=2\n; Commented=9\n");
     EXPECT_EQ(FIni.ReadInteger("Config", "Hex", 0), 360);
     EXPECT_EQ(FIni.ReadInteger("Config", "HexUpper", 0), 31);
     EXPECT_EQ(FIni.ReadInteger("Config", "Pascal", 0), 16);
@@ -111,8 +112,7 @@ TEST_F(IniFileTest, UnwritableFileRaisesWithItsPathAndKeepsTheOldContent)
 
     SetContent("[Config]\nKeep=1\n");
     QFile::setPermissions(FPath, QFileDevice::WriteOwner);
-    if (QFile(FPath).open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that ignore file permissions";
+    if (QFile(FPath).open(QIODevice::ReadOnly)) GTEST_SKIP() << "running with rights that ignore file permissions";
     EXPECT_THROW(FIni.WriteInteger("Config", "Other", 1), EIniWriteError);
     QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(Content(), QByteArray("[Config]\nKeep=1\n"));

@@ -16,9 +16,8 @@ std::string KeyOf(std::string path)
 
 void TMemoryKeyStore::CreateKey(const std::string& path)
 {
-    if (FLocked.count(KeyOf(path)))
-        throw std::runtime_error("Failed to create key '" + path + "'");
-    for (size_t end = path.find('\\'); ; end = path.find('\\', end + 1)) {
+    if (FLocked.count(KeyOf(path))) throw std::runtime_error("Failed to create key '" + path + "'");
+    for (size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
         FKeys.try_emplace(KeyOf(path.substr(0, end)));
         if (end == std::string::npos) break;
     }

@@ -18,8 +18,8 @@ public:
     // Every key with its default value, one per line, in key order.
     std::string Dump() const;
 
-    std::set<std::string> FLocked;     // lower-case keys that cannot be opened or created
-    std::set<std::string> FReadOnly;   // lower-case keys whose values cannot be written
+    std::set<std::string> FLocked;    // lower-case keys that cannot be opened or created
+    std::set<std::string> FReadOnly;  // lower-case keys whose values cannot be written
     int FAnnouncements = 0;
 
 private:

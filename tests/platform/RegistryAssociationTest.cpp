@@ -46,13 +46,11 @@ TEST(RegistryAssociation, ExistingFileTypeKeepsItsNameAndIcon)
     TMemoryKeyStore store;
     store.SetDefaultValue(".WOL", {TDefaultValue::TKind::Text, "OtherReader.Book"});
     store.SetDefaultValue("OtherReader.Book\\DefaultIcon", {TDefaultValue::TKind::Text, "other.ico"});
-    store.SetDefaultValue("otherreader.book\\shell\\open\\command",
-                          {TDefaultValue::TKind::Text, "other.exe %1"});
+    store.SetDefaultValue("otherreader.book\\shell\\open\\command", {TDefaultValue::TKind::Text, "other.exe %1"});
     RegisterWolfFileType(store, Program);
     EXPECT_EQ(store.ReadDefaultValue(".wol").Text, "OtherReader.Book");
     EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\DefaultIcon").Text, "other.ico");
-    EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\shell\\open\\command").Text,
-              '"' + Program + "\" \"%1\"");
+    EXPECT_EQ(store.ReadDefaultValue("OtherReader.Book\\shell\\open\\command").Text, '"' + Program + "\" \"%1\"");
     EXPECT_EQ(store.Dump().find("wolf file"), std::string::npos);
 }
 
@@ -74,6 +72,5 @@ TEST(RegistryAssociation, FailuresStopWithTheirMessageAndAnnounceNothing)
     EXPECT_EQ(MessageOf(locked), "Failed to create key 'Wolf file\\shell\\open\\command'");
     EXPECT_EQ(locked.ReadDefaultValue("Wolf file").Kind, TDefaultValue::TKind::Missing);
 
-    for (const TMemoryKeyStore* store : {&notText, &readOnly, &locked})
-        EXPECT_EQ(store->FAnnouncements, 0);
+    for (const TMemoryKeyStore* store : {&notText, &readOnly, &locked}) EXPECT_EQ(store->FAnnouncements, 0);
 }

@@ -62,9 +62,9 @@ class RealRegistry : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Root,
-                                  nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExW(HKEY_CURRENT_USER, Path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Root, nullptr),
+            ERROR_SUCCESS);
     }
     void TearDown() override
     {

@@ -11,8 +11,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3)
-        return 2;
+    if (argc < 3) return 2;
     platform::TSingleInstance instance(QString::fromLocal8Bit(argv[1]));
     if (instance.HandOverToRunningInstance(QByteArray(argv[2]))) {
         std::printf("handed-over\n");
@@ -21,11 +20,10 @@ int main(int argc, char** argv)
     std::printf("server\n");
     std::fflush(stdout);
     instance.Listen();
-    QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &app,
-                     [](const QString& path) {
-                         std::printf("received:%s\n", qPrintable(path));
-                         QCoreApplication::exit(3);
-                     });
+    QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &app, [](const QString& path) {
+        std::printf("received:%s\n", qPrintable(path));
+        QCoreApplication::exit(3);
+    });
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(4); });
     return app.exec();
 }

@@ -34,20 +34,17 @@ bool WaitForAll(const std::vector<QProcess*>& processes, int timeoutMs = 15000)
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     const auto allDone = [&] {
         for (QProcess* process : processes) {
-            if (process->state() != QProcess::NotRunning)
-                return false;
+            if (process->state() != QProcess::NotRunning) return false;
         }
         return true;
     };
     for (QProcess* process : processes) {
         QObject::connect(process, &QProcess::finished, &loop, [&] {
-            if (allDone())
-                loop.quit();
+            if (allDone()) loop.quit();
         });
     }
     timeout.start(timeoutMs);
-    if (!allDone())
-        loop.exec();
+    if (!allDone()) loop.exec();
     return allDone();
 }
 
@@ -102,8 +99,7 @@ TEST_F(SingleInstanceTest, SimultaneousStartsLeaveOneRunningInstance)
     EXPECT_EQ(outputs[other], QByteArray("handed-over\n"));
     EXPECT_EQ(codes[other], 0);
     EXPECT_EQ(codes[server], 3);
-    EXPECT_EQ(outputs[server],
-              QByteArray("server\nreceived:") + (other == 0 ? "/a.wol" : "/b.wol") + "\n");
+    EXPECT_EQ(outputs[server], QByteArray("server\nreceived:") + (other == 0 ? "/a.wol" : "/b.wol") + "\n");
 }
 
 TEST_F(SingleInstanceTest, NameLeftByACrashedInstanceIsTakenOver)

@@ -27,8 +27,7 @@ TEST(VersionInfo, BetaMarksOnlyTheShortTextAndFollowsTheMask)
 
 TEST(VersionInfo, RunningProgramReportsTheBuildVersion)
 {
-    const auto texts =
-        platform::GetVersionTexts(QCoreApplication::applicationFilePath(), VS_FF_PRERELEASE);
+    const auto texts = platform::GetVersionTexts(QCoreApplication::applicationFilePath(), VS_FF_PRERELEASE);
     EXPECT_TRUE(texts.Ok);
     EXPECT_EQ(texts.ShortText, QStringLiteral("1.2"));
     EXPECT_EQ(texts.LongText, QStringLiteral("1.2.07"));

@@ -25,8 +25,7 @@ void WhenModal(std::function<void(TWindow*)> answer)
             timer->deleteLater();
             answer(window);
             // A failed check inside answer returns early: end the modal run all the same.
-            if (QTest::currentTestFailed() && window->isVisible())
-                window->close();
+            if (QTest::currentTestFailed() && window->isVisible()) window->close();
         }
     });
     timer->start();

@@ -36,8 +36,7 @@ inline void WriteAll(const std::filesystem::path& path, const std::string& bytes
 {
     std::filesystem::remove(path);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!(out << bytes).flush())
-        throw std::runtime_error("cannot write the test file " + Utf8(path));
+    if (!(out << bytes).flush()) throw std::runtime_error("cannot write the test file " + Utf8(path));
 }
 
 // An empty folder of its own under the temporary folder: tests of other builds may run

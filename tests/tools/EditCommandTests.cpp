@@ -78,19 +78,22 @@ TEST(WolftoolDescribe, SetsFieldsInTheBookEncodingOrRefusesWhatItCannotHold)
     const std::string original = ThreePageBook();
     const QString book = scratch.Write(QStringLiteral("tale.wol"), original);
 
-    TToolResult run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"), QStringLiteral("latin1"),
-                                   QStringLiteral("--set"), QStringLiteral("author=Фёдор")});
+    TToolResult run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"),
+                                   QStringLiteral("latin1"), QStringLiteral("--set"), QStringLiteral("author=Фёдор")});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.LastErrorLine(), QStringLiteral("The author holds characters that the encoding latin1 cannot represent"));
+    EXPECT_EQ(run.LastErrorLine(),
+              QStringLiteral("The author holds characters that the encoding latin1 cannot represent"));
     // A converter that writes '?' for what it cannot hold, and says nothing.
     run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"), QStringLiteral("ISO-8859-1"),
                        QStringLiteral("--set"), QStringLiteral("author=Renée 漢字")});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.LastErrorLine(), QStringLiteral("The author holds characters that the encoding ISO-8859-1 cannot represent"));
+    EXPECT_EQ(run.LastErrorLine(),
+              QStringLiteral("The author holds characters that the encoding ISO-8859-1 cannot represent"));
     run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--set"), QStringLiteral("adaptor=X")});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.LastErrorLine(), QStringLiteral("Unknown field \"adaptor\": use one of title, subject, author, adapter, "
-                                                  "translator, publisher, publish_time, introduction, isbn"));
+    EXPECT_EQ(run.LastErrorLine(),
+              QStringLiteral("Unknown field \"adaptor\": use one of title, subject, author, adapter, "
+                             "translator, publisher, publish_time, introduction, isbn"));
     EXPECT_EQ(ReadFile(book), QByteArray::fromStdString(original));
 
     run = RunWolftool({QStringLiteral("describe"), book, QStringLiteral("--encoding"), QStringLiteral("windows-1251"),
@@ -116,6 +119,7 @@ TEST(WolftoolDescribe, SetsFieldsInTheBookEncodingOrRefusesWhatItCannotHold)
     run = RunWolftool(setAll);
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_EQ(Info(book).value(QStringLiteral("description")).toObject(), expected);
-    EXPECT_TRUE(ReadFile(book).contains("<title>F0\r\n<subject>F1\r\n<author>F2\r\n<adpter>F3\r\n<translator>F4\r\n"
-                                        "<publisher>F5\r\n<time_publish>F6\r\n<introduction>F7\r\n<ISBN>F8\r\n"));
+    EXPECT_TRUE(
+        ReadFile(book).contains("<title>F0\r\n<subject>F1\r\n<author>F2\r\n<adpter>F3\r\n<translator>F4\r\n"
+                                "<publisher>F5\r\n<time_publish>F6\r\n<introduction>F7\r\n<ISBN>F8\r\n"));
 }

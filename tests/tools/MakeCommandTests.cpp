@@ -101,8 +101,8 @@ TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 1/p2.png")), 50, 800, 400);  // a spread: two pages
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p10.png")), 250);
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p9.png")), 200);
-    WriteZip(scratch.Path(QStringLiteral("comic.cbz")), {{"pages/02.png", Png(DrawPage(300, 400, 40))},
-                                                         {"pages/01.png", Png(DrawPage(300, 400, 20))}});
+    WriteZip(scratch.Path(QStringLiteral("comic.cbz")),
+             {{"pages/02.png", Png(DrawPage(300, 400, 40))}, {"pages/01.png", Png(DrawPage(300, 400, 20))}});
     QFile text(scratch.Path(QStringLiteral("novel.txt")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
@@ -126,13 +126,15 @@ TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
         EXPECT_EQ(pages[i][QStringLiteral("height")].toInt(), 800);
     }
     EXPECT_EQ(pages[7][QStringLiteral("kind")].toString(), QStringLiteral("text"));
-    const std::vector<std::pair<QString, int>> expected{
-        {"scans", 0}, {"Chapter 1", 0}, {"Chapter 2", 3}, {"comic", 5}, {"pages", 5}, {"novel", 7}};
+    const std::vector<std::pair<QString, int>> expected{{"scans", 0}, {"Chapter 1", 0}, {"Chapter 2", 3},
+                                                        {"comic", 5}, {"pages", 5},     {"novel", 7}};
     EXPECT_EQ(Contents(info), expected);
 
     // Natural order, in folders and archives alike: p9 before p10, 01 before 02.
-    EXPECT_LT(DarkRows(Render(book, QStringLiteral("4"), scratch)), DarkRows(Render(book, QStringLiteral("5"), scratch)));
-    EXPECT_LT(DarkRows(Render(book, QStringLiteral("6"), scratch)), DarkRows(Render(book, QStringLiteral("7"), scratch)));
+    EXPECT_LT(DarkRows(Render(book, QStringLiteral("4"), scratch)),
+              DarkRows(Render(book, QStringLiteral("5"), scratch)));
+    EXPECT_LT(DarkRows(Render(book, QStringLiteral("6"), scratch)),
+              DarkRows(Render(book, QStringLiteral("7"), scratch)));
     const TToolResult textPage = RunWolftool({QStringLiteral("text"), book, QStringLiteral("8")});
     EXPECT_EQ(textPage.Out, "Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
 }
@@ -146,17 +148,21 @@ TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("Пролог\n\nТекст.");
     text.close();
-    const QString first = scratch.Path(QStringLiteral("first.wol")), second = scratch.Path(QStringLiteral("second.wol"));
+    const QString first = scratch.Path(QStringLiteral("first.wol")),
+                  second = scratch.Path(QStringLiteral("second.wol"));
     const QString unpacked = scratch.Path(QStringLiteral("unpacked"));
     ASSERT_EQ(RunWolftool({QStringLiteral("make"), first, scratch.Path(QStringLiteral("src")), QStringLiteral("--bits"),
                            QStringLiteral("1"), QStringLiteral("--encoding"), QStringLiteral("windows-1251"),
-                           QStringLiteral("--title"), QStringLiteral("Книга")}).ExitCode, 0);
-    const TToolResult extracted = RunWolftool({QStringLiteral("extract"), first, unpacked, QStringLiteral("--encoding"),
-                                               QStringLiteral("windows-1251")});
-    if (extracted.LastErrorLine().startsWith(QLatin1String("Unknown command"))) GTEST_SKIP() << "no extract command yet";
+                           QStringLiteral("--title"), QStringLiteral("Книга")})
+                  .ExitCode,
+              0);
+    const TToolResult extracted = RunWolftool(
+        {QStringLiteral("extract"), first, unpacked, QStringLiteral("--encoding"), QStringLiteral("windows-1251")});
+    if (extracted.LastErrorLine().startsWith(QLatin1String("Unknown command")))
+        GTEST_SKIP() << "no extract command yet";
     ASSERT_EQ(extracted.ExitCode, 0) << extracted.Err.toStdString();
-    const TToolResult made = RunWolftool({QStringLiteral("make"), second, unpacked, QStringLiteral("--encoding"),
-                                          QStringLiteral("windows-1251")});
+    const TToolResult made = RunWolftool(
+        {QStringLiteral("make"), second, unpacked, QStringLiteral("--encoding"), QStringLiteral("windows-1251")});
     ASSERT_EQ(made.ExitCode, 0) << made.Err.toStdString();
 
     const QJsonObject before = Info(first), after = Info(second);
@@ -170,7 +176,8 @@ TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
         if (pages[i][QStringLiteral("kind")] == QStringLiteral("image"))
             EXPECT_EQ(Render(second, page, scratch), Render(first, page, scratch)) << i;
         else
-            EXPECT_EQ(RunWolftool({QStringLiteral("text"), second, page}).Out, RunWolftool({QStringLiteral("text"), first, page}).Out);
+            EXPECT_EQ(RunWolftool({QStringLiteral("text"), second, page}).Out,
+                      RunWolftool({QStringLiteral("text"), first, page}).Out);
     }
     EXPECT_EQ(Render(second, QStringLiteral("cover"), scratch), Render(first, QStringLiteral("cover"), scratch));
 }
@@ -206,12 +213,14 @@ TEST(WolftoolMake, BadInputLeavesNoBookBehind)
         {QStringLiteral("escape.cbz"), {}, QStringLiteral("a path outside the archive")},
         {QStringLiteral("zipbomb.cbz"), {}, QStringLiteral("expands beyond 256 MB")},
         {QStringLiteral("missing"), {}, QStringLiteral("No such file or folder")},
-        {QStringLiteral("good.png"), {QStringLiteral("--encoding"), QStringLiteral("latin1"), QStringLiteral("--title"), QStringLiteral("日本")},
+        {QStringLiteral("good.png"),
+         {QStringLiteral("--encoding"), QStringLiteral("latin1"), QStringLiteral("--title"), QStringLiteral("日本")},
          QStringLiteral("cannot hold the character \"日\" (U+65E5) in the title")},
         {QStringLiteral("good.png"), {QStringLiteral("--size"), QStringLiteral("9x9")}, QStringLiteral("Bad --size")},
     };
     for (const TCase& bad : cases) {
-        const TToolResult result = RunWolftool(QStringList{QStringLiteral("make"), book, scratch.Path(bad.Source)} + bad.Options);
+        const TToolResult result =
+            RunWolftool(QStringList{QStringLiteral("make"), book, scratch.Path(bad.Source)} + bad.Options);
         EXPECT_EQ(result.ExitCode, 1) << bad.Source.toStdString();
         EXPECT_TRUE(result.LastErrorLine().contains(bad.Message)) << result.LastErrorLine().toStdString();
         EXPECT_EQ(QDir(scratch.Path(QString())).entryList(QDir::Files), before) << bad.Source.toStdString();

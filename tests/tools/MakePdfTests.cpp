@@ -22,7 +22,8 @@ QString SaveBytes(const TScratch& scratch, const QString& name, const QByteArray
 
 QJsonObject Made(const QStringList& arguments)
 {
-    const TToolResult made = RunWolftool(QStringList{QStringLiteral("make")} + arguments + QStringList{QStringLiteral("--quiet")});
+    const TToolResult made =
+        RunWolftool(QStringList{QStringLiteral("make")} + arguments + QStringList{QStringLiteral("--quiet")});
     EXPECT_EQ(made.ExitCode, 0) << made.Err.toStdString();
     const TToolResult info = RunWolftool({QStringLiteral("info"), arguments.front()});
     return info.Json();
@@ -36,9 +37,12 @@ TEST(WolftoolMakePdf, OutlineBecomesContentsOfTheSplitPages)
     const QSizeF portrait(612, 792), landscape(792, 612);
     TPdfContent content;
     content.Pages = {portrait, landscape, portrait, portrait};
-    content.Outline = {{QStringLiteral("Part One"), 1, {{QStringLiteral("Spread"), 2, {{QStringLiteral("Detail"), 2, {{QStringLiteral("Too deep"), 3, {}}}}}}}},
-                    {QStringLiteral("Part Two"), 3, {}},
-                    {QStringLiteral("Part Three"), 4, {}}};
+    content.Outline = {
+        {QStringLiteral("Part One"),
+         1,
+         {{QStringLiteral("Spread"), 2, {{QStringLiteral("Detail"), 2, {{QStringLiteral("Too deep"), 3, {}}}}}}}},
+        {QStringLiteral("Part Two"), 3, {}},
+        {QStringLiteral("Part Three"), 4, {}}};
     content.Title = QStringLiteral("Outlined");
     content.Author = QStringLiteral("A. Writer");
     const QString pdf = SaveBytes(scratch, QStringLiteral("outlined.pdf"), testing_pdf::MakePdf(content));
@@ -82,9 +86,11 @@ TEST(WolftoolMakePdf, QPdfWriterPagesFillTheScreen)
             if (page) writer.newPage();
             const QRect all = painter.viewport();
             painter.setPen(QPen(Qt::black, all.width() / 100));
-            painter.drawRect(all.adjusted(all.width() / 200, all.width() / 200, -all.width() / 200, -all.width() / 200));
+            painter.drawRect(
+                all.adjusted(all.width() / 200, all.width() / 200, -all.width() / 200, -all.width() / 200));
             painter.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
-            painter.drawText(all.adjusted(all.width() / 10, all.height() / 10, 0, 0), QStringLiteral("The quick brown fox jumps."));
+            painter.drawText(all.adjusted(all.width() / 10, all.height() / 10, 0, 0),
+                             QStringLiteral("The quick brown fox jumps."));
         }
     }
     const QString book = scratch.Path(QStringLiteral("drawn.wol"));
@@ -93,7 +99,8 @@ TEST(WolftoolMakePdf, QPdfWriterPagesFillTheScreen)
     ASSERT_EQ(info[QStringLiteral("pages")].toArray().size(), 2);
 
     const QString png = scratch.Path(QStringLiteral("page.png"));
-    ASSERT_EQ(RunWolftool({QStringLiteral("render"), book, QStringLiteral("1"), QStringLiteral("-o"), png}).ExitCode, 0);
+    ASSERT_EQ(RunWolftool({QStringLiteral("render"), book, QStringLiteral("1"), QStringLiteral("-o"), png}).ExitCode,
+              0);
     const QImage page = QImage(png).convertToFormat(QImage::Format_Grayscale8);
     ASSERT_EQ(page.size(), QSize(1072, 1448));
     const auto darkAt = [&](int y) { return page.constScanLine(y)[page.width() / 2] < 128; };
@@ -114,9 +121,15 @@ TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
         QString Message;
     } cases[] = {
         {SaveBytes(scratch, QStringLiteral("cut.pdf"), whole.left(whole.size() / 3)), {}, QStringLiteral("damaged")},
-        {SaveBytes(scratch, QStringLiteral("locked.pdf"), testing_pdf::MakePdf(content)), {}, QStringLiteral("needs a password")},
-        {SaveBytes(scratch, QStringLiteral("short.pdf"), whole), {QStringLiteral("--pages"), QStringLiteral("5-9")}, QStringLiteral("has 2 pages")},
-        {SaveBytes(scratch, QStringLiteral("short2.pdf"), whole), {QStringLiteral("--pages"), QStringLiteral("9-5")}, QStringLiteral("Bad --pages")},
+        {SaveBytes(scratch, QStringLiteral("locked.pdf"), testing_pdf::MakePdf(content)),
+         {},
+         QStringLiteral("needs a password")},
+        {SaveBytes(scratch, QStringLiteral("short.pdf"), whole),
+         {QStringLiteral("--pages"), QStringLiteral("5-9")},
+         QStringLiteral("has 2 pages")},
+        {SaveBytes(scratch, QStringLiteral("short2.pdf"), whole),
+         {QStringLiteral("--pages"), QStringLiteral("9-5")},
+         QStringLiteral("Bad --pages")},
     };
     const QString book = scratch.Path(QStringLiteral("none.wol"));
     for (const auto& bad : cases) {

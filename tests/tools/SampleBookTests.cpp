@@ -17,7 +17,8 @@ TEST(SampleBook, HoldsCoverDrawnPagesTextAndThreeLevels)
     const QJsonObject info = run.Json();
     EXPECT_EQ(info.value(QStringLiteral("description")).toObject().value(QStringLiteral("title")).toString(),
               QStringLiteral("The Voyage of the Karavel"));
-    EXPECT_EQ(info.value(QStringLiteral("cover")).toObject().value(QStringLiteral("kind")).toString(), QStringLiteral("image"));
+    EXPECT_EQ(info.value(QStringLiteral("cover")).toObject().value(QStringLiteral("kind")).toString(),
+              QStringLiteral("image"));
 
     QStringList kinds;
     for (const QJsonValue page : info.value(QStringLiteral("pages")).toArray()) {
@@ -27,7 +28,8 @@ TEST(SampleBook, HoldsCoverDrawnPagesTextAndThreeLevels)
             EXPECT_TRUE(page.toObject().value(QStringLiteral("compact")).toBool());
         }
     }
-    EXPECT_EQ(kinds, (QStringList{QStringLiteral("image"), QStringLiteral("image"), QStringLiteral("text"), QStringLiteral("image")}));
+    EXPECT_EQ(kinds, (QStringList{QStringLiteral("image"), QStringLiteral("image"), QStringLiteral("text"),
+                                  QStringLiteral("image")}));
 
     EXPECT_EQ(info.value(QStringLiteral("toc_source")).toString(), QStringLiteral("subcatalog"));
     QSet<int> levels;
@@ -42,13 +44,14 @@ TEST(SampleBook, PagesDecodeToTheFourGreyLevelsAndTheLogReads)
 {
     TScratch scratch;
     const QString out = scratch.Path(QStringLiteral("page.pgm"));
-    ASSERT_EQ(RunWolftool({QStringLiteral("render"), SampleBook, QStringLiteral("1"), QStringLiteral("-o"), out}).ExitCode, 0);
+    ASSERT_EQ(
+        RunWolftool({QStringLiteral("render"), SampleBook, QStringLiteral("1"), QStringLiteral("-o"), out}).ExitCode,
+        0);
     const QImage page = QImage(out).convertToFormat(QImage::Format_Grayscale8);
     ASSERT_EQ(page.size(), QSize(600, 800));
     QSet<int> greys;
     for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            greys.insert(page.constScanLine(y)[x]);
+        for (int x = 0; x < page.width(); ++x) greys.insert(page.constScanLine(y)[x]);
     EXPECT_EQ(greys, (QSet<int>{0, 128, 192, 255}));
 
     const TToolResult log = RunWolftool({QStringLiteral("text"), SampleBook, QStringLiteral("3")});

@@ -167,16 +167,19 @@ TEST(WolftoolInfo, Latin1MapsEveryByteToItsCodePoint)
     builder.AddTextPage("Na\xEFve\r\n");
     const QString path = scratch.Write(QStringLiteral("latin1.wol"), builder.Build());
 
-    const TToolResult info = RunWolftool({QStringLiteral("info"), path, QStringLiteral("--encoding"), QStringLiteral("latin1")});
+    const TToolResult info =
+        RunWolftool({QStringLiteral("info"), path, QStringLiteral("--encoding"), QStringLiteral("latin1")});
     ASSERT_EQ(info.ExitCode, 0) << info.Err.toStdString();
     EXPECT_EQ(info.Json().value(QStringLiteral("description")).toObject().value(QStringLiteral("title")).toString(),
               QStringLiteral(u"Caf\u00E9 \u00A9 \u0080"));
 
-    const TToolResult text = RunWolftool({QStringLiteral("text"), path, QStringLiteral("1"), QStringLiteral("--encoding=latin1")});
+    const TToolResult text =
+        RunWolftool({QStringLiteral("text"), path, QStringLiteral("1"), QStringLiteral("--encoding=latin1")});
     ASSERT_EQ(text.ExitCode, 0) << text.Err.toStdString();
     EXPECT_EQ(text.Out, QByteArray("Na\xC3\xAFve\n"));
 
-    const TToolResult unknown = RunWolftool({QStringLiteral("info"), path, QStringLiteral("--encoding"), QStringLiteral("no-such-set")});
+    const TToolResult unknown =
+        RunWolftool({QStringLiteral("info"), path, QStringLiteral("--encoding"), QStringLiteral("no-such-set")});
     EXPECT_EQ(unknown.ExitCode, 1);
     EXPECT_EQ(unknown.LastErrorLine(), QStringLiteral("Unknown encoding \"no-such-set\""));
 }
@@ -187,7 +190,8 @@ TEST(WolftoolErrors, ExitCodesAndLastErrorLine)
     TMixedBook book;
     const std::string good = book.Builder.Build();
     // The page table's tag no longer begins with "pagetable".
-    const uint32_t tableSize = wolf::GetU32(reinterpret_cast<const uint8_t*>(good.data()) + wolf::header::PageTableSize);
+    const uint32_t tableSize =
+        wolf::GetU32(reinterpret_cast<const uint8_t*>(good.data()) + wolf::header::PageTableSize);
     std::string badTable = good;
     badTable[good.size() - tableSize + 1] = 'X';
 
@@ -225,7 +229,8 @@ TEST(WolftoolErrors, ExitCodesAndLastErrorLine)
         << noFile.LastErrorLine().toStdString();
     const TToolResult folder = RunWolftool({QStringLiteral("info"), scratch.Path(QString())});
     EXPECT_EQ(folder.ExitCode, 1);
-    EXPECT_TRUE(folder.LastErrorLine().endsWith(QStringLiteral("\". Is a directory"))) << folder.LastErrorLine().toStdString();
+    EXPECT_TRUE(folder.LastErrorLine().endsWith(QStringLiteral("\". Is a directory")))
+        << folder.LastErrorLine().toStdString();
     EXPECT_FALSE(QFile::exists(scratch.Path(QStringLiteral("x.png"))));
 }
 
@@ -243,18 +248,22 @@ TEST(WolftoolErrors, UsageMistakesExitOne)
         {QStringLiteral("render"), path, QStringLiteral("0"), QStringLiteral("-o"), out},
         {QStringLiteral("render"), path, QStringLiteral("first"), QStringLiteral("-o"), out},
         {QStringLiteral("render"), path, QStringLiteral("1")},
-        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), scratch.Path(QStringLiteral("page.bmp"))},
-        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), out, QStringLiteral("--orientation"), QStringLiteral("3")},
+        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"),
+         scratch.Path(QStringLiteral("page.bmp"))},
+        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), out,
+         QStringLiteral("--orientation"), QStringLiteral("3")},
         {QStringLiteral("text"), path, QStringLiteral("1")},
-        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), scratch.Path(QStringLiteral("no/folder.png"))},
+        {QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"),
+         scratch.Path(QStringLiteral("no/folder.png"))},
     };
     for (const QStringList& args : mistakes) {
         const TToolResult run = RunWolftool(args);
         EXPECT_EQ(run.ExitCode, 1) << args.join(u' ').toStdString();
         EXPECT_FALSE(run.LastErrorLine().isEmpty()) << args.join(u' ').toStdString();
     }
-    EXPECT_EQ(RunWolftool({QStringLiteral("render"), path, QStringLiteral("4"), QStringLiteral("-o"), out}).LastErrorLine(),
-              QStringLiteral("Page 4 does not exist: the book has pages 1 to 3"));
+    EXPECT_EQ(
+        RunWolftool({QStringLiteral("render"), path, QStringLiteral("4"), QStringLiteral("-o"), out}).LastErrorLine(),
+        QStringLiteral("Page 4 does not exist: the book has pages 1 to 3"));
     EXPECT_FALSE(QFile::exists(out));
 
     for (const QString& command : {QStringLiteral("info"), QStringLiteral("render"), QStringLiteral("text")}) {
@@ -287,8 +296,8 @@ TEST(WolftoolRender, WritesTheTurnedGreyPicture)
     };
     for (const TTurn& turn : turns) {
         const QString out = scratch.Path(QLatin1String(turn.File));
-        const TToolResult run = RunWolftool({QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"), out,
-                                             QStringLiteral("--orientation"), QLatin1String(turn.Orientation)});
+        const TToolResult run = RunWolftool({QStringLiteral("render"), path, QStringLiteral("1"), QStringLiteral("-o"),
+                                             out, QStringLiteral("--orientation"), QLatin1String(turn.Orientation)});
         ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         EXPECT_TRUE(run.Out.isEmpty() && run.Err.isEmpty());
         const QImage picture(out);
@@ -301,10 +310,12 @@ TEST(WolftoolRender, WritesTheTurnedGreyPicture)
     }
 
     const QString coverOut = scratch.Path(QStringLiteral("cover.pgm"));
-    ASSERT_EQ(RunWolftool({QStringLiteral("render"), path, QStringLiteral("cover"), QStringLiteral("-o"), coverOut}).ExitCode, 0);
+    ASSERT_EQ(
+        RunWolftool({QStringLiteral("render"), path, QStringLiteral("cover"), QStringLiteral("-o"), coverOut}).ExitCode,
+        0);
     const QImage cover(coverOut);
     ASSERT_EQ(cover.size(), QSize(4, 2));
-    EXPECT_EQ(qGray(cover.pixel(0, 0)), 0);    // set bits are black
+    EXPECT_EQ(qGray(cover.pixel(0, 0)), 0);  // set bits are black
     EXPECT_EQ(qGray(cover.pixel(0, 1)), 255);
 }
 
@@ -312,18 +323,20 @@ TEST(WolftoolRender, PagesThatCannotBeShownWriteNothing)
 {
     TScratch scratch;
     TMixedBook book;
-    book.Builder.AddImagePage(0, 2, 2, false, "ab");                     // no pixels to show
+    book.Builder.AddImagePage(0, 2, 2, false, "ab");                           // no pixels to show
     book.Builder.AddImagePage(600, 800, 2, true, std::string("\xFF\0\0", 3));  // two literal bytes, then the end
     const QString path = scratch.Write(QStringLiteral("mixed.wol"), book.Builder.Build());
     const QString out = scratch.Path(QStringLiteral("page.png"));
     for (const char* page : {"2", "3", "4"}) {
-        const TToolResult run = RunWolftool({QStringLiteral("render"), path, QLatin1String(page), QStringLiteral("-o"), out});
+        const TToolResult run =
+            RunWolftool({QStringLiteral("render"), path, QLatin1String(page), QStringLiteral("-o"), out});
         EXPECT_EQ(run.ExitCode, 3) << page;
         EXPECT_EQ(run.LastErrorLine(), QStringLiteral("This page is not a valid Wolf page")) << page;
         EXPECT_FALSE(QFile::exists(out)) << page;
     }
     // A packed page whose data ends early is white where the data did not reach.
-    ASSERT_EQ(RunWolftool({QStringLiteral("render"), path, QStringLiteral("5"), QStringLiteral("-o"), out}).ExitCode, 0);
+    ASSERT_EQ(RunWolftool({QStringLiteral("render"), path, QStringLiteral("5"), QStringLiteral("-o"), out}).ExitCode,
+              0);
     const QImage shortPage(out);
     EXPECT_EQ(shortPage.size(), QSize(600, 800));
     EXPECT_EQ(qGray(shortPage.pixel(7, 0)), 0);
@@ -333,8 +346,9 @@ TEST(WolftoolRender, PagesThatCannotBeShownWriteNothing)
     wolf::TWolfBookBuilder noCover;
     noCover.AddTextPage("text");
     const QString coverOut = scratch.Path(QStringLiteral("cover.png"));
-    const TToolResult cover = RunWolftool({QStringLiteral("render"), scratch.Write(QStringLiteral("plain.wol"), noCover.Build()),
-                                           QStringLiteral("cover"), QStringLiteral("-o"), coverOut});
+    const TToolResult cover =
+        RunWolftool({QStringLiteral("render"), scratch.Write(QStringLiteral("plain.wol"), noCover.Build()),
+                     QStringLiteral("cover"), QStringLiteral("-o"), coverOut});
     EXPECT_EQ(cover.ExitCode, 3);
     EXPECT_FALSE(QFile::exists(coverOut));
 }

@@ -24,7 +24,8 @@ void WritePdf(const QString& path)
         if (page > 1) writer.newPage();
         font.setPixelSize(area.height() / 20);
         painter.setFont(font);
-        painter.drawText(area.adjusted(0, 0, 0, -area.height() * 9 / 10), Qt::AlignCenter, QStringLiteral("Chapter %1").arg(page));
+        painter.drawText(area.adjusted(0, 0, 0, -area.height() * 9 / 10), Qt::AlignCenter,
+                         QStringLiteral("Chapter %1").arg(page));
         font.setPixelSize(area.height() / 55);
         painter.setFont(font);
         for (int line = 0; line < 24; ++line)

@@ -13,8 +13,7 @@ int main(int argc, char* argv[])
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2 || arguments.at(1).startsWith(u'-')) {
-        std::fprintf(stderr, "Usage: wolf-makesample OUT.wol\nWrites the sample book \"%s\".\n",
-                     sampleart::BookTitle);
+        std::fprintf(stderr, "Usage: wolf-makesample OUT.wol\nWrites the sample book \"%s\".\n", sampleart::BookTitle);
         return arguments.contains(QStringLiteral("--help")) ? 0 : 1;
     }
     try {

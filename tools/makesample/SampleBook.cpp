@@ -24,9 +24,10 @@ wolf::TWolfDescription Description()
     description.SetField(Author, "Karavel Project");
     description.SetField(Publisher, "Karavel Sample Press");
     description.SetField(PublishTime, "2026-12-08");
-    description.SetField(Introduction, "A short log of a small ship's voyage, drawn and written to show\r\n"
-                                       "what a Wolf book can hold: a cover, drawn pages, a text page\r\n"
-                                       "and a table of contents in three levels.");
+    description.SetField(Introduction,
+                         "A short log of a small ship's voyage, drawn and written to show\r\n"
+                         "what a Wolf book can hold: a cover, drawn pages, a text page\r\n"
+                         "and a table of contents in three levels.");
     description.SetField(ISBN, "000-0-00000-000-0");
     return description;
 }
@@ -51,8 +52,7 @@ void WriteSampleBook(const std::string& path)
         const auto n1 = static_cast<uint8_t>(c + 1);
         const TChapter& chapter = Chapter(c);
         toc.AddItem(n1, 0, 0, chapter.Title, chapterPages[c]);
-        for (uint8_t s = 1; s <= 2; ++s)
-            toc.AddItem(n1, s, 0, chapter.Sections[s - 1], chapterPages[c]);
+        for (uint8_t s = 1; s <= 2; ++s) toc.AddItem(n1, s, 0, chapter.Sections[s - 1], chapterPages[c]);
     }
     toc.AddItem(2, 2, 1, "From the Captain's Log", Log);
     toc.AddItem(2, 2, 2, "Day Fourteen", Log);

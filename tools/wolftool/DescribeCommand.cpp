@@ -14,8 +14,7 @@ int FieldIndex(const QString& key)
     throw ECommandFailure(QStringLiteral("Unknown field \"%1\": use one of %2").arg(key, known.join(u", ")));
 }
 
-void SetField(wolf::TWolfDescription& description, const QString& assignment,
-              const platform::TBookEncoding& encoding)
+void SetField(wolf::TWolfDescription& description, const QString& assignment, const platform::TBookEncoding& encoding)
 {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals < 0) throw ECommandFailure(QStringLiteral("Bad --set \"%1\": write FIELD=VALUE").arg(assignment));
@@ -34,9 +33,9 @@ void SetField(wolf::TWolfDescription& description, const QString& assignment,
 int RunDescribe(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Changes fields of the book's description and rewrites the book; the previous book is kept "
-        "as BOOK.bak. Fields are named as in the output of info."));
+    parser.setApplicationDescription(
+        QStringLiteral("Changes fields of the book's description and rewrites the book; the previous book is kept "
+                       "as BOOK.bak. Fields are named as in the output of info."));
     parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
     parser.addOption({QStringLiteral("set"), QStringLiteral("Sets a field (may be given several times)."),
                       QStringLiteral("FIELD=VALUE")});

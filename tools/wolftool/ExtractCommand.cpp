@@ -96,10 +96,11 @@ void WriteContents(session::TBookSession& book, const platform::TBookEncoding& e
 int RunExtract(const QStringList& args)
 {
     QCommandLineParser parser;
-    DescribeBookCommand(parser, QStringLiteral(
-        "Writes every page into DIR (0001.png, 0002.txt, ...: pictures as 8-bit grey PNGs, text pages "
-        "in UTF-8), the cover as cover.png, the description as book.json and the table of contents "
-        "as contents.cat. A page that cannot be shown becomes NNNN.invalid, and the exit code is 3."));
+    DescribeBookCommand(
+        parser,
+        QStringLiteral("Writes every page into DIR (0001.png, 0002.txt, ...: pictures as 8-bit grey PNGs, text pages "
+                       "in UTF-8), the cover as cover.png, the description as book.json and the table of contents "
+                       "as contents.cat. A page that cannot be shown becomes NNNN.invalid, and the exit code is 3."));
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("An empty or new folder."));
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("extract BOOK DIR [--encoding NAME]"), 2)) return ExitOk;
@@ -132,8 +133,8 @@ int RunExtract(const QStringList& args)
     return ExitOk;
 }
 
-const TCommandRegistration Registration{"extract", "Write every page, the cover, description and contents into a folder",
-                                        RunExtract};
+const TCommandRegistration Registration{
+    "extract", "Write every page, the cover, description and contents into a folder", RunExtract};
 
 }  // namespace
 }  // namespace wolftool

@@ -50,7 +50,7 @@ int RunInfo(const QStringList& args)
 {
     QCommandLineParser parser;
     DescribeBookCommand(parser, QStringLiteral("Prints the book's header, description, pages and "
-                                        "table of contents as one JSON object."));
+                                               "table of contents as one JSON object."));
     AddEncodingOption(parser);
     if (!ParseCommandLine(parser, args, QStringLiteral("info BOOK [--encoding NAME]"), 1)) return ExitOk;
 
@@ -60,8 +60,7 @@ int RunInfo(const QStringList& args)
     const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
 
     QJsonArray pages;
-    for (int i = 0; i < reader.Pages.Count(); ++i)
-        pages.append(PageToJson(reader.Pages[i]));
+    for (int i = 0; i < reader.Pages.Count(); ++i) pages.append(PageToJson(reader.Pages[i]));
     // The signature may fill its 15 bytes without a closing zero byte.
     const char* magic = reinterpret_cast<const char*>(reader.Header.data());
     const QByteArray signature(magic, qsizetype(qstrnlen(magic, wolf::header::MagicLength)));
@@ -72,7 +71,8 @@ int RunInfo(const QStringList& args)
         {QStringLiteral("description_size"), reader.Description.Size},
         {QStringLiteral("cover"), reader.HasCover() ? QJsonValue(PageToJson(reader.Cover)) : QJsonValue()},
         {QStringLiteral("pages"), pages},
-        {QStringLiteral("toc_source"), book.FromSubcatalog() ? QStringLiteral("subcatalog") : QStringLiteral("catalog")},
+        {QStringLiteral("toc_source"),
+         book.FromSubcatalog() ? QStringLiteral("subcatalog") : QStringLiteral("catalog")},
         {QStringLiteral("toc"), TocToJson(reader.TOC, encoding)},
     };
     WriteOut(QJsonDocument(info).toJson(QJsonDocument::Indented));

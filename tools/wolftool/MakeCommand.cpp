@@ -67,35 +67,48 @@ void AddOptions(QCommandLineParser& parser)
 {
     QStringList profiles;
     for (const making::TScreenProfile& profile : making::ScreenProfiles())
-        profiles << QStringLiteral("%1 (%2x%3)").arg(QLatin1String(profile.Name)).arg(profile.Size.width()).arg(profile.Size.height());
+        profiles << QStringLiteral("%1 (%2x%3)")
+                        .arg(QLatin1String(profile.Name))
+                        .arg(profile.Size.width())
+                        .arg(profile.Size.height());
     parser.addOptions({
-        {QStringLiteral("size"), QStringLiteral("The screen: WIDTHxHEIGHT or a profile: %1. Default 600x800.").arg(profiles.join(u", ")),
+        {QStringLiteral("size"),
+         QStringLiteral("The screen: WIDTHxHEIGHT or a profile: %1. Default 600x800.").arg(profiles.join(u", ")),
          QStringLiteral("size"), QStringLiteral("600x800")},
         {QStringLiteral("stretch"), QStringLiteral("Fill the screen, ignoring the pictures' aspect ratio.")},
         {QStringLiteral("upscale"), QStringLiteral("Enlarge pictures smaller than the screen.")},
         {QStringLiteral("crop"), QStringLiteral("none, or margins: cut blank margins (specks and page numbers apart)."),
          QStringLiteral("none|margins"), QStringLiteral("none")},
-        {QStringLiteral("spread"), QStringLiteral("Landscape pictures: split into halves (default), rotate, both, keep."),
-         QStringLiteral("mode"), QStringLiteral("split")},
+        {QStringLiteral("spread"),
+         QStringLiteral("Landscape pictures: split into halves (default), rotate, both, keep."), QStringLiteral("mode"),
+         QStringLiteral("split")},
         {QStringLiteral("rtl"), QStringLiteral("Read right to left: split halves right first.")},
-        {QStringLiteral("gamma"), QStringLiteral("Above 1 darkens the mid-tones (default 1)."), QStringLiteral("g"), QStringLiteral("1")},
-        {QStringLiteral("no-autocontrast"), QStringLiteral("Keep the pictures' levels instead of stretching them to black and white.")},
-        {QStringLiteral("bits"), QStringLiteral("2: four grey levels (default); 1: black and white."), QStringLiteral("1|2"), QStringLiteral("2")},
-        {QStringLiteral("dither"), QStringLiteral("floyd-steinberg (default), ordered or threshold."), QStringLiteral("method"),
-         QStringLiteral("floyd-steinberg")},
-        {QStringLiteral("cover"), QStringLiteral("The cover picture; default: a copy of the first picture."), QStringLiteral("IMAGE")},
-        {QStringLiteral("toc"), QStringLiteral("The table of contents as catalog text (UTF-8); default: one chapter per folder."),
+        {QStringLiteral("gamma"), QStringLiteral("Above 1 darkens the mid-tones (default 1)."), QStringLiteral("g"),
+         QStringLiteral("1")},
+        {QStringLiteral("no-autocontrast"),
+         QStringLiteral("Keep the pictures' levels instead of stretching them to black and white.")},
+        {QStringLiteral("bits"), QStringLiteral("2: four grey levels (default); 1: black and white."),
+         QStringLiteral("1|2"), QStringLiteral("2")},
+        {QStringLiteral("dither"), QStringLiteral("floyd-steinberg (default), ordered or threshold."),
+         QStringLiteral("method"), QStringLiteral("floyd-steinberg")},
+        {QStringLiteral("cover"), QStringLiteral("The cover picture; default: a copy of the first picture."),
+         QStringLiteral("IMAGE")},
+        {QStringLiteral("toc"),
+         QStringLiteral("The table of contents as catalog text (UTF-8); default: one chapter per folder."),
          QStringLiteral("FILE.cat")},
-        {QStringLiteral("encoding"), QStringLiteral("Character set of the book's texts (default UTF-8)."), QStringLiteral("name"),
-         QStringLiteral("UTF-8")},
-        {QStringLiteral("pages"), QStringLiteral("The pages of each PDF to take, as 3-120, 7, 3- or -120 (default all)."),
+        {QStringLiteral("encoding"), QStringLiteral("Character set of the book's texts (default UTF-8)."),
+         QStringLiteral("name"), QStringLiteral("UTF-8")},
+        {QStringLiteral("pages"),
+         QStringLiteral("The pages of each PDF to take, as 3-120, 7, 3- or -120 (default all)."),
          QStringLiteral("range")},
         {QStringLiteral("force"), QStringLiteral("Replace OUT.wol if it exists.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar.")},
     });
     for (const char* key : DescriptionKeys)
-        parser.addOption({OptionName(key), QStringLiteral("The book's %1 (description field).").arg(QString::fromLatin1(key).replace(u'_', u' ')),
-                          QStringLiteral("text")});
+        parser.addOption(
+            {OptionName(key),
+             QStringLiteral("The book's %1 (description field).").arg(QString::fromLatin1(key).replace(u'_', u' ')),
+             QStringLiteral("text")});
 }
 
 making::TProcessOptions ProcessOptions(const QCommandLineParser& parser)
@@ -111,17 +124,22 @@ making::TProcessOptions ProcessOptions(const QCommandLineParser& parser)
     options.Upscale = parser.isSet(QStringLiteral("upscale"));
     options.CropMargins = Choice<bool>(parser, QStringLiteral("crop"), {{"none", false}, {"margins", true}});
     options.Spread = Choice<TSpreadMode>(parser, QStringLiteral("spread"),
-        {{"split", TSpreadMode::Split}, {"rotate", TSpreadMode::Rotate}, {"both", TSpreadMode::Both}, {"keep", TSpreadMode::Keep}});
+                                         {{"split", TSpreadMode::Split},
+                                          {"rotate", TSpreadMode::Rotate},
+                                          {"both", TSpreadMode::Both},
+                                          {"keep", TSpreadMode::Keep}});
     options.RightToLeft = parser.isSet(QStringLiteral("rtl"));
     bool isNumber = false;
     options.Gamma = parser.value(QStringLiteral("gamma")).toDouble(&isNumber);
     if (!isNumber || !(options.Gamma >= 0.1 && options.Gamma <= 10))
-        throw ECommandFailure(QStringLiteral("Bad --gamma \"%1\": give a number from 0.1 to 10").arg(parser.value(QStringLiteral("gamma"))));
+        throw ECommandFailure(QStringLiteral("Bad --gamma \"%1\": give a number from 0.1 to 10")
+                                  .arg(parser.value(QStringLiteral("gamma"))));
     options.AutoContrast = !parser.isSet(QStringLiteral("no-autocontrast"));
     options.Bits = Choice<int>(parser, QStringLiteral("bits"), {{"1", 1}, {"2", 2}});
     options.Dither = Choice<TDitherMethod>(parser, QStringLiteral("dither"),
-        {{"floyd-steinberg", TDitherMethod::FloydSteinberg}, {"ordered", TDitherMethod::Ordered},
-         {"threshold", TDitherMethod::Threshold}});
+                                           {{"floyd-steinberg", TDitherMethod::FloydSteinberg},
+                                            {"ordered", TDitherMethod::Ordered},
+                                            {"threshold", TDitherMethod::Threshold}});
     return options;
 }
 
@@ -158,7 +176,8 @@ making::TPageRange PdfPages(const QCommandLineParser& parser)
     if (!parser.isSet(QStringLiteral("pages"))) return {};
     const std::optional<making::TPageRange> range = making::ParsePageRange(parser.value(QStringLiteral("pages")));
     if (!range)
-        throw ECommandFailure(QStringLiteral("Bad --pages \"%1\": give FIRST-LAST, counted from 1").arg(parser.value(QStringLiteral("pages"))));
+        throw ECommandFailure(QStringLiteral("Bad --pages \"%1\": give FIRST-LAST, counted from 1")
+                                  .arg(parser.value(QStringLiteral("pages"))));
     return *range;
 }
 
@@ -205,7 +224,8 @@ making::TBookPlan MakePlan(const QCommandLineParser& parser)
         plan.Pages = making::CollectPages(sources, plan.Options.Screen, PdfPages(parser));
         if (making::IsPdfName(sources.front())) storedDescription = PdfDescription(sources.front());
     }
-    if (parser.isSet(QStringLiteral("cover"))) plan.Cover = CoverPage(parser.value(QStringLiteral("cover")), making::TPageKind::Picture);
+    if (parser.isSet(QStringLiteral("cover")))
+        plan.Cover = CoverPage(parser.value(QStringLiteral("cover")), making::TPageKind::Picture);
     if (!contentsPath.isEmpty()) plan.Contents = making::ReadCatalogContents(plan, contentsPath);
     FillDescription(plan, parser, storedDescription, making::SourceTitle(sources.front()));
     return plan;
@@ -219,7 +239,8 @@ int RunMake(const QStringList& args)
         "chapters), comic archives (CBZ, CBR, CB7, TAR), PDFs and UTF-8 text files, or from a folder written by "
         "extract. The book appears only once it is complete."));
     parser.addPositionalArgument(QStringLiteral("OUT.wol"), QStringLiteral("The book to write."));
-    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("Pictures, folders, archives, PDFs, text files."),
+    parser.addPositionalArgument(QStringLiteral("SOURCE"),
+                                 QStringLiteral("Pictures, folders, archives, PDFs, text files."),
                                  QStringLiteral("SOURCE..."));
     AddOptions(parser);
     if (!ParseCommandLineAtLeast(parser, args, QStringLiteral("make OUT.wol SOURCE... [options]"), 2)) return ExitOk;
@@ -228,7 +249,8 @@ int RunMake(const QStringList& args)
         const making::TBookPlan plan = MakePlan(parser);
         const TStopOnInterrupt stopOnInterrupt;
         TProgressBar bar(stderr, parser.isSet(QStringLiteral("quiet")));
-        making::MakeBook(plan, [&bar](int done, int total) { bar.Show(done, total); }, StopRequested);
+        making::MakeBook(
+            plan, [&bar](int done, int total) { bar.Show(done, total); }, StopRequested);
     } catch (const making::EMakeFailure& failure) {
         throw ECommandFailure(QString::fromUtf8(failure.what()));
     } catch (const wolf::EWolf& error) {
@@ -238,7 +260,8 @@ int RunMake(const QStringList& args)
     return ExitOk;
 }
 
-const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives, PDFs or text", RunMake};
+const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives, PDFs or text",
+                                        RunMake};
 
 }  // namespace
 }  // namespace wolftool

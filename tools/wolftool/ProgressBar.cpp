@@ -35,7 +35,8 @@ void TProgressBar::Show(int done, int total)
     const int left = rate > 0 ? static_cast<int>((total - done) / rate + 0.5) : 0;
     constexpr int Width = 30;
     const int filled = done * Width / total;
-    const std::string bar = std::string(static_cast<size_t>(filled), '#') + std::string(static_cast<size_t>(Width - filled), '.');
+    const std::string bar =
+        std::string(static_cast<size_t>(filled), '#') + std::string(static_cast<size_t>(Width - filled), '.');
     std::fprintf(FOut, "\r[%s] %d/%d pages  %.1f pages/s  %d:%02d left ", bar.c_str(), done, total, rate, left / 60,
                  left % 60);
     std::fflush(FOut);

@@ -46,7 +46,7 @@ int RunRender(const QStringList& args)
 {
     QCommandLineParser parser;
     DescribeBookCommand(parser, QStringLiteral("Writes a page as an 8-bit grey picture, turned as the "
-                                        "viewer turns it."));
+                                               "viewer turns it."));
     parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("cover, or a page number from 1."));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
                                           QStringLiteral("The picture to write; its name ends in .png or .pgm."),
@@ -72,7 +72,8 @@ int RunRender(const QStringList& args)
     // Written aside and renamed into place, so that a failure leaves no half picture.
     QSaveFile file(outputName);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format.constData()) || !file.commit())
-        throw ECommandFailure(QStringLiteral("Cannot write the picture \"%1\". %2").arg(outputName, file.errorString()));
+        throw ECommandFailure(
+            QStringLiteral("Cannot write the picture \"%1\". %2").arg(outputName, file.errorString()));
     return ExitOk;
 }
 

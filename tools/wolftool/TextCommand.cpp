@@ -29,8 +29,7 @@ int RunText(const QStringList& args)
         FailInvalidPage();
     }
     QByteArray output;
-    for (const std::string& line : lines)
-        output += encoding.Decode(line).toUtf8() + '\n';
+    for (const std::string& line : lines) output += encoding.Decode(line).toUtf8() + '\n';
     WriteOut(output);
     return ExitOk;
 }

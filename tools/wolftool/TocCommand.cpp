@@ -28,10 +28,10 @@ void ImportTOC(const QString& bookPath, const QString& catalogPath)
 int RunToc(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Exports the book's table of contents as catalog text (one entry a line, tabs for depth, "
-        "\"... ...\" before the page number), or replaces it with one read from such a file. "
-        "An import keeps the previous book as BOOK.bak."));
+    parser.setApplicationDescription(
+        QStringLiteral("Exports the book's table of contents as catalog text (one entry a line, tabs for depth, "
+                       "\"... ...\" before the page number), or replaces it with one read from such a file. "
+                       "An import keeps the previous book as BOOK.bak."));
     parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("export or import."));
     parser.addPositionalArgument(QStringLiteral("BOOK"), QStringLiteral("The Wolf book file."));
     parser.addPositionalArgument(QStringLiteral("CATALOG"), QStringLiteral("The catalog text file (.cat)."));

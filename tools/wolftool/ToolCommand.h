@@ -16,7 +16,9 @@ enum TExitCode { ExitOk = 0, ExitFailure = 1, ExitMalformedBook = 2, ExitInvalid
 class ECommandFailure : public std::runtime_error {
 public:
     ECommandFailure(const QString& message, int exitCode = ExitFailure)
-        : std::runtime_error(message.toStdString()), FExitCode(exitCode) {}
+        : std::runtime_error(message.toStdString()), FExitCode(exitCode)
+    {
+    }
     int ExitCode() const { return FExitCode; }
 
 private:

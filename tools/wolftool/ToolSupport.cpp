@@ -64,12 +64,11 @@ wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argume
     const int count = reader.Pages.Count();
     bool isNumber = false;
     const int number = argument.toInt(&isNumber);
-    if (!isNumber)
-        throw ECommandFailure(QStringLiteral("Bad page \"%1\": give cover or a page number").arg(argument));
+    if (!isNumber) throw ECommandFailure(QStringLiteral("Bad page \"%1\": give cover or a page number").arg(argument));
     if (number < 1 || number > count)
-        throw ECommandFailure(count == 0
-            ? QStringLiteral("Page %1 does not exist: the book has no pages").arg(number)
-            : QStringLiteral("Page %1 does not exist: the book has pages 1 to %2").arg(number).arg(count));
+        throw ECommandFailure(
+            count == 0 ? QStringLiteral("Page %1 does not exist: the book has no pages").arg(number)
+                       : QStringLiteral("Page %1 does not exist: the book has pages 1 to %2").arg(number).arg(count));
     return reader.Pages[number - 1];
 }
 
@@ -104,9 +103,9 @@ const platform::TBookEncoding& KnownEncoding(const QCommandLineParser& parser, c
 
 void WriteOut(const QByteArray& bytes)
 {
-    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout)
-            != static_cast<size_t>(bytes.size())
-        || std::fflush(stdout) != 0)
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) !=
+            static_cast<size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0)
         throw ECommandFailure(QStringLiteral("Cannot write the output"));
 }
 

@@ -24,8 +24,7 @@ void PrintUsage(FILE* out)
     std::sort(sorted.begin(), sorted.end(),
               [](const TCommand& a, const TCommand& b) { return qstrcmp(a.Name, b.Name) < 0; });
     std::fprintf(out, "Usage: wolftool COMMAND [options] ...\n\nCommands:\n");
-    for (const TCommand& command : sorted)
-        std::fprintf(out, "  %-12s %s\n", command.Name, command.Summary);
+    for (const TCommand& command : sorted) std::fprintf(out, "  %-12s %s\n", command.Name, command.Summary);
     std::fprintf(out, "\n'wolftool COMMAND --help' describes a command.\n");
 }
 
