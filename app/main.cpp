@@ -6,7 +6,6 @@
 #include "fMain.h"
 #include "uGlobals.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 int main(int argc, char* argv[])
@@ -21,7 +20,7 @@ int main(int argc, char* argv[])
         arguments.size() > 1 && !arguments[1].isEmpty() ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 
     platform::TSingleInstance instance(globals::InstanceName());
-    if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(QFile::encodeName(bookPath))) return 0;
+    if (globals::ReadAllowOneInstance() && instance.HandOverToRunningInstance(bookPath)) return 0;
 
     TfrmMain frmMain;
     if (const QString failure = instance.Listen(); !failure.isEmpty()) dialogs::ShowErrorReport(failure);

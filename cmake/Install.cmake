@@ -1,17 +1,26 @@
 # What `cmake --install` and the Debian package put on a system: the two programs, and on
-# freedesktop systems the desktop entry, the MIME type of .wol files and the icons.
+# freedesktop systems the desktop entry, the MIME type of .wol files and the icons. On Windows,
+# the portable folder of cmake/InstallWindows.cmake.
 include(GNUInstallDirs)
+if(WIN32)
+  set(KARAVEL_PROGRAM_DIR .)
+else()
+  set(KARAVEL_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
+endif()
 
 # The programs' targets are made in folders added after this file may have been read, so
 # their rules are added once the top folder has been read completely.
 function(karavel_install_programs)
   foreach(program karavel wolftool)
     if(TARGET ${program})
-      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+      install(TARGETS ${program} RUNTIME DESTINATION ${KARAVEL_PROGRAM_DIR})
     endif()
   endforeach()
 endfunction()
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL karavel_install_programs)
+if(WIN32)
+  include(cmake/InstallWindows.cmake)
+endif()
 
 if(UNIX AND NOT APPLE)
   set(resources ${PROJECT_SOURCE_DIR}/resources)

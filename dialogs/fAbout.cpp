@@ -51,7 +51,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
 
     // Worked out once: every showing shows the same texts.
     platform::TVersionTexts version =
-        platform::GetVersionTexts(QCoreApplication::applicationFilePath(), platform::VS_FF_PRERELEASE);
+        platform::GetVersionTexts(QCoreApplication::applicationFilePath(), platform::PrereleaseFlag);
     if (!version.Ok) version.ShortText = version.LongText = QStringLiteral("?");
 
     imgIcon = new QLabel(this);

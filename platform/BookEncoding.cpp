@@ -1,15 +1,9 @@
 #include "BookEncoding.h"
 
+#include "TextCodec.h"
 #include "Utf8Check.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
 #include <uchardet/uchardet.h>
-#endif
 
 namespace platform {
 
@@ -20,24 +14,6 @@ constexpr const char* Latin1Name = "latin1";
 bool IsLatin1(const QByteArray& name)
 {
     return name.compare(Latin1Name, Qt::CaseInsensitive) == 0;
-}
-
-// The initial byte-order mark stays part of the text, so decoding and encoding again
-// gives back every byte.
-QStringDecoder MakeDecoder(const QByteArray& name)
-{
-    return QStringDecoder(name.constData(),
-                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-}
-
-QStringEncoder MakeEncoder(const QByteArray& name)
-{
-    return QStringEncoder(name.constData(), QStringConverter::Flag::Stateless);
-}
-
-bool CanConvert(const QByteArray& name)
-{
-    return !name.isEmpty() && MakeDecoder(name).isValid() && MakeEncoder(name).isValid();
 }
 
 std::string Concatenate(const std::vector<std::string>& samples)
@@ -58,20 +34,6 @@ bool KeepsBytes(const TBookEncoding& encoding, const std::string& bytes)
     return again && *again == bytes;
 }
 
-#ifdef Q_OS_WIN
-// Books made on this system are most likely in its own 8-bit code page.
-QByteArray Guess(const std::string&)
-{
-    switch (const UINT codePage = GetACP()) {
-    case 932: return "Shift_JIS";
-    case 936: return "GB18030";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case CP_UTF8: return {};
-    default: return "windows-" + QByteArray::number(codePage);
-    }
-}
-#else
 QByteArray NormalisedVerdict(const QByteArray& verdict)
 {
     const QByteArray upper = verdict.toUpper();
@@ -92,12 +54,20 @@ QByteArray Guess(const std::string& all)
     uchardet_delete(detector);
     return NormalisedVerdict(verdict);
 }
-#endif
+
+// Where a system lacks the guessed character set, a narrower or wider kin of it may still
+// read the book: Wine, for one, has GBK but not GB18030.
+QList<QByteArray> VerdictAndKin(const QByteArray& verdict)
+{
+    if (verdict == "GB18030") return {verdict, "GBK"};
+    if (verdict.compare("EUC-KR", Qt::CaseInsensitive) == 0) return {verdict, "windows-949"};
+    return {verdict};
+}
 
 }  // namespace
 
 TBookEncoding::TBookEncoding(const QByteArray& name)
-    : FName(!IsLatin1(name) && CanConvert(name) ? name : QByteArray(Latin1Name))
+    : FName(!IsLatin1(name) && textcodec::Converts(name) ? name : QByteArray(Latin1Name))
 {
 }
 
@@ -105,8 +75,11 @@ TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
 {
     const std::string all = Concatenate(samples);
     if (IsStrictUtf8(all)) return TBookEncoding("UTF-8");
-    const TBookEncoding encoding(Guess(all));
-    return KeepsBytes(encoding, all) ? encoding : TBookEncoding(Latin1Name);
+    for (const QByteArray& candidate : VerdictAndKin(Guess(all))) {
+        const TBookEncoding encoding(candidate);
+        if (encoding.Name() == candidate && KeepsBytes(encoding, all)) return encoding;
+    }
+    return TBookEncoding(Latin1Name);
 }
 
 TBookEncoding TBookEncoding::Choose(const QByteArray& name, const std::vector<std::string>& samples)
@@ -118,14 +91,7 @@ TBookEncoding TBookEncoding::Choose(const QByteArray& name, const std::vector<st
 QString TBookEncoding::Decode(const std::string& bytes) const
 {
     if (IsLatin1(FName)) return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-    // The converters keep a lead byte cut off at the end of the input to themselves; a
-    // line feed, one byte in every encoding offered, makes them report it.
-    QByteArray input(bytes.data(), qsizetype(bytes.size()));
-    input += '\n';
-    QStringDecoder decoder = MakeDecoder(FName);
-    QString text = decoder.decode(input);
-    if (text.endsWith(u'\n')) text.chop(1);
-    return text;
+    return textcodec::Decode(FName, bytes);
 }
 
 std::optional<std::string> TBookEncoding::Encode(const QString& text) const
@@ -133,10 +99,10 @@ std::optional<std::string> TBookEncoding::Encode(const QString& text) const
     std::string bytes;
     if (IsLatin1(FName)) {
         bytes = text.toLatin1().toStdString();
+    } else if (std::optional<std::string> encoded = textcodec::Encode(FName, text)) {
+        bytes = std::move(*encoded);
     } else {
-        QStringEncoder encoder = MakeEncoder(FName);
-        bytes = QByteArray(encoder.encode(text)).toStdString();
-        if (encoder.hasError()) return std::nullopt;
+        return std::nullopt;
     }
     // Some converters put '?' or 0x1A in place of what they cannot hold and report
     // nothing: only bytes that give back the very text are safe to write.
@@ -147,14 +113,14 @@ std::optional<std::string> TBookEncoding::Encode(const QString& text) const
 QStringList TBookEncoding::KnownNames()
 {
     static const char* const Candidates[] = {
-        "UTF-8",        "GB18030",      "Big5",         "Shift_JIS",    "EUC-JP",       "EUC-KR",
-        "windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254", "windows-1255",
-        "windows-1256", "windows-1257", "windows-1258", "windows-874",  "KOI8-R",       "KOI8-U",
-        "ISO-8859-2",   "ISO-8859-5",   "ISO-8859-7",   "ISO-8859-9",   "ISO-8859-15",
+        "UTF-8",        "GB18030",      "GBK",          "Big5",         "Shift_JIS",    "EUC-JP",
+        "EUC-KR",       "windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254",
+        "windows-1255", "windows-1256", "windows-1257", "windows-1258", "windows-874",  "KOI8-R",
+        "KOI8-U",       "ISO-8859-2",   "ISO-8859-5",   "ISO-8859-7",   "ISO-8859-9",   "ISO-8859-15",
     };
     QStringList names{QString::fromLatin1(Automatic)};
     for (const char* candidate : Candidates) {
-        if (CanConvert(candidate)) names << QString::fromLatin1(candidate);
+        if (textcodec::Converts(candidate)) names << QString::fromLatin1(candidate);
     }
     names << QString::fromLatin1(Latin1Name);
     return names;

@@ -102,7 +102,7 @@ TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
 
 TSingleInstance::~TSingleInstance() = default;
 
-bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
+bool TSingleInstance::HandOverToRunningInstance(const QString& path)
 {
     FImpl->Checked = true;
     QLockFile lock(FImpl->LockPath);
@@ -118,7 +118,7 @@ bool TSingleInstance::HandOverToRunningInstance(const QByteArray& path)
     // connection it runs, so this process must not become a second one, whatever happens
     // to the answer.
     lock.unlock();
-    SendPath(socket, path);
+    SendPath(socket, QFile::encodeName(path));
     return true;
 }
 

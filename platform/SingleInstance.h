@@ -1,7 +1,6 @@
 // One running instance per user: a later start hands its book path to the running one.
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -15,10 +14,10 @@ public:
     ~TSingleInstance() override;
 
     // Called once at start-up when only one instance is allowed. Hands the path (cut to
-    // 1023 bytes, may be empty) to a running instance and returns true when it took it:
+    // 1023 bytes of UTF-8, may be empty) to a running instance and returns true when it took it:
     // the caller then ends with exit code 0. Otherwise this process becomes the running
     // instance and returns false. Two simultaneous starts end with one running instance.
-    bool HandOverToRunningInstance(const QByteArray& path);
+    bool HandOverToRunningInstance(const QString& path);
 
     // Called by every running instance, whatever its own setting (also after a false above),
     // to receive hand-overs. Where one listener both marks the running instance and receives

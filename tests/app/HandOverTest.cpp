@@ -1,11 +1,16 @@
 // Two real karavel processes: a later start hands its book to the running one.
 #include "TestBooks.h"
+#include "uGlobals.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 class TKaravel {
@@ -15,7 +20,12 @@ public:
         FProcess.setWorkingDirectory(workingFolder);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KARAVEL_SETTINGS", settingsFile);
+#ifdef Q_OS_WIN
+        // Real windows: stopping the program closes them as at logout.
+        environment.insert("QT_QPA_PLATFORM", "windows");
+#else
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+#endif
         FProcess.setProcessEnvironment(environment);
         FProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         FProcess.start(KARAVEL_PATH, arguments);
@@ -37,11 +47,26 @@ public:
     QProcess FProcess;
 };
 
-// The running instance needs a moment before it listens; there is nothing to poll that
-// would not itself become an instance.
-void LetItStart()
+// The running instance needs a moment before it listens. On Windows it makes its hand-over
+// region in the same step as its receiving window, so the region tells; elsewhere there is
+// nothing to poll that would not itself become an instance.
+void LetItStart(const QString& settingsFile)
 {
+#ifdef Q_OS_WIN
+    // The instance's name follows its settings file.
+    qputenv("KARAVEL_SETTINGS", settingsFile.toUtf8());
+    const std::wstring region = (globals::InstanceName() + QStringLiteral("_Mapping")).toStdWString();
+    qunsetenv("KARAVEL_SETTINGS");
+    const auto listening = [&] {
+        const HANDLE opened = OpenFileMappingW(FILE_MAP_READ, FALSE, region.c_str());
+        if (opened) CloseHandle(opened);
+        return opened != nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(listening(), 30000);
+#else
+    Q_UNUSED(settingsFile);
     QTest::qWait(2500);
+#endif
 }
 
 QString SettingsText(const QString& path)
@@ -57,14 +82,15 @@ private slots:
     void SecondStartHandsItsBookOver()
     {
         testbooks::TSandbox sandbox;
-        const QString book = sandbox.Write("handed.wol", testbooks::BookWithPages(2, true));
+        // A name the system's 8-bit code page cannot write.
+        const QString book = sandbox.Write(QStringLiteral("handed книга 海.wol"), testbooks::BookWithPages(2, true));
         QTemporaryDir elsewhere;
         TKaravel running(sandbox.SettingsFile(), {}, elsewhere.path());
-        LetItStart();
+        LetItStart(sandbox.SettingsFile());
         QCOMPARE(running.FProcess.state(), QProcess::Running);
 
         // A path relative to the second start's own folder.
-        TKaravel second(sandbox.SettingsFile(), {"handed.wol"}, QFileInfo(book).path());
+        TKaravel second(sandbox.SettingsFile(), {QFileInfo(book).fileName()}, QFileInfo(book).path());
         QVERIFY(second.FProcess.waitForFinished(15000));
         QCOMPARE(second.FProcess.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.FProcess.exitCode(), 0);
@@ -88,7 +114,7 @@ private slots:
         file.write("[Config]\nAllowOneInstance=0\n");
         file.close();
         TKaravel first(sandbox.SettingsFile());
-        LetItStart();
+        LetItStart(sandbox.SettingsFile());
         TKaravel second(sandbox.SettingsFile());
         QVERIFY(!second.FProcess.waitForFinished(2000));
         QVERIFY(second.Stop());

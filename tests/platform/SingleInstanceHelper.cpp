@@ -11,9 +11,10 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3) return 2;
-    platform::TSingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    if (instance.HandOverToRunningInstance(QByteArray(argv[2]))) {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 3) return 2;
+    platform::TSingleInstance instance(arguments[1]);
+    if (instance.HandOverToRunningInstance(arguments[2])) {
         std::printf("handed-over\n");
         return 0;
     }
@@ -21,7 +22,7 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     instance.Listen();
     QObject::connect(&instance, &platform::TSingleInstance::HandOverReceived, &app, [](const QString& path) {
-        std::printf("received:%s\n", qPrintable(path));
+        std::printf("received:%s\n", path.toUtf8().constData());
         QCoreApplication::exit(3);
     });
     QTimer::singleShot(5000, &app, [] { QCoreApplication::exit(4); });

@@ -18,10 +18,10 @@ QString UniqueName()
 }
 
 // Starts the stand-in for a second program start; the caller keeps the event loop running.
-std::unique_ptr<QProcess> StartHelper(const QString& name, const QByteArray& path)
+std::unique_ptr<QProcess> StartHelper(const QString& name, const QString& path)
 {
     auto process = std::make_unique<QProcess>();
-    process->start(QStringLiteral(HELPER_PATH), {name, QString::fromLocal8Bit(path)});
+    process->start(QStringLiteral(HELPER_PATH), {name, path});
     return process;
 }
 
@@ -68,8 +68,10 @@ TEST_F(SingleInstanceTest, SecondStartHandsItsPathOverAndEndsWithZero)
     ASSERT_FALSE(FInstance.HandOverToRunningInstance("/first.wol"));
     FInstance.Listen();
 
-    const QByteArray longPath = "/books/" + QByteArray(1500, 'x') + ".wol";
-    auto withPath = StartHelper(FName, "/books/second.wol");
+    const QString longPath = "/books/" + QString(1500, u'x') + ".wol";
+    // A name the system's 8-bit code page cannot write survives the hand-over.
+    const QString nonLatin = QStringLiteral("/книги/海上旅行 second.wol");
+    auto withPath = StartHelper(FName, nonLatin);
     ASSERT_TRUE(WaitForAll({withPath.get()}));
     auto withLongPath = StartHelper(FName, longPath);
     auto withoutPath = StartHelper(FName, "");
@@ -81,8 +83,8 @@ TEST_F(SingleInstanceTest, SecondStartHandsItsPathOverAndEndsWithZero)
         EXPECT_EQ(helper->readAllStandardOutput(), QByteArray("handed-over\n"));
     }
     ASSERT_EQ(FReceived.size(), 3);
-    EXPECT_EQ(FReceived[0], QStringLiteral("/books/second.wol"));
-    EXPECT_TRUE(FReceived.contains(QString::fromLatin1(longPath.left(1023))));
+    EXPECT_EQ(FReceived[0], nonLatin);
+    EXPECT_TRUE(FReceived.contains(longPath.left(1023)));
     EXPECT_TRUE(FReceived.contains(QString()));
 }
 
@@ -117,6 +119,7 @@ TEST_F(SingleInstanceTest, NameLeftByACrashedInstanceIsTakenOver)
     EXPECT_EQ(FReceived, QStringList{QStringLiteral("/y.wol")});
 }
 
+#ifndef Q_OS_WIN
 TEST_F(SingleInstanceTest, ListeningNeverTakesTheNameFromALiveInstance)
 {
     auto running = StartHelper(FName, "");
@@ -147,3 +150,29 @@ TEST_F(SingleInstanceTest, OnlyAnInstanceThatMadeTheCheckDrawsLaterStarts)
     EXPECT_FALSE(unreachable.HandOverToRunningInstance("/v.wol"));
     EXPECT_TRUE(unreachable.Listen().startsWith(QStringLiteral("System Error.  Code: ")));
 }
+#else
+TEST_F(SingleInstanceTest, EveryRunningInstanceReceivesAHandOver)
+{
+    auto running = StartHelper(FName, "");
+    ASSERT_TRUE(running->waitForReadyRead(10000));
+    ASSERT_EQ(running->readLine(), QByteArray("server\n"));
+
+    // Started with one instance not allowed, this one runs beside the first and hears the same.
+    EXPECT_EQ(FInstance.Listen(), QString());
+    TSingleInstance later(FName);
+    EXPECT_TRUE(later.HandOverToRunningInstance("/z.wol"));
+    ASSERT_TRUE(WaitForAll({running.get()}));
+    EXPECT_EQ(running->exitCode(), 3);
+    EXPECT_EQ(running->readAll(), QByteArray("received:/z.wol\n"));
+    EXPECT_EQ(FReceived, QStringList{QStringLiteral("/z.wol")});
+}
+
+TEST_F(SingleInstanceTest, ARegionThatCannotBeMadeIsReportedOnce)
+{
+    // No such namespace: neither the mutex nor the region can be made under this name.
+    TSingleInstance unreachable(QStringLiteral("NoSuchNamespace\\") + FName);
+    EXPECT_FALSE(unreachable.HandOverToRunningInstance("/v.wol"));
+    EXPECT_TRUE(unreachable.Listen().startsWith(QStringLiteral("System Error.  Code: ")));
+    EXPECT_EQ(unreachable.Listen(), QString());
+}
+#endif
