@@ -88,8 +88,10 @@ bool TRegistryKeyStore::HasSubKey(const std::string& path, const std::string& na
 void TRegistryKeyStore::AnnounceChange()
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, SPI_SETNONCLIENTMETRICS,
-                        reinterpret_cast<LPARAM>("WindowMetrics"), SMTO_ABORTIFHUNG, 10000, &result);
+    // The wide call: Windows hands the text on to every window in its own kind of characters,
+    // which Wine does not do for the 8-bit call.
+    SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, SPI_SETNONCLIENTMETRICS,
+                        reinterpret_cast<LPARAM>(L"WindowMetrics"), SMTO_ABORTIFHUNG, 10000, &result);
 }
 
 }  // namespace platform

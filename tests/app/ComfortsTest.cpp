@@ -133,9 +133,7 @@ private slots:
             window.OpenBook(first);
             QCOMPARE(window.PageIndex(), -1);
         }
-        QFile settings(sandbox.SettingsFile());
-        QVERIFY(settings.open(QIODevice::ReadOnly));
-        QVERIFY(!settings.readAll().contains("LastPages"));
+        QVERIFY(testbooks::ReadAll(sandbox.SettingsFile()).find("LastPages") == std::string::npos);
 
         WriteSetting(sandbox, "Reading", "ResumeReading", "1");
         {

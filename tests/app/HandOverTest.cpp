@@ -1,7 +1,7 @@
 // Two real karavel processes: a later start hands its book to the running one.
 #include "TestBooks.h"
-#include "uGlobals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -47,24 +47,31 @@ public:
     QProcess FProcess;
 };
 
-// The running instance needs a moment before it listens. On Windows it makes its hand-over
-// region in the same step as its receiving window, so the region tells; elsewhere there is
-// nothing to poll that would not itself become an instance.
-void LetItStart(const QString& settingsFile)
+// The running instance needs a moment before it listens. On Windows it shows its window once it
+// listens, and the window tells; elsewhere there is nothing to poll that would not itself become
+// an instance.
+void LetItStart(const QProcess& process)
 {
 #ifdef Q_OS_WIN
-    // The instance's name follows its settings file.
-    qputenv("KARAVEL_SETTINGS", settingsFile.toUtf8());
-    const std::wstring region = (globals::InstanceName() + QStringLiteral("_Mapping")).toStdWString();
-    qunsetenv("KARAVEL_SETTINGS");
-    const auto listening = [&] {
-        const HANDLE opened = OpenFileMappingW(FILE_MAP_READ, FALSE, region.c_str());
-        if (opened) CloseHandle(opened);
-        return opened != nullptr;
+    struct TSearch {
+        DWORD Process;
+        bool Found = false;
+    } search{DWORD(process.processId())};
+    const auto showsAWindow = [&] {
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* search = reinterpret_cast<TSearch*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                search->Found = owner == search->Process && IsWindowVisible(window);
+                return !search->Found;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.Found;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(listening(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(showsAWindow(), 30000);
 #else
-    Q_UNUSED(settingsFile);
+    Q_UNUSED(process);
     QTest::qWait(2500);
 #endif
 }
@@ -86,7 +93,7 @@ private slots:
         const QString book = sandbox.Write(QStringLiteral("handed книга 海.wol"), testbooks::BookWithPages(2, true));
         QTemporaryDir elsewhere;
         TKaravel running(sandbox.SettingsFile(), {}, elsewhere.path());
-        LetItStart(sandbox.SettingsFile());
+        LetItStart(running.FProcess);
         QCOMPARE(running.FProcess.state(), QProcess::Running);
 
         // A path relative to the second start's own folder.
@@ -102,7 +109,7 @@ private slots:
 
         QVERIFY(running.Stop());
         const QString settings = SettingsText(sandbox.SettingsFile());
-        QVERIFY2(settings.contains("MRU1=" + book), qPrintable(settings));
+        QVERIFY2(settings.contains("MRU1=" + QDir::toNativeSeparators(book)), qPrintable(settings));
         QVERIFY(!settings.contains("MRU2="));
     }
 
@@ -114,8 +121,9 @@ private slots:
         file.write("[Config]\nAllowOneInstance=0\n");
         file.close();
         TKaravel first(sandbox.SettingsFile());
-        LetItStart(sandbox.SettingsFile());
+        LetItStart(first.FProcess);
         TKaravel second(sandbox.SettingsFile());
+        LetItStart(second.FProcess);
         QVERIFY(!second.FProcess.waitForFinished(2000));
         QVERIFY(second.Stop());
         QVERIFY(first.Stop());

@@ -4,6 +4,7 @@
 #include "fMain.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -140,16 +141,22 @@ private slots:
         const QString first = sandbox.Write("first.wol", testbooks::BookWithPages(1, false));
         window.OpenBook(first);
         window.OpenBook(first);
-        QCOMPARE(recent.Items(), QStringList{first});
+        // The list shows the system's own spelling of paths.
+        QCOMPARE(recent.Items(), QStringList{QDir::toNativeSeparators(first)});
         // Letter case does not make another entry; the new spelling replaces the old.
         const QString upper = sandbox.Path("FIRST.wol");
+#ifdef Q_OS_WIN
+        window.OpenBook(upper);  // the same file: Windows names ignore letter case
+#else
         QVERIFY_THROWS_EXCEPTION(wolf::EStreamError, window.OpenBook(upper));
-        QCOMPARE(recent.Items(), QStringList{upper});
+#endif
+        QCOMPARE(recent.Items(), QStringList{QDir::toNativeSeparators(upper)});
 
         QStringList opened;
         for (int i = 0; i < 6; ++i) {
-            opened.prepend(sandbox.Write(QStringLiteral("book%1.wol").arg(i), testbooks::BookWithPages(1, false)));
-            window.OpenBook(opened.front());
+            const QString book = sandbox.Write(QStringLiteral("book%1.wol").arg(i), testbooks::BookWithPages(1, false));
+            window.OpenBook(book);
+            opened.prepend(QDir::toNativeSeparators(book));
         }
         QCOMPARE(recent.Items(), opened.mid(0, 5));
         QCOMPARE(TRecentFiles::Caption(0, "/a & b.wol"), QStringLiteral("&1 /a && b.wol"));
@@ -168,7 +175,7 @@ private slots:
             QVERIFY(QString::fromLocal8Bit(error.what())
                         .startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
         }
-        QCOMPARE(window.Common().mruList.Items().front(), missing);
+        QCOMPARE(window.Common().mruList.Items().front(), QDir::toNativeSeparators(missing));
         QCOMPARE(window.PageCount(), 0);
         QCOMPARE(window.windowTitle(), QStringLiteral("Karavel"));
     }
@@ -215,7 +222,9 @@ private slots:
         QCOMPARE(window.PageIndex(), 2);
         QCOMPARE(window.PageLabel()->text(), QStringLiteral("Page 3 of 4"));
 
+#ifndef Q_OS_WIN
         // A book that can no longer be read is reported once and left closed, with no page label.
+        // (Windows lets no one write a book the viewer holds open.)
         wolf::TWolfBookBuilder cutShort = testbooks::BookWithPages(4, true);
         cutShort.Description = "<title>" + std::string(300, 'x');
         sandbox.Write("reopen.wol", cutShort.Build().substr(0, 200));
@@ -224,6 +233,7 @@ private slots:
         QCOMPARE(sandbox.Boxes.Texts(), QStringList{"Error reading Wolf file!"});
         QCOMPARE(window.PageLabel()->text(), QString());
         QCOMPARE(window.PageCount(), 0);
+#endif
     }
 
     void WheelScrollsThePictureShiftSideways()

@@ -2,6 +2,7 @@
 
 #include "uGlobals.h"
 
+#include <QAbstractEventDispatcher>
 #include <QEventLoop>
 #include <QTimer>
 #include <QtTest>
@@ -16,8 +17,13 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 void Idle()
 {
+    // Until the loop has nothing left to do and would wait, which is when the window runs its
+    // rules (a short timer alone may fire first where the loop is busy, as under Wine). The
+    // long timer only keeps a loop that never waits from hanging the test.
     QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
+                     &QEventLoop::quit);
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

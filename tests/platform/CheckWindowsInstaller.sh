@@ -16,7 +16,7 @@ rm -rf "$work"
 mkdir -p "$work"
 program="$WINEPREFIX/drive_c/Program Files/Karavel"
 # Not writable even for root: immutable while the viewer runs.
-trap 'chattr -i "$program" 2>/dev/null; "$wineserver" -k 2>/dev/null || true' EXIT
+trap 'chattr -i "$program" 2>/dev/null || true; "$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" --wait
 

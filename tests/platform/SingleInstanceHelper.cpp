@@ -3,6 +3,7 @@
 // instance took the path; otherwise prints "server", waits for one hand-over, prints
 // "received:<path>" and ends with 3 (or 4 when nothing arrived in time).
 #include "SingleInstance.h"
+#include "StandardStreams.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    platform::KeepStandardStreamBytes();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 3) return 2;
     platform::TSingleInstance instance(arguments[1]);

@@ -1,5 +1,6 @@
 // wolftool: inspects Wolf books from the command line. Dispatches to the command named
 // by the first argument and turns failures into the agreed exit codes.
+#include "StandardStreams.h"
 #include "ToolCommand.h"
 #include "uWolfDefs.h"
 
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wolftool"));
+    platform::KeepStandardStreamBytes();
     const QStringList arguments = QCoreApplication::arguments();
 
     if (arguments.size() < 2) {
