@@ -1,8 +1,9 @@
 #include "ArchiveSource.h"
 
+#include "MakeFailure.h"
 #include "NaturalOrder.h"
-#include "PictureDecoding.h"
 #include "PictureNames.h"
+#include "SourceFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -130,13 +131,12 @@ bool IsHidden(const QString& entryPath)
 
 }  // namespace
 
-bool IsArchiveName(const QString& path)
+QStringList ArchiveSuffixes()
 {
-    static const QStringList suffixes{"cbz", "zip", "cbr", "rar", "cb7", "7z", "cbt", "tar", "gz", "tgz", "bz2", "xz"};
-    return suffixes.contains(QFileInfo(path).suffix().toLower());
+    return {"cbz", "zip", "cbr", "rar", "cb7", "7z", "cbt", "tar", "gz", "tgz", "bz2", "xz"};
 }
 
-void AddArchivePages(const QString& path, const QStringList& chapters, std::vector<TSourcePage>& pages)
+void AddArchivePages(const QString& path, const QStringList& chapters, const TMakeOptions&, TSourceBook& book)
 {
     auto reader = std::make_shared<TArchiveReader>(path);
     std::map<QString, int> indexOfName;
@@ -156,11 +156,11 @@ void AddArchivePages(const QString& path, const QStringList& chapters, std::vect
         QStringList entryChapters = chapters + name.split(u'/', Qt::SkipEmptyParts);
         entryChapters.removeLast();
         const QString label = path + QStringLiteral(": ") + name;
-        pages.push_back({TPageKind::Picture,
-                         label,
-                         entryChapters,
-                         [reader, index, label] { return reader->Read(index, label); },
-                         {}});
+        book.Pages.push_back({TPageKind::Picture,
+                              label,
+                              entryChapters,
+                              [reader, index, label] { return reader->Read(index, label); },
+                              {}});
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TextSource.h"
 
-#include "PictureDecoding.h"
+#include "MakeFailure.h"
+#include "SourceFiles.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -80,7 +81,7 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
     return pages;
 }
 
-void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen, std::vector<TSourcePage>& pages)
+void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
     // The longest novels take a few megabytes; the split pages are held in memory at once.
     constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
@@ -93,8 +94,8 @@ void AddTextFilePages(const QString& path, const QStringList& chapters, QSize sc
         throw EMakeFailure(QStringLiteral("The text file \"%1\" is not UTF-8 text; convert it first "
                                           "(for example with iconv)")
                                .arg(path));
-    for (const QString& pageText : SplitTextPages(text, TextPageCharacters(screen)))
-        pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
+    for (const QString& pageText : SplitTextPages(text, TextPageCharacters(options.Pictures.Screen)))
+        book.Pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
 }
 
 }  // namespace making

@@ -1,7 +1,8 @@
 // Plain-text files as text pages.
 #pragma once
 
-#include "SourcePage.h"
+#include "ProcessOptions.h"
+#include "SourceBook.h"
 
 #include <QSize>
 #include <vector>
@@ -16,8 +17,8 @@ int TextPageCharacters(QSize screen);
 // broken at a space. Line ends become "\n"; no page starts with empty lines.
 QStringList SplitTextPages(const QString& text, int maxCharacters);
 
-// A UTF-8 text file (a byte-order mark is dropped) of at most 32 MB; EMakeFailure for
-// other bytes.
-void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen, std::vector<TSourcePage>& pages);
+// A UTF-8 text file (a byte-order mark is dropped) of at most 32 MB, in pages that hold
+// what the options' screen shows; EMakeFailure for other bytes.
+void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book);
 
 }  // namespace making

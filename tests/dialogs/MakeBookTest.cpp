@@ -55,8 +55,8 @@ private slots:
 
         // The preview follows the options, and the options go to the settings.
         QTRY_VERIFY(!window.Preview().Processed.isNull() && !window.IsPreviewing());
-        window.cmbBits->setCurrentIndex(1);
-        QCOMPARE(settings.Values().MakeBits, 1);
+        qobject_cast<QComboBox*>(window.OptionControl("bits"))->setCurrentIndex(1);
+        QCOMPARE(settings.Values().Text(QStringLiteral("MakeBook"), QStringLiteral("Bits")), QStringLiteral("1"));
         QTRY_VERIFY(!window.IsPreviewing());
         QCOMPARE(window.Preview().Processed.size(), QSize(600, 800));
         QCOMPARE(GreyLevels(window.Preview().Processed), (std::set<int>{0, 255}));

@@ -1,0 +1,28 @@
+// What the making library raises. Messages say what is wrong; each front end adds how to put
+// it right in its own terms (a command-line flag, a question in the window).
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace making {
+
+// A picture, a source or a book that cannot be made into pages; the message names it.
+class EMakeFailure : public std::runtime_error {
+public:
+    explicit EMakeFailure(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// The user stopped the work.
+class ECancelled : public EMakeFailure {
+public:
+    ECancelled() : EMakeFailure(QStringLiteral("Stopped; no book was written")) {}
+};
+
+// The book to write exists already and the plan does not say to replace it.
+class EOutputExists : public EMakeFailure {
+public:
+    explicit EOutputExists(const QString& path) : EMakeFailure(QStringLiteral("\"%1\" exists already").arg(path)) {}
+};
+
+}  // namespace making
