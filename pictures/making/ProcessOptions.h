@@ -4,8 +4,10 @@
 #pragma once
 
 #include "PageRange.h"
+#include "TextChapters.h"
 
 #include <QSize>
+#include <QString>
 
 namespace making {
 
@@ -29,7 +31,9 @@ struct TProcessOptions {
 
 struct TMakeOptions {
     TProcessOptions Pictures;
-    TPageRange PdfPages;  // of each PDF
+    TPageRange PdfPages;   // of each PDF
+    QString TextEncoding;  // of text files without a byte-order mark; empty: guessed
+    TChapterRule TextChapters;
 };
 
 }  // namespace making

@@ -67,7 +67,9 @@ void AddOptions(QCommandLineParser& parser)
         {QStringLiteral("toc"),
          QStringLiteral("The table of contents as catalog text (UTF-8); default: one chapter per folder."),
          QStringLiteral("FILE.cat")},
-        {QStringLiteral("encoding"), QStringLiteral("Character set of the book's texts (default UTF-8)."),
+        {QStringLiteral("encoding"),
+         QStringLiteral("Character set the book's own texts are written in (default UTF-8); text files "
+                        "are read by --input-encoding."),
          QStringLiteral("name"), QStringLiteral("UTF-8")},
         {QStringLiteral("force"), QStringLiteral("Replace OUT.wol if it exists.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar.")},
@@ -144,6 +146,9 @@ int RunMake(const QStringList& args)
             plan, [&bar](int done, int total) { bar.Show(done, total); }, StopRequested);
     } catch (const making::EOutputExists& exists) {
         throw ECommandFailure(QStringLiteral("%1; give --force to replace it").arg(QString::fromUtf8(exists.what())));
+    } catch (const making::EUnrecognisedEncoding& unrecognised) {
+        throw ECommandFailure(
+            QStringLiteral("%1; name it with --input-encoding").arg(QString::fromUtf8(unrecognised.what())));
     } catch (const making::EMakeFailure& failure) {
         throw ECommandFailure(QString::fromUtf8(failure.what()));
     }
