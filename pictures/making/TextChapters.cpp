@@ -34,6 +34,7 @@ TRank RankOf(const QString& kind)
 }
 
 struct THeadingForm {
+    QStringView Initials;        // what a line of the form begins with, to pass most lines by quickly
     QRegularExpression Pattern;  // groups kind and rest (what follows the number)
     // Latin and Cyrillic: a title after a mere space begins with a capital, so that "Chapter 3
     // was dull" is a sentence; Chinese titles follow the number directly as often as not.
@@ -42,8 +43,9 @@ struct THeadingForm {
 
 const std::vector<THeadingForm>& HeadingForms()
 {
-    const auto form = [](const QString& pattern, bool capitalised) {
-        return THeadingForm{QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption), capitalised};
+    const auto form = [](QStringView initials, const QString& pattern, bool capitalised) {
+        return THeadingForm{initials, QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption),
+                            capitalised};
     };
     static const QString Cardinals = QStringLiteral(
         "(?:twenty|thirty|forty|fifty|sixty|seventy|eighty|ninety)(?:-(?:one|two|three|four|five|six|seven|eight|"
@@ -54,20 +56,25 @@ const std::vector<THeadingForm>& HeadingForms()
         "первая|вторая|третья|четв[её]ртая|пятая|шестая|седьмая|восьмая|девятая|десятая|одиннадцатая|двенадцатая|"
         "последняя");
     static const std::vector<THeadingForm> forms{
-        form(QStringLiteral(
+        form(u"第",
+             QStringLiteral(
                  "^第[\\s　]*(?:[0-9０-９]+|[〇零一二三四五六七八九十百千万萬两兩壹贰貳叁參肆伍陆陸柒捌玖拾佰仟]+)"
                  "[\\s　]*(?<kind>部分|部|卷|章|回|节|節)(?<rest>.*)$"),
              false),
-        form(QStringLiteral("^(?<kind>序章|序言|序|楔子|引子|前言|尾声|尾聲|后记|後記|终章|終章|番外)"
+        form(u"序楔引前尾后後终終番",
+             QStringLiteral("^(?<kind>序章|序言|序|楔子|引子|前言|尾声|尾聲|后记|後記|终章|終章|番外)"
                             "(?<rest>(?:[\\s　:：].*)?)$"),
              false),
-        form(QStringLiteral("^(?<kind>Part|PART|Book|BOOK|Chapter|CHAPTER)\\s+(?:\\d{1,4}|[IVXLCDM]+|[ivxlcdm]+|(?i:") +
+        form(u"PBC",
+             QStringLiteral("^(?<kind>Part|PART|Book|BOOK|Chapter|CHAPTER)\\s+(?:\\d{1,4}|[IVXLCDM]+|[ivxlcdm]+|(?i:") +
                  Cardinals + QStringLiteral("))\\b(?<rest>.*)$"),
              true),
-        form(QStringLiteral("^(?<kind>Часть|ЧАСТЬ|Книга|КНИГА|Глава|ГЛАВА)\\s+(?:\\d{1,4}|[IVXLCDM]+|(?i:") +
+        form(u"ЧКГ",
+             QStringLiteral("^(?<kind>Часть|ЧАСТЬ|Книга|КНИГА|Глава|ГЛАВА)\\s+(?:\\d{1,4}|[IVXLCDM]+|(?i:") +
                  RussianOrdinals + QStringLiteral("))\\b(?<rest>.*)$"),
              true),
-        form(QStringLiteral("^(?<kind>Prologue|PROLOGUE|Epilogue|EPILOGUE|Пролог|ПРОЛОГ|Эпилог|ЭПИЛОГ)\\b(?<rest>.*)$"),
+        form(u"PEПЭ",
+             QStringLiteral("^(?<kind>Prologue|PROLOGUE|Epilogue|EPILOGUE|Пролог|ПРОЛОГ|Эпилог|ЭПИЛОГ)\\b(?<rest>.*)$"),
              true),
     };
     return forms;
@@ -98,15 +105,18 @@ bool ReadsAsSentence(QStringView line)
     return line.contains(u'。') || QStringView(u",;，；、").contains(line.back());
 }
 
+// Titles are made only for the headings kept: a text of a million short lines that look like
+// headings is no heavier than its text.
 struct TFound {
-    TTextHeading Heading;
-    TRank Rank = TRank::Chapter;
+    qsizetype Start, End;
+    TRank Rank;
 };
 
 std::optional<TRank> UsualHeadingRank(QStringView line)
 {
     if (ReadsAsSentence(line)) return std::nullopt;
     for (const THeadingForm& form : HeadingForms()) {
+        if (!form.Initials.contains(line.front())) continue;
         const QRegularExpressionMatch match = form.Pattern.match(line);
         if (match.hasMatch() && IsTitle(match.capturedView(u"rest"), form.SpacedTitleIsCapitalised))
             return RankOf(match.captured(u"kind"));
@@ -124,8 +134,8 @@ void DropContentsLists(const QString& text, std::vector<TFound>& found)
         std::set<TRank> ranks{found[first].Rank};
         bool repeated = false;
         while (last + 1 < found.size()) {
-            const TTextHeading& next = found[last + 1].Heading;
-            const qsizetype from = found[last].Heading.End;
+            const TFound& next = found[last + 1];
+            const qsizetype from = found[last].End;
             if (!QStringView(text).mid(from, next.Start - from).trimmed().isEmpty()) break;
             repeated = repeated || !ranks.insert(found[last + 1].Rank).second;
             ++last;
@@ -167,14 +177,15 @@ std::vector<TTextHeading> FindTextHeadings(const QString& text, const TChapterRu
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0) end = text.size();
         const QStringView line = QStringView(text).mid(start, end - start).trimmed();
-        if (!line.isEmpty() && TextColumns(line) <= MaxHeadingColumns) {
+        // Two units or fewer a column: longer lines need not be measured.
+        if (!line.isEmpty() && line.size() <= 2 * MaxHeadingColumns && TextColumns(line) <= MaxHeadingColumns) {
             std::optional<TRank> rank;
             if (rule.Mode == TChapterRule::TMode::Pattern) {
                 if (pattern.match(line).hasMatch()) rank = TRank::Part;
             } else {
                 rank = UsualHeadingRank(line);
             }
-            if (rank) found.push_back({{start, end, 1, line.toString().simplified()}, *rank});
+            if (rank) found.push_back({start, end, *rank});
         }
         start = end + 1;
     }
@@ -186,8 +197,8 @@ std::vector<TTextHeading> FindTextHeadings(const QString& text, const TChapterRu
     for (const TFound& heading : found) {
         const int level = static_cast<int>(std::distance(present.begin(), present.find(heading.Rank))) + 1;
         if (level > 3) continue;
-        headings.push_back(heading.Heading);
-        headings.back().Level = level;
+        const QString title = text.mid(heading.Start, heading.End - heading.Start).simplified();
+        headings.push_back({heading.Start, heading.End, level, title});
     }
     return headings;
 }

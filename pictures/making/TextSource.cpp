@@ -75,14 +75,11 @@ qsizetype PageEnd(const QString& text, qsizetype start, const TFit& fit)
     return fit.End;
 }
 
+// The start of the first line from there that holds more than white space.
 qsizetype SkipEmptyLines(const QString& text, qsizetype from)
 {
-    while (from < text.size()) {
-        qsizetype end = text.indexOf(u'\n', from);
-        if (end < 0) end = text.size();
-        if (!QStringView(text).mid(from, end - from).trimmed().isEmpty()) break;
-        from = std::min(text.size(), end + 1);
-    }
+    for (qsizetype at = from; at < text.size() && text[at].isSpace(); ++at)
+        if (text[at] == u'\n') from = at + 1;
     return from;
 }
 

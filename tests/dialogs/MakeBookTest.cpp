@@ -76,6 +76,30 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    void TextChaptersInTheContents()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        const QString text = dir.filePath(QStringLiteral("story.txt"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("Часть первая\nГлава 1\nТекст.\nГлава 2\nТекст.\n").toUtf8());
+        file.close();
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({text});
+        QCOMPARE(window.tvContents->topLevelItemCount(), 1);
+        QCOMPARE(window.tvContents->topLevelItem(0)->text(0), QStringLiteral("Часть первая"));
+        QCOMPARE(window.tvContents->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(window.tvContents->topLevelItem(0)->child(1)->text(1), QStringLiteral("2"));
+        // Found by a pattern instead, every match is a chapter of its own.
+        auto* chapters = qobject_cast<QLineEdit*>(window.OptionControl("chapters"));
+        chapters->setText(QStringLiteral("Глава \\d"));
+        emit chapters->editingFinished();
+        QCOMPARE(window.tvContents->topLevelItemCount(), 2);
+    }
+
     void StoppedConversionLeavesNothingBehind()
     {
         QTemporaryDir dir;
