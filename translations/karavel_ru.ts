@@ -223,12 +223,16 @@ Write protected file?</source>
         <translation>Текстовый файл «%1» больше %2 МБ</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>Текстовый файл «%1» не в кодировке UTF-8; сначала преобразуйте его (например, с помощью iconv)</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>Кодировка текстового файла «%1» не распознана (проверены: %2)</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>Кодировка «%1», указанная для текстового файла «%2», этой системе неизвестна</translation>
     </message>
 </context>
 <context>
@@ -364,6 +368,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>Кодировка текста:</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>Кодировка текстовых файлов, например GB18030, windows-1251 или Shift_JIS; если поле пусто, она определяется автоматически. Метка порядка байтов в начале файла решает за этот файл.</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>определяется автоматически</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>укажите кодировку, известную системе, например GB18030, windows-1251, Shift_JIS или UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>Главы текста:</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>Какие строки текстового файла начинают главы: пустое поле находит обычные заголовки (第一章, Chapter 1, Глава 1), «off» — никакие; всё остальное — регулярное выражение, которому должна соответствовать вся строка.</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>обычные заголовки</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>укажите auto, off или правильное регулярное выражение</translation>
     </message>
 </context>
 <context>

@@ -223,12 +223,16 @@ Write protected file?</source>
         <translation>文本文件“%1”大于 %2 MB</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>文本文件“%1”不是 UTF-8 文本；请先转换（例如用 iconv）</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>无法识别文本文件“%1”的编码（已尝试 %2）</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>为文本文件“%2”指定的编码“%1”不受本系统支持</translation>
     </message>
 </context>
 <context>
@@ -364,6 +368,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>请输入“起始页-结束页”，从 1 开始计数，如 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文本编码：</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>文本文件的编码，如 GB18030、windows-1251 或 Shift_JIS；留空则自动识别。文件开头的字节顺序标记（BOM）对该文件起决定作用。</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>自动识别</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>请输入本系统支持的编码，如 GB18030、windows-1251、Shift_JIS 或 UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>文本章节：</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>文本文件中哪些行开始新的章节：留空则识别常见标题（第一章、Chapter 1、Глава 1），填“off”则不识别；其他内容视为正则表达式，整行须与之匹配。</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>常见标题</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>请输入 auto、off 或有效的正则表达式</translation>
     </message>
 </context>
 <context>

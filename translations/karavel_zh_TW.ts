@@ -223,12 +223,16 @@ Write protected file?</source>
         <translation>文字檔「%1」大於 %2 MB</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>文字檔「%1」不是 UTF-8 文字；請先轉換（例如使用 iconv）</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>無法繪製此 PDF 的第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>無法辨識文字檔「%1」的編碼（已嘗試 %2）</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>為文字檔「%2」指定的編碼「%1」不受本系統支援</translation>
     </message>
 </context>
 <context>
@@ -364,6 +368,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文字編碼：</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>文字檔的編碼，如 GB18030、windows-1251 或 Shift_JIS；留空則自動辨識。檔案開頭的位元組順序標記（BOM）對該檔案具決定作用。</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>自動辨識</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>請輸入本系統支援的編碼，如 GB18030、windows-1251、Shift_JIS 或 UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>文字章節：</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>文字檔中哪些行開始新的章節：留空則辨識常見標題（第一章、Chapter 1、Глава 1），填「off」則不辨識；其他內容視為正規表示式，整行須與之相符。</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>常見標題</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>請輸入 auto、off 或有效的正規表示式</translation>
     </message>
 </context>
 <context>
