@@ -208,6 +208,14 @@ std::vector<TOptionDeclaration> Declarations()
          .Hint = QT_TRANSLATE_NOOP("MakeOption", "give auto, off or a valid regular expression"),
          .Accepts = [](const QString& text) { return ParseChapterRule(text).has_value(); },
          .ChangesSources = true},
+        // The window asks for it when a PDF needs it.
+        {.Kind = K::Text,
+         .Name = "password",
+         .Help = "The password that opens encrypted PDFs.",
+         .ValueName = "password",
+         .Page = P::CommandLine,
+         .Get = [](const TMakeOptions& o) { return QVariant(o.PdfPassword); },
+         .Set = [](TMakeOptions& o, const QVariant& v) { o.PdfPassword = v.toString(); }},
     };
 }
 

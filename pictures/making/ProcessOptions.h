@@ -32,6 +32,7 @@ struct TProcessOptions {
 struct TMakeOptions {
     TProcessOptions Pictures;
     TPageRange PdfPages;   // of each PDF
+    QString PdfPassword;   // tried on every PDF that needs one
     QString TextEncoding;  // of text files without a byte-order mark; empty: guessed
     TChapterRule TextChapters;
 };
