@@ -9,6 +9,10 @@ namespace making {
 // Files and archive entries larger than this are refused before they fill the memory.
 constexpr qint64 MaxSourceBytes = 256LL * 1024 * 1024;
 
+// The text a source may hold: the longest novels take a few megabytes, and the split pages are
+// held in memory at once.
+constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
+
 // The whole file, or EMakeFailure when it cannot be read or is larger than MaxSourceBytes.
 QByteArray ReadSourceFile(const QString& path);
 

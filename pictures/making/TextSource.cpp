@@ -59,6 +59,13 @@ public:
         for (const TLine& line : rest) AddFittingLine(line);
     }
 
+    // What is left fits on one page: there is nothing to turn at, and nothing may be left over.
+    void Finish()
+    {
+        FLastBlank = -1;
+        Flush();
+    }
+
 private:
     void AddFittingLine(TLine line)
     {
@@ -104,7 +111,7 @@ TTextPages SplitText(const QString& text, int maxCharacters)
         collector.AddLine({line, start});
         start += line.size() + 1;
     }
-    collector.Flush();
+    collector.Finish();
     return pages;
 }
 

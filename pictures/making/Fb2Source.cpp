@@ -1,0 +1,23 @@
+#include "Fb2Source.h"
+
+#include "ArchiveReader.h"
+#include "Fb2Document.h"
+#include "MakeFailure.h"
+#include "SourceFiles.h"
+
+namespace making {
+
+void AddFb2Pages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
+{
+    if (!path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        return AddEbook(ReadFb2(ReadSourceFile(path), path), chapters, options, book);
+    TArchiveReader archive(path);
+    for (const auto& [index, entry] : archive.List())
+        if (entry.endsWith(QLatin1String(".fb2"), Qt::CaseInsensitive)) {
+            const QString name = path + QStringLiteral(": ") + entry;
+            return AddEbook(ReadFb2(archive.Read(index, name), name), chapters, options, book);
+        }
+    throw EMakeFailure(QStringLiteral("The archive \"%1\" holds no FB2 book").arg(path));
+}
+
+}  // namespace making
