@@ -22,8 +22,8 @@ enum class TOptionKind {
     Screen,  // the screen's size: profiles in a drop-down list, or WIDTHxHEIGHT on the command line
 };
 
-// The maker window's tab that shows the option.
-enum class TOptionPage { Sources, Pages };
+// The maker window's tab that shows the option; CommandLine ones the window does not show.
+enum class TOptionPage { Sources, Pages, CommandLine };
 
 // The context the window translates labels, tool tips and choices in.
 constexpr const char* OptionTextContext = "MakeOption";
