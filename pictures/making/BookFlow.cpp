@@ -12,9 +12,11 @@ namespace {
 constexpr QChar PicturePlace(0xFFFC);
 constexpr QChar SoftHyphen(0x00AD);
 
+// A no-break space too: the reading device's fonts may lack it, and paragraphs made of one
+// alone, as some books space their text, would be empty lines.
 bool IsCollapsibleSpace(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == QChar::Nbsp;
 }
 
 }  // namespace
@@ -31,8 +33,7 @@ void TBookFlow::AddText(QStringView text, bool preformatted)
             FSpacePending = true;
         } else {
             BeginContent();
-            // The reading device's fonts may lack a no-break space; it shows as a space anyway.
-            Append(c == QChar::Nbsp ? QStringView(u" ") : QStringView(&c, 1));
+            Append(QStringView(&c, 1));
         }
     }
 }
