@@ -19,6 +19,12 @@ bool IsCollapsibleSpace(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == QChar::Nbsp;
 }
 
+// Characters that show nothing on a page; a zero among them would end a text page for readers.
+bool IsInvisible(QChar c)
+{
+    return (c.category() == QChar::Other_Control && c != u'\t') || c == SoftHyphen || c == PicturePlace;
+}
+
 }  // namespace
 
 TBookFlow::TBookFlow(QString book) : FBook(std::move(book)) {}
@@ -26,11 +32,12 @@ TBookFlow::TBookFlow(QString book) : FBook(std::move(book)) {}
 void TBookFlow::AddText(QStringView text, bool preformatted)
 {
     for (const QChar c : text) {
-        if (c == u'\r' || c == SoftHyphen) continue;
         if (preformatted && c == u'\n') {
             BreakLine();
         } else if (!preformatted && IsCollapsibleSpace(c)) {
             FSpacePending = true;
+        } else if (IsInvisible(c)) {
+            continue;
         } else {
             BeginContent();
             Append(QStringView(&c, 1));

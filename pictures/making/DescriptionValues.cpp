@@ -1,6 +1,7 @@
 #include "DescriptionValues.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace making {
 namespace {
@@ -45,7 +46,8 @@ std::optional<QString> IsbnIn(const QString& identifier, bool saysIsbn)
     const QString isbn = QString(identifier).remove(prefix).trimmed();
     static const QRegularExpression separators(QStringLiteral("[-\\s]"));
     const QString digits = QString(isbn).remove(separators);
-    if (saysIsbn ? digits.contains(QRegularExpression(QStringLiteral("\\d"))) : HasIsbnCheckDigit(digits)) return isbn;
+    const bool hasDigits = std::any_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    if (saysIsbn ? hasDigits : HasIsbnCheckDigit(digits)) return isbn;
     return std::nullopt;
 }
 

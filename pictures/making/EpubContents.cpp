@@ -22,6 +22,9 @@ public:
         if (FNavDepth == 0) return;
         if (FLabel) {
             ++FLabel->Depth;
+            // A span around the link.
+            if (name == u"a" && FLabel->Heading.Target.isEmpty() && !attributes.Value(u"href").isEmpty())
+                FLabel->Heading.Target = ResolveReference(FNavPath, attributes.Value(u"href")).Key();
         } else if (name == u"ol" || name == u"ul") {
             ++FLists;
         } else if (name == u"a" || name == u"span") {

@@ -6,6 +6,7 @@
 #include "Markup.h"
 
 #include <QDir>
+#include <QSet>
 #include <QUrl>
 
 namespace making {
@@ -129,7 +130,9 @@ bool IsMetadataElement(QStringView name)
 
 QString TEpubReference::Key() const
 {
-    return Fragment.isEmpty() || Path.isEmpty() ? Path : Path + u'#' + Fragment;
+    // Some books name their files in another case here and there.
+    const QString path = Path.toLower();
+    return Fragment.isEmpty() || Path.isEmpty() ? path : path + u'#' + Fragment;
 }
 
 TEpubReference ResolveReference(const QString& fromFile, const QString& href)
@@ -185,6 +188,7 @@ TEpubPackage ReadPackage(const QByteArray& opf, const QString& opfPath, const QS
     TMetadata metadata;
     TMarkupXml xml(opf);
     bool inMetadata = false;
+    QSet<QString> inSpine;
     while (xml.Next()) {
         const QString name = xml.Xml.name().toString().toLower();
         if (xml.Xml.isEndElement() && name == u"metadata") inMetadata = false;
@@ -198,7 +202,10 @@ TEpubPackage ReadPackage(const QByteArray& opf, const QString& opfPath, const QS
         } else if (name == u"spine") {
             package.NcxId = xml.Attribute(u"toc");
         } else if (name == u"itemref") {
-            package.Spine << xml.Attribute(u"idref");
+            // Each document is read once, however often a damaged spine names it.
+            const QString id = xml.Attribute(u"idref");
+            if (!inSpine.contains(id)) package.Spine << id;
+            inSpine.insert(id);
         } else if (inMetadata && name == u"meta") {
             const QString refines = xml.Attribute(u"refines");
             const QString property = xml.Attribute(u"property");

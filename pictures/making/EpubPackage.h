@@ -17,7 +17,8 @@ struct TEpubReference {
     QString Path;
     QString Fragment;
 
-    // "PATH#FRAGMENT", or the path alone: the flow's anchor of the place it names.
+    // "PATH#FRAGMENT", or the path alone, the path in lower case: the flow's anchor of the place
+    // it names.
     QString Key() const;
 };
 TEpubReference ResolveReference(const QString& fromFile, const QString& href);

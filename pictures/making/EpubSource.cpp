@@ -127,8 +127,9 @@ void AddEpubPages(const QString& path, const QStringList& chapters, const TMakeO
             throw EMakeFailure(
                 QStringLiteral("The EPUB \"%1\" lacks \"%2\", a part of its reading order").arg(path, item->Path));
         flow.BreakPage();
+        const QString key = TEpubReference{item->Path, {}}.Key();
         if (IsPictureName(item->Path)) {
-            flow.MarkAnchor(item->Path);
+            flow.MarkAnchor(key);
             flow.AddPicture(files.Picture(item->Path));
             continue;
         }
@@ -137,7 +138,7 @@ void AddEpubPages(const QString& path, const QStringList& chapters, const TMakeO
             if (!IsPictureName(picturePath) || !files.Has(picturePath)) return std::nullopt;
             return files.Picture(picturePath);
         };
-        AddHtmlDocument(files.Read(item->Path), path + QStringLiteral(": ") + item->Path, item->Path, picture, flow);
+        AddHtmlDocument(files.Read(item->Path), path + QStringLiteral(": ") + item->Path, key, picture, flow);
     }
     ebook.Headings = BookContents(files, package);
     const TEpubItem* cover = package.ItemWith(QStringLiteral("cover-image"));

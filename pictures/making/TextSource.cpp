@@ -122,8 +122,6 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
 
 void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
-    // The longest novels take a few megabytes; the split pages are held in memory at once.
-    constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
     if (QFileInfo(path).size() > MaxTextBytes)
         throw EMakeFailure(
             QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextBytes >> 20));

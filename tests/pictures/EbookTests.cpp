@@ -123,7 +123,7 @@ TEST_F(EbookTest, Epub3TextPicturesNavContentsAndMetadata)
     const QByteArray nav =
         R"(<html xmlns:epub="http://www.idpf.org/2007/ops"><body><nav epub:type="landmarks"><ol><li>)"
         R"(<a href="text/ch1.xhtml">Landmark</a></li></ol></nav><nav epub:type="toc"><ol>)"
-        R"(<li><a href="text/ch1.xhtml">Chapter One</a></li><li><span>Part Two</span><ol>)"
+        R"(<li><a href="Text/Ch1.xhtml">Chapter One</a></li><li><span>Part Two</span><ol>)"
         R"(<li><a href="text/ch%202.xhtml#top">Chapter Two</a><ol><li><a href="text/ch%202.xhtml#s2">Section)"
         R"( <b>Two</b></a><ol><li><a href="text/ch%202.xhtml#s2">Too deep</a></li></ol></li></ol></li></ol></li>)"
         R"(</ol></nav></body></html>)";
@@ -334,7 +334,8 @@ TEST_F(EbookTest, ZippedFb2IsAnEbookAndDamagedOnesAreRefused)
     const QString body = QStringLiteral(
         "<FictionBook><body><section><title><p>Один</p></title><p>Текст&nbsp;книги"
         "</p></section></body></FictionBook>");
-    const TBookPlan plan = Plan(Write("kniga.fb2.zip", {{"kniga.fb2", Fb2("UTF-8", body)}}));
+    const TBookPlan plan =
+        Plan(Write("kniga.fb2.zip", {{"__MACOSX/._kniga.fb2", "junk"}, {"kniga.fb2", Fb2("UTF-8", body)}}));
     ASSERT_EQ(plan.Pages.size(), 1u);
     EXPECT_EQ(plan.Pages[0].Text, QStringLiteral("Один\n\nТекст книги"));
     EXPECT_EQ(plan.DescriptionTexts[TWolfDescription::Title], QStringLiteral("kniga")) << "the name without .fb2.zip";
