@@ -47,9 +47,7 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds \"%2\", a path outside the archive; it is not used"),
     QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds no pictures"),
     QT_TRANSLATE_NOOP("ErrorText", "The archive \"%1\" holds no FB2 book"),
-    QT_TRANSLATE_NOOP("ErrorText",
-                      "The EPUB \"%1\" is protected by DRM (its content is encrypted); only the program "
-                      "it was bought for can read it"),
+    QT_TRANSLATE_NOOP("ErrorText", "The EPUB \"%1\" is protected by DRM (its content is encrypted) and cannot be read"),
     QT_TRANSLATE_NOOP("ErrorText", "The EPUB \"%1\" has no META-INF/container.xml"),
     QT_TRANSLATE_NOOP("ErrorText", "The EPUB \"%1\" names no package file in META-INF/container.xml"),
     QT_TRANSLATE_NOOP("ErrorText", "The EPUB \"%1\" has a damaged META-INF/container.xml: %2"),

@@ -243,10 +243,6 @@ Write protected file?</source>
         <translation>В архиве «%1» нет книги FB2</translation>
     </message>
     <message>
-        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted); only the program it was bought for can read it</source>
-        <translation>EPUB «%1» защищен DRM (его содержимое зашифровано); прочитать его может только программа, для которой он был куплен</translation>
-    </message>
-    <message>
         <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
         <translation>В EPUB «%1» нет файла META-INF/container.xml</translation>
     </message>
@@ -293,6 +289,10 @@ Write protected file?</source>
     <message>
         <source>&quot;%1&quot; nests its elements deeper than %2</source>
         <translation>В «%1» элементы вложены глубже %2 уровней</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB «%1» защищен DRM (его содержимое зашифровано), и прочитать его нельзя</translation>
     </message>
 </context>
 <context>

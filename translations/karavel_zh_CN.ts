@@ -243,10 +243,6 @@ Write protected file?</source>
         <translation>压缩包“%1”中没有 FB2 图书</translation>
     </message>
     <message>
-        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted); only the program it was bought for can read it</source>
-        <translation>EPUB“%1”受 DRM 保护（内容已加密），只有购买时所用的程序才能读取</translation>
-    </message>
-    <message>
         <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
         <translation>EPUB“%1”中没有 META-INF/container.xml</translation>
     </message>
@@ -293,6 +289,10 @@ Write protected file?</source>
     <message>
         <source>&quot;%1&quot; nests its elements deeper than %2</source>
         <translation>“%1”中的元素嵌套超过 %2 层</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB“%1”受 DRM 保护（内容已加密），无法读取</translation>
     </message>
 </context>
 <context>

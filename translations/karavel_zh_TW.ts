@@ -243,10 +243,6 @@ Write protected file?</source>
         <translation>壓縮檔「%1」中沒有 FB2 書籍</translation>
     </message>
     <message>
-        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted); only the program it was bought for can read it</source>
-        <translation>EPUB「%1」受 DRM 保護（內容已加密），只有購買時所用的程式才能讀取</translation>
-    </message>
-    <message>
         <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
         <translation>EPUB「%1」中沒有 META-INF/container.xml</translation>
     </message>
@@ -293,6 +289,10 @@ Write protected file?</source>
     <message>
         <source>&quot;%1&quot; nests its elements deeper than %2</source>
         <translation>「%1」中的元素巢狀超過 %2 層</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB「%1」受 DRM 保護（內容已加密），無法讀取</translation>
     </message>
 </context>
 <context>

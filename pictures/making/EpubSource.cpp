@@ -55,9 +55,8 @@ private:
 
 [[noreturn]] void FailLocked(const QString& book)
 {
-    throw EMakeFailure(QStringLiteral("The EPUB \"%1\" is protected by DRM (its content is encrypted); only the "
-                                      "program it was bought for can read it")
-                           .arg(book));
+    throw EMakeFailure(
+        QStringLiteral("The EPUB \"%1\" is protected by DRM (its content is encrypted) and cannot be read").arg(book));
 }
 
 bool IsFont(const TEpubPackage& package, const QString& path)

@@ -78,7 +78,7 @@ QByteArray AsUtf8(const QByteArray& bytes)
         QStringDecoder decoder(encoding == "utf-16le" ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         return QString(decoder.decode(QByteArrayView(bytes).sliced(2))).toUtf8();
     }
-    const QByteArray text = encoding == "utf-8" && bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QByteArray text = encoding == "utf-8" && bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     // Valid UTF-8 is UTF-8 whatever an old meta element claims; EPUB holds nothing else.
     if (platform::IsStrictUtf8(std::string_view(text.constData(), static_cast<size_t>(text.size())))) return text;
     if (!encoding.isEmpty() && !IsUnicodeEncoding(encoding))
