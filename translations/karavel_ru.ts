@@ -242,6 +242,62 @@ Write protected file?</source>
         <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
         <translation>Кодировка «%1», указанная для текстового файла «%2», этой системе неизвестна</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>В архиве «%1» нет книги FB2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>В EPUB «%1» нет файла META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB «%1» не указывает файл пакета в META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>В EPUB «%1» поврежден файл META-INF/container.xml: %2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет его файла пакета «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>В EPUB «%1» поврежден файл пакета «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет порядка чтения (spine) в «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB «%1» указывает «%2» в порядке чтения, но в его манифесте такого элемента нет</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>В EPUB «%1» нет «%2», части его порядка чтения</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>Книга FB2 «%1» записана в кодировке %2, которую здесь нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>Книга FB2 «%1» повреждена: %2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>В электронной книге «%1» больше %2 МБ текста</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>В «%1» элементы вложены глубже %2 уровней</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB «%1» защищен DRM (его содержимое зашифровано), и прочитать его нельзя</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -779,10 +835,6 @@ Continue?</source>
         <translation>Оглавление</translation>
     </message>
     <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>Добавьте изображения, папки, архивы комиксов, PDF или текстовые файлы либо перетащите их сюда.</translation>
-    </message>
-    <message>
         <source>Make Book...</source>
         <translation>Создать книгу...</translation>
     </message>
@@ -849,10 +901,6 @@ Continue?</source>
     <message>
         <source>From Sources</source>
         <translation>Из источников</translation>
-    </message>
-    <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>Закладки PDF и имена папок.</translation>
     </message>
     <message>
         <source>The source page to preview.</source>
@@ -926,6 +974,14 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; is encrypted. Its password:</source>
         <translation>«%1» зашифрован. Его пароль:</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>Добавьте изображения, папки, архивы комиксов, PDF, электронные книги (EPUB, FB2) или текстовые файлы либо перетащите их сюда.</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>Закладки PDF, собственное оглавление электронных книг и имена папок.</translation>
     </message>
 </context>
 <context>

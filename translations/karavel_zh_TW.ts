@@ -242,6 +242,62 @@ Write protected file?</source>
         <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
         <translation>為文字檔「%2」指定的編碼「%1」不受本系統支援</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>壓縮檔「%1」中沒有 FB2 書籍</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>EPUB「%1」中沒有 META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB「%1」的 META-INF/container.xml 中未指明套件檔案</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>EPUB「%1」的 META-INF/container.xml 已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>EPUB「%1」缺少其套件檔案「%2」</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>EPUB「%1」的套件檔案「%2」已損壞：%3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>EPUB「%1」的「%2」中沒有閱讀順序（spine）</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB「%1」的閱讀順序中列出了「%2」，但其清單中沒有這一項</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>EPUB「%1」缺少其閱讀順序中的「%2」</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>FB2 書籍「%1」採用編碼 %2，此處無法讀取</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>FB2 書籍「%1」已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>電子書「%1」中的文字超過 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>「%1」中的元素巢狀超過 %2 層</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB「%1」受 DRM 保護（內容已加密），無法讀取</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -779,10 +835,6 @@ Continue?</source>
         <translation>目錄</translation>
     </message>
     <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>新增圖片、資料夾、漫畫壓縮檔、PDF 或文字檔案，或將它們拖放到這裡。</translation>
-    </message>
-    <message>
         <source>Make Book...</source>
         <translation>製作電子書...</translation>
     </message>
@@ -849,10 +901,6 @@ Continue?</source>
     <message>
         <source>From Sources</source>
         <translation>從來源</translation>
-    </message>
-    <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>PDF 的書籤與資料夾的名稱。</translation>
     </message>
     <message>
         <source>The source page to preview.</source>
@@ -922,6 +970,14 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; is encrypted. Its password:</source>
         <translation>「%1」已加密。它的密碼：</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>新增圖片、資料夾、漫畫壓縮檔、PDF、電子書（EPUB、FB2）或文字檔案，或將它們拖放到這裡。</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>PDF 的書籤、電子書自帶的目錄以及資料夾的名稱。</translation>
     </message>
 </context>
 <context>

@@ -141,9 +141,6 @@ QStringList SplitTextPages(const QString& text, int maxCharacters)
 
 void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
-    // Four times the longest printed novels (about 7 MB), and room for the longest serials
-    // online (ten million Chinese characters); the text and its pages are held in memory at once.
-    constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
     if (QFileInfo(path).size() > MaxTextBytes)
         throw EMakeFailure(
             QStringLiteral("The text file \"%1\" is larger than %2 MB").arg(path).arg(MaxTextBytes >> 20));

@@ -1,5 +1,6 @@
 // The book maker window driven offscreen: a PDF in, preview and settings following the
-// options, a whole conversion, and one stopped half-way that leaves nothing behind.
+// options, a whole conversion, an e-book's description and contents, and a conversion stopped
+// half-way that leaves nothing behind.
 #include "GreyLevels.h"
 #include "TestPdf.h"
 #include "fMakeBook.h"
@@ -122,6 +123,27 @@ private slots:
         window.AddSources({pdf});
         QCOMPARE(wrong, (QList<bool>{false, true}));
         QCOMPARE(window.spnPreviewPage->maximum(), 2);
+    }
+
+    void EbookFillsTheDescriptionAndContents()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        QFile fb2(dir.filePath(QStringLiteral("skazka.fb2")));
+        QVERIFY(fb2.open(QIODevice::WriteOnly));
+        fb2.write(QStringLiteral("<FictionBook><description><title-info><book-title>Сказка</book-title><author>"
+                                 "<last-name>Пушкин</last-name></author></title-info></description><body><section>"
+                                 "<title><p>Глава первая</p></title><p>Жил старик.</p></section></body></FictionBook>")
+                      .toUtf8());
+        fb2.close();
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({fb2.fileName()});
+        QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Сказка"));
+        QCOMPARE(window.edtFields[2]->text(), QStringLiteral("Пушкин"));
+        QCOMPARE(window.tvContents->topLevelItemCount(), 1);
+        QCOMPARE(window.tvContents->topLevelItem(0)->text(0), QStringLiteral("Глава первая"));
     }
 
     void StoppedConversionLeavesNothingBehind()

@@ -1,6 +1,7 @@
 // wolftool make from sources made here: drawn pictures in folders, a comic archive, a text
 // file, an unpacked book; and every kind of bad input, which must leave no book behind.
 #include "ToolRunner.h"
+#include "ZipWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,8 +11,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStringEncoder>
-#include <archive.h>
-#include <archive_entry.h>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
@@ -43,33 +42,6 @@ void SavePage(const QString& path, int blockHeight, int width = 300, int height 
 {
     QDir().mkpath(QFileInfo(path).path());
     ASSERT_TRUE(DrawPage(width, height, blockHeight).save(path));
-}
-
-struct TEntry {
-    const char* Name;
-    QByteArray Bytes;
-    int Repeat = 1;  // the bytes this many times over
-};
-
-// A zip archive written with libarchive; entries are stored in the order given.
-void WriteZip(const QString& path, const std::vector<TEntry>& entries)
-{
-    archive* zip = archive_write_new();
-    archive_write_set_format_zip(zip);
-    ASSERT_EQ(archive_write_open_filename(zip, QFile::encodeName(path).constData()), ARCHIVE_OK);
-    for (const TEntry& entry : entries) {
-        archive_entry* header = archive_entry_new();
-        archive_entry_set_pathname(header, entry.Name);
-        archive_entry_set_filetype(header, AE_IFREG);
-        archive_entry_set_perm(header, 0644);
-        archive_entry_set_size(header, entry.Bytes.size() * entry.Repeat);
-        archive_write_header(zip, header);
-        for (int i = 0; i < entry.Repeat; ++i)
-            archive_write_data(zip, entry.Bytes.constData(), static_cast<size_t>(entry.Bytes.size()));
-        archive_entry_free(header);
-    }
-    archive_write_close(zip);
-    archive_write_free(zip);
 }
 
 QJsonObject Info(const QString& book)

@@ -133,7 +133,7 @@ int RunMake(const QStringList& args)
                                          .arg(making::SourceKindsText()));
     parser.addPositionalArgument(QStringLiteral("OUT.wol"), QStringLiteral("The book to write."));
     parser.addPositionalArgument(QStringLiteral("SOURCE"),
-                                 QStringLiteral("Pictures, folders, archives, PDFs, text files."),
+                                 QStringLiteral("Pictures, folders, archives, PDFs, e-books (EPUB, FB2), text files."),
                                  QStringLiteral("SOURCE..."));
     AddOptions(parser);
     if (!ParseCommandLineAtLeast(parser, args, QStringLiteral("make OUT.wol SOURCE... [options]"), 2)) return ExitOk;
@@ -158,8 +158,8 @@ int RunMake(const QStringList& args)
     return ExitOk;
 }
 
-const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives, PDFs or text",
-                                        RunMake};
+const TCommandRegistration Registration{
+    "make", "Make a book from pictures, folders, comic archives, PDFs, e-books or text", RunMake};
 
 }  // namespace
 }  // namespace wolftool
