@@ -1,9 +1,8 @@
 #include "BookEncoding.h"
 
 #include "TextCodec.h"
+#include "TextGuess.h"
 #include "Utf8Check.h"
-
-#include <uchardet/uchardet.h>
 
 namespace platform {
 
@@ -34,34 +33,12 @@ bool KeepsBytes(const TBookEncoding& encoding, const std::string& bytes)
     return again && *again == bytes;
 }
 
-QByteArray NormalisedVerdict(const QByteArray& verdict)
-{
-    const QByteArray upper = verdict.toUpper();
-    if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312") return "GB18030";
-    // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
-    if (upper.startsWith("UTF") || upper == "ASCII") return {};
-    return verdict;
-}
-
 QByteArray Guess(const std::string& all)
 {
-    uchardet_t detector = uchardet_new();
-    QByteArray verdict;
-    if (uchardet_handle_data(detector, all.data(), all.size()) == 0) {
-        uchardet_data_end(detector);
-        verdict = uchardet_get_charset(detector);
-    }
-    uchardet_delete(detector);
-    return NormalisedVerdict(verdict);
-}
-
-// Where a system lacks the guessed character set, a narrower or wider kin of it may still
-// read the book: Wine, for one, has GBK but not GB18030.
-QList<QByteArray> VerdictAndKin(const QByteArray& verdict)
-{
-    if (verdict == "GB18030") return {verdict, "GBK"};
-    if (verdict.compare("EUC-KR", Qt::CaseInsensitive) == 0) return {verdict, "windows-949"};
-    return {verdict};
+    const QByteArray verdict = DetectedCharset(all);
+    // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
+    const QByteArray upper = verdict.toUpper();
+    return upper.startsWith("UTF") || upper == "ASCII" ? QByteArray() : verdict;
 }
 
 }  // namespace
@@ -75,7 +52,7 @@ TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
 {
     const std::string all = Concatenate(samples);
     if (IsStrictUtf8(all)) return TBookEncoding("UTF-8");
-    for (const QByteArray& candidate : VerdictAndKin(Guess(all))) {
+    for (const QByteArray& candidate : WithStandIns(Guess(all))) {
         const TBookEncoding encoding(candidate);
         if (encoding.Name() == candidate && KeepsBytes(encoding, all)) return encoding;
     }
@@ -108,6 +85,21 @@ std::optional<std::string> TBookEncoding::Encode(const QString& text) const
     // nothing: only bytes that give back the very text are safe to write.
     if (Decode(bytes) != text) return std::nullopt;
     return bytes;
+}
+
+std::optional<std::string> TBookEncoding::EncodeWithin(const QString& text, size_t maxBytes) const
+{
+    std::optional<std::string> bytes = Encode(text);
+    if (!bytes || bytes->size() <= maxBytes) return bytes;
+    // Every character takes at least one byte, so no longer prefix can fit.
+    QString prefix = text.left(qsizetype(maxBytes) + 1);
+    // Drop whole code points from the end until the bytes fit.
+    while (!prefix.isEmpty()) {
+        prefix.chop(prefix.size() >= 2 && prefix.back().isLowSurrogate() ? 2 : 1);
+        bytes = Encode(prefix);
+        if (bytes && bytes->size() <= maxBytes) return bytes;
+    }
+    return std::string();
 }
 
 QStringList TBookEncoding::KnownNames()

@@ -13,6 +13,7 @@ namespace {
 std::vector<std::string> TextSamples(const wolf::TWolfReader& reader)
 {
     std::vector<std::string> samples;
+    samples.reserve(static_cast<size_t>(wolf::TWolfDescription::FieldCount) + static_cast<size_t>(reader.TOC.Count()));
     for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i) samples.push_back(reader.Description.GetField(i));
     for (int i = 0; i < reader.TOC.Count(); ++i) samples.push_back(reader.TOC[i].Title());
     return samples;
@@ -56,6 +57,29 @@ void TBookSession::Read(const QString& path)
         throw;
     }
     FEncoding = platform::TBookEncoding::Choose(FEncodingName, TextSamples(FReader));
+}
+
+const wolf::TWolfPageItem& TBookSession::Page(int index) const
+{
+    return index == -1 ? FReader.Cover : FReader.Pages[index];
+}
+
+wolf::TGreyImage TBookSession::PagePicture(int index)
+{
+    wolf::TGreyImage picture;
+    // The page's details are read from the file on its first showing.
+    FReader.DecodePage(*FStream, index == -1 ? FReader.Cover : FReader.Pages[index], picture);
+    return picture;
+}
+
+QStringList TBookSession::PageLines(int index)
+{
+    std::vector<std::string> lines;
+    FReader.ReadTextPage(*FStream, Page(index), lines);
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) text.append(FEncoding.Decode(line));
+    return text;
 }
 
 void TBookSession::Close()

@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>Не удается прочитать PDF «%1»: он поврежден или обрезан</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>«%1» зашифрован и требует пароль; откройте его с паролем в другой программе и сохраните незащищенную копию</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>Не удается открыть «%1». Нет такого файла или папки</translation>
     </message>
@@ -223,12 +219,251 @@ Write protected file?</source>
         <translation>Текстовый файл «%1» больше %2 МБ</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>Текстовый файл «%1» не в кодировке UTF-8; сначала преобразуйте его (например, с помощью iconv)</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>«%1» зашифрован, и для него нужен пароль</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>«%1» зашифрован, и указанный пароль его не открывает</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>Не удаётся открыть обложку «%1»</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>Кодировка текстового файла «%1» не распознана (проверены: %2)</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>Кодировка «%1», указанная для текстового файла «%2», этой системе неизвестна</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>В архиве «%1» нет книги FB2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>В EPUB «%1» нет файла META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB «%1» не указывает файл пакета в META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>В EPUB «%1» поврежден файл META-INF/container.xml: %2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет его файла пакета «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>В EPUB «%1» поврежден файл пакета «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет порядка чтения (spine) в «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB «%1» указывает «%2» в порядке чтения, но в его манифесте такого элемента нет</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>В EPUB «%1» нет «%2», части его порядка чтения</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>Книга FB2 «%1» записана в кодировке %2, которую здесь нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>Книга FB2 «%1» повреждена: %2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>В электронной книге «%1» больше %2 МБ текста</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>В «%1» элементы вложены глубже %2 уровней</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB «%1» защищен DRM (его содержимое зашифровано), и прочитать его нельзя</translation>
+    </message>
+</context>
+<context>
+    <name>MakeOption</name>
+    <message>
+        <source>Screen:</source>
+        <translation>Экран:</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>Экран устройства для чтения: страницы делаются под его размер.</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>Обрезать пустые поля</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>Обрезает белые поля, не обращая внимания на соринки и номера страниц, чтобы текст стал крупнее.</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>Альбомные страницы:</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>Что делать с альбомной страницей, обычно это разворот из двух страниц.</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>Разделить на две страницы</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>Повернуть на 90°</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Разделить и повернуть</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Оставить как есть</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>Справа налево</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>Гамма:</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>Больше 1 затемняет средние тона, меньше 1 осветляет их.</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>Растянуть контраст</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>Делает самые темные места черными, а бумагу белой.</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>Оттенки серого:</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>Четыре оттенка серого выглядят лучше; черно-белые книги меньше.</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>Четыре оттенка серого (2 бита)</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>Черно-белое (1 бит)</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Полутона:</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>Как передаются промежуточные оттенки серого: диффузия ошибки сохраняет детали, растр подходит для рисунков, ближайший серый сохраняет четкость текста.</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Диффузия ошибки</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>Упорядоченный растр</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>Ближайший серый</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Заполнить экран</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>Растягивает страницы на весь экран, не сохраняя пропорций.</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>Увеличивать маленькие изображения</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>Изображения меньше экрана увеличиваются до его размера.</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>Страницы PDF:</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>Какие страницы взять из каждого PDF, например 3-120; если пусто, берутся все.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>все</translation>
+    </message>
+    <message>
+        <source>give FIRST-LAST, counted from 1, such as 3-120</source>
+        <translation>укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>Кодировка текста:</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>Кодировка текстовых файлов, например GB18030, windows-1251 или Shift_JIS; если поле пусто, она определяется автоматически. Метка порядка байтов в начале файла решает за этот файл.</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>определяется автоматически</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>укажите кодировку, известную системе, например GB18030, windows-1251, Shift_JIS или UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>Главы текста:</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>Какие строки текстового файла начинают главы: пустое поле находит обычные заголовки (第一章, Chapter 1, Глава 1), «off» — никакие; всё остальное — регулярное выражение, которому должна соответствовать вся строка.</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>обычные заголовки</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>укажите auto, off или правильное регулярное выражение</translation>
     </message>
 </context>
 <context>
@@ -485,6 +720,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TMakeOptionControls</name>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1-дюймовый экран, %2 × %3</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source> About</source>
@@ -561,38 +807,6 @@ Continue?</source>
 <context>
     <name>dialogs::TfrmMakeBook</name>
     <message>
-        <source>Title</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>Тема</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Автор</translation>
-    </message>
-    <message>
-        <source>Adapter</source>
-        <translation>Адаптация</translation>
-    </message>
-    <message>
-        <source>Translator</source>
-        <translation>Переводчик</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>Издательство</translation>
-    </message>
-    <message>
-        <source>Publish time</source>
-        <translation>Дата издания</translation>
-    </message>
-    <message>
-        <source>Introduction</source>
-        <translation>Аннотация</translation>
-    </message>
-    <message>
         <source>Make Book</source>
         <translation>Создание книги</translation>
     </message>
@@ -619,10 +833,6 @@ Continue?</source>
     <message>
         <source>Contents</source>
         <translation>Оглавление</translation>
-    </message>
-    <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>Добавьте изображения, папки, архивы комиксов, PDF или текстовые файлы либо перетащите их сюда.</translation>
     </message>
     <message>
         <source>Make Book...</source>
@@ -669,138 +879,6 @@ Continue?</source>
         <translation>Добавить папку</translation>
     </message>
     <message>
-        <source>all</source>
-        <translation>все</translation>
-    </message>
-    <message>
-        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
-        <translation>Какие страницы взять из каждого PDF, например 3-120; если пусто, берутся все.</translation>
-    </message>
-    <message>
-        <source>PDF pages:</source>
-        <translation>Страницы PDF:</translation>
-    </message>
-    <message>
-        <source>%1-inch screen, %2 x %3</source>
-        <translation>%1-дюймовый экран, %2 × %3</translation>
-    </message>
-    <message>
-        <source>The reading device&apos;s screen: pages are made at its size.</source>
-        <translation>Экран устройства для чтения: страницы делаются под его размер.</translation>
-    </message>
-    <message>
-        <source>Crop blank margins</source>
-        <translation>Обрезать пустые поля</translation>
-    </message>
-    <message>
-        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
-        <translation>Обрезает белые поля, не обращая внимания на соринки и номера страниц, чтобы текст стал крупнее.</translation>
-    </message>
-    <message>
-        <source>Split into two pages</source>
-        <translation>Разделить на две страницы</translation>
-    </message>
-    <message>
-        <source>Turn a quarter</source>
-        <translation>Повернуть на 90°</translation>
-    </message>
-    <message>
-        <source>Both</source>
-        <translation>Разделить и повернуть</translation>
-    </message>
-    <message>
-        <source>Keep as it is</source>
-        <translation>Оставить как есть</translation>
-    </message>
-    <message>
-        <source>What becomes of a landscape page, usually two facing pages.</source>
-        <translation>Что делать с альбомной страницей, обычно это разворот из двух страниц.</translation>
-    </message>
-    <message>
-        <source>Right to left</source>
-        <translation>Справа налево</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
-    </message>
-    <message>
-        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
-        <translation>Больше 1 затемняет средние тона, меньше 1 осветляет их.</translation>
-    </message>
-    <message>
-        <source>Stretch contrast</source>
-        <translation>Растянуть контраст</translation>
-    </message>
-    <message>
-        <source>Makes the darkest part black and the paper white.</source>
-        <translation>Делает самые темные места черными, а бумагу белой.</translation>
-    </message>
-    <message>
-        <source>Four greys (2 bits)</source>
-        <translation>Четыре оттенка серого (2 бита)</translation>
-    </message>
-    <message>
-        <source>Black and white (1 bit)</source>
-        <translation>Черно-белое (1 бит)</translation>
-    </message>
-    <message>
-        <source>Four greys look better; black and white makes smaller books.</source>
-        <translation>Четыре оттенка серого выглядят лучше; черно-белые книги меньше.</translation>
-    </message>
-    <message>
-        <source>Error diffusion</source>
-        <translation>Диффузия ошибки</translation>
-    </message>
-    <message>
-        <source>Ordered pattern</source>
-        <translation>Упорядоченный растр</translation>
-    </message>
-    <message>
-        <source>Nearest grey</source>
-        <translation>Ближайший серый</translation>
-    </message>
-    <message>
-        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
-        <translation>Как передаются промежуточные оттенки серого: диффузия ошибки сохраняет детали, растр подходит для рисунков, ближайший серый сохраняет четкость текста.</translation>
-    </message>
-    <message>
-        <source>Fill the screen</source>
-        <translation>Заполнить экран</translation>
-    </message>
-    <message>
-        <source>Stretches pages to the whole screen, ignoring their shape.</source>
-        <translation>Растягивает страницы на весь экран, не сохраняя пропорций.</translation>
-    </message>
-    <message>
-        <source>Enlarge small pictures</source>
-        <translation>Увеличивать маленькие изображения</translation>
-    </message>
-    <message>
-        <source>Pictures smaller than the screen are enlarged to fit it.</source>
-        <translation>Изображения меньше экрана увеличиваются до его размера.</translation>
-    </message>
-    <message>
-        <source>Screen:</source>
-        <translation>Экран:</translation>
-    </message>
-    <message>
-        <source>Landscape pages:</source>
-        <translation>Альбомные страницы:</translation>
-    </message>
-    <message>
-        <source>Gamma:</source>
-        <translation>Гамма:</translation>
-    </message>
-    <message>
-        <source>Greys:</source>
-        <translation>Оттенки серого:</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>Полутона:</translation>
-    </message>
-    <message>
         <source>Hold the mouse over an option to see what it does.</source>
         <translation>Наведите указатель на параметр, чтобы узнать, что он делает.</translation>
     </message>
@@ -825,20 +903,12 @@ Continue?</source>
         <translation>Из источников</translation>
     </message>
     <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>Закладки PDF и имена папок.</translation>
-    </message>
-    <message>
         <source>The source page to preview.</source>
         <translation>Страница источника для предпросмотра.</translation>
     </message>
     <message>
         <source>Preview of page:</source>
         <translation>Предпросмотр страницы:</translation>
-    </message>
-    <message>
-        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
-        <translation>Страницы PDF: укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120.</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -892,6 +962,26 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>Название</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>Пароль PDF</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>Пароль не открывает «%1». Попробуйте другой:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>«%1» зашифрован. Его пароль:</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>Добавьте изображения, папки, архивы комиксов, PDF, электронные книги (EPUB, FB2) или текстовые файлы либо перетащите их сюда.</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>Закладки PDF, собственное оглавление электронных книг и имена папок.</translation>
     </message>
 </context>
 <context>

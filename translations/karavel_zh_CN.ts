@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>无法读取 PDF“%1”：文件已损坏或不完整</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>“%1”已加密，需要密码；请在其他程序中用密码打开它，并另存一份未加密的副本</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>无法打开“%1”。没有这个文件或文件夹</translation>
     </message>
@@ -223,12 +219,251 @@ Write protected file?</source>
         <translation>文本文件“%1”大于 %2 MB</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>文本文件“%1”不是 UTF-8 文本；请先转换（例如用 iconv）</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>“%1”已加密，需要密码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>“%1”已加密，所给的密码无法打开它</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>无法打开封面“%1”</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>无法识别文本文件“%1”的编码（已尝试 %2）</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>为文本文件“%2”指定的编码“%1”不受本系统支持</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>压缩包“%1”中没有 FB2 图书</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>EPUB“%1”中没有 META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB“%1”的 META-INF/container.xml 中未指明包文件</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>EPUB“%1”的 META-INF/container.xml 已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>EPUB“%1”缺少其包文件“%2”</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>EPUB“%1”的包文件“%2”已损坏：%3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>EPUB“%1”的“%2”中没有阅读顺序（spine）</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB“%1”的阅读顺序中列出了“%2”，但其清单中没有这一项</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>EPUB“%1”缺少其阅读顺序中的“%2”</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>FB2 图书“%1”采用编码 %2，此处无法读取</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>FB2 图书“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>电子书“%1”中的文本超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>“%1”中的元素嵌套超过 %2 层</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB“%1”受 DRM 保护（内容已加密），无法读取</translation>
+    </message>
+</context>
+<context>
+    <name>MakeOption</name>
+    <message>
+        <source>Screen:</source>
+        <translation>屏幕：</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>阅读器的屏幕：按其尺寸制作页面。</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>裁剪空白边距</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>裁掉白色边距（忽略污点和页码），使文字更大。</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>横向页面：</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>如何处理横向页面（通常是左右两页）。</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>拆分为两页</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>旋转 90 度</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>拆分并旋转</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持原样</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>从右到左</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>伽马：</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>大于 1 使中间调变暗；小于 1 使其变亮。</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>拉伸对比度</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>使最暗处变黑、纸张变白。</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>灰度：</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>四级灰度效果更好；黑白的书更小。</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>四级灰度（2 位）</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>黑白（1 位）</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>抖动方式：</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>中间灰度的绘制方式：误差扩散保留细节，有序抖动适合线稿，最接近的灰度使文字清晰。</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>误差扩散</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>有序抖动</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>最接近的灰度</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填满屏幕</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>将页面拉伸到整个屏幕，不保持其比例。</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>放大小图片</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>小于屏幕的图片会放大到适合屏幕。</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>PDF 页面：</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>每个 PDF 要采用的页面，如 3-120；留空则采用全部页面。</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>give FIRST-LAST, counted from 1, such as 3-120</source>
+        <translation>请输入“起始页-结束页”，从 1 开始计数，如 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文本编码：</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>文本文件的编码，如 GB18030、windows-1251 或 Shift_JIS；留空则自动识别。文件开头的字节顺序标记（BOM）对该文件起决定作用。</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>自动识别</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>请输入本系统支持的编码，如 GB18030、windows-1251、Shift_JIS 或 UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>文本章节：</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>文本文件中哪些行开始新的章节：留空则识别常见标题（第一章、Chapter 1、Глава 1），填“off”则不识别；其他内容视为正则表达式，整行须与之匹配。</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>常见标题</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>请输入 auto、off 或有效的正则表达式</translation>
     </message>
 </context>
 <context>
@@ -485,6 +720,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TMakeOptionControls</name>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1 英寸屏幕，%2 × %3</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1%2。</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source> About</source>
@@ -561,38 +807,6 @@ Continue?</source>
 <context>
     <name>dialogs::TfrmMakeBook</name>
     <message>
-        <source>Title</source>
-        <translation>书名</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>主题</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>作者</translation>
-    </message>
-    <message>
-        <source>Adapter</source>
-        <translation>改编者</translation>
-    </message>
-    <message>
-        <source>Translator</source>
-        <translation>译者</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>出版社</translation>
-    </message>
-    <message>
-        <source>Publish time</source>
-        <translation>出版时间</translation>
-    </message>
-    <message>
-        <source>Introduction</source>
-        <translation>简介</translation>
-    </message>
-    <message>
         <source>Make Book</source>
         <translation>制作电子书</translation>
     </message>
@@ -619,10 +833,6 @@ Continue?</source>
     <message>
         <source>Contents</source>
         <translation>目录</translation>
-    </message>
-    <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>添加图片、文件夹、漫画压缩包、PDF 或文本文件，或将它们拖放到这里。</translation>
     </message>
     <message>
         <source>Make Book...</source>
@@ -669,138 +879,6 @@ Continue?</source>
         <translation>添加文件夹</translation>
     </message>
     <message>
-        <source>all</source>
-        <translation>全部</translation>
-    </message>
-    <message>
-        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
-        <translation>每个 PDF 要采用的页面，如 3-120；留空则采用全部页面。</translation>
-    </message>
-    <message>
-        <source>PDF pages:</source>
-        <translation>PDF 页面：</translation>
-    </message>
-    <message>
-        <source>%1-inch screen, %2 x %3</source>
-        <translation>%1 英寸屏幕，%2 × %3</translation>
-    </message>
-    <message>
-        <source>The reading device&apos;s screen: pages are made at its size.</source>
-        <translation>阅读器的屏幕：按其尺寸制作页面。</translation>
-    </message>
-    <message>
-        <source>Crop blank margins</source>
-        <translation>裁剪空白边距</translation>
-    </message>
-    <message>
-        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
-        <translation>裁掉白色边距（忽略污点和页码），使文字更大。</translation>
-    </message>
-    <message>
-        <source>Split into two pages</source>
-        <translation>拆分为两页</translation>
-    </message>
-    <message>
-        <source>Turn a quarter</source>
-        <translation>旋转 90 度</translation>
-    </message>
-    <message>
-        <source>Both</source>
-        <translation>拆分并旋转</translation>
-    </message>
-    <message>
-        <source>Keep as it is</source>
-        <translation>保持原样</translation>
-    </message>
-    <message>
-        <source>What becomes of a landscape page, usually two facing pages.</source>
-        <translation>如何处理横向页面（通常是左右两页）。</translation>
-    </message>
-    <message>
-        <source>Right to left</source>
-        <translation>从右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
-    </message>
-    <message>
-        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
-        <translation>大于 1 使中间调变暗；小于 1 使其变亮。</translation>
-    </message>
-    <message>
-        <source>Stretch contrast</source>
-        <translation>拉伸对比度</translation>
-    </message>
-    <message>
-        <source>Makes the darkest part black and the paper white.</source>
-        <translation>使最暗处变黑、纸张变白。</translation>
-    </message>
-    <message>
-        <source>Four greys (2 bits)</source>
-        <translation>四级灰度（2 位）</translation>
-    </message>
-    <message>
-        <source>Black and white (1 bit)</source>
-        <translation>黑白（1 位）</translation>
-    </message>
-    <message>
-        <source>Four greys look better; black and white makes smaller books.</source>
-        <translation>四级灰度效果更好；黑白的书更小。</translation>
-    </message>
-    <message>
-        <source>Error diffusion</source>
-        <translation>误差扩散</translation>
-    </message>
-    <message>
-        <source>Ordered pattern</source>
-        <translation>有序抖动</translation>
-    </message>
-    <message>
-        <source>Nearest grey</source>
-        <translation>最接近的灰度</translation>
-    </message>
-    <message>
-        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
-        <translation>中间灰度的绘制方式：误差扩散保留细节，有序抖动适合线稿，最接近的灰度使文字清晰。</translation>
-    </message>
-    <message>
-        <source>Fill the screen</source>
-        <translation>填满屏幕</translation>
-    </message>
-    <message>
-        <source>Stretches pages to the whole screen, ignoring their shape.</source>
-        <translation>将页面拉伸到整个屏幕，不保持其比例。</translation>
-    </message>
-    <message>
-        <source>Enlarge small pictures</source>
-        <translation>放大小图片</translation>
-    </message>
-    <message>
-        <source>Pictures smaller than the screen are enlarged to fit it.</source>
-        <translation>小于屏幕的图片会放大到适合屏幕。</translation>
-    </message>
-    <message>
-        <source>Screen:</source>
-        <translation>屏幕：</translation>
-    </message>
-    <message>
-        <source>Landscape pages:</source>
-        <translation>横向页面：</translation>
-    </message>
-    <message>
-        <source>Gamma:</source>
-        <translation>伽马：</translation>
-    </message>
-    <message>
-        <source>Greys:</source>
-        <translation>灰度：</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>抖动方式：</translation>
-    </message>
-    <message>
         <source>Hold the mouse over an option to see what it does.</source>
         <translation>将鼠标悬停在选项上可查看其作用。</translation>
     </message>
@@ -825,20 +903,12 @@ Continue?</source>
         <translation>从来源</translation>
     </message>
     <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>PDF 的书签和文件夹的名称。</translation>
-    </message>
-    <message>
         <source>The source page to preview.</source>
         <translation>要预览的来源页面。</translation>
     </message>
     <message>
         <source>Preview of page:</source>
         <translation>预览页面：</translation>
-    </message>
-    <message>
-        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
-        <translation>PDF 页面：请输入“起始页-结束页”，从 1 开始计数，如 3-120。</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -888,6 +958,26 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>书名</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>PDF 密码</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>该密码无法打开“%1”。请换一个：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>“%1”已加密。它的密码：</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>添加图片、文件夹、漫画压缩包、PDF、电子书（EPUB、FB2）或文本文件，或将它们拖放到这里。</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>PDF 的书签、电子书自带的目录以及文件夹的名称。</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 // Landscape pictures, usually two facing pages, made into portrait pages.
 #pragma once
 
-#include "ProcessOptions.h"
+#include "ProcessingStep.h"
 
 #include <QImage>
+#include <QSizeF>
 #include <vector>
 
 namespace making {
@@ -13,5 +14,13 @@ namespace making {
 // half first when rightToLeft; Rotate turns the whole spread a quarter clockwise; Both
 // gives the turned spread and then the halves.
 std::vector<QImage> ArrangeSpread(const QImage& picture, TSpreadMode mode, bool rightToLeft);
+
+// Every picture arranged so.
+void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options);
+
+// The box a picture of that size must fit so that each page it becomes fills the screen: the
+// screen, twice its width for a landscape picture that is split, the screen turned for one that
+// is rotated. Sources that draw their pages (a PDF) draw them at this size.
+QSizeF SpreadBox(QSizeF picture, const TProcessOptions& options);
 
 }  // namespace making
