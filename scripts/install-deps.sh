@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   desktop-file-utils shared-mime-info xdg-utils
-  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 ninja-build dpkg-dev nsis zip x11-utils
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 fonts-wine ninja-build dpkg-dev nsis zip x11-utils
 )
 if (($#)); then packages=("$@"); fi
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-windows.sh
-bash scripts/install-deps.sh xvfb xauth x11-utils
+bash scripts/install-deps.sh xvfb xauth x11-utils fonts-wine
 
 build=build-windows
 # Under Wine a program makes top-level windows only where it has a display, and only while the

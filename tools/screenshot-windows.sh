@@ -9,7 +9,7 @@ build=${1:-$root/build-windows}
 width=700
 height=740
 
-bash "$root/scripts/install-deps.sh" xvfb xauth imagemagick wine64
+bash "$root/scripts/install-deps.sh" xvfb xauth imagemagick wine64 fonts-wine
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 work=$(mktemp -d)
@@ -28,10 +28,13 @@ Width=$width
 INI
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" --wait
+# Wine started from /usr/lib/wine does not find its own fonts (Tahoma, and Marlett for the window
+# buttons); the prefix's font folder is searched too.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 KARAVEL_SETTINGS="$work/karavel.ini" xvfb-run -a -s "-screen 0 ${width}x${height}x24" sh -c '
   "$1" explorer /desktop=Karavel,$2 "$3" "$4" & viewer=$!
-  sleep 10
+  sleep 15
   import -window root "$5"
   kill $viewer
   wait $viewer || true

@@ -8,8 +8,15 @@
 
 void WriteZip(const QString& path, const std::vector<TZipEntry>& entries)
 {
+    WriteArchive(path, entries, "zip");
+}
+
+void WriteArchive(const QString& path, const std::vector<TZipEntry>& entries, const char* format, const char* filter)
+{
     const std::unique_ptr<archive, int (*)(archive*)> zip(archive_write_new(), archive_write_free);
-    archive_write_set_format_zip(zip.get());
+    if (archive_write_set_format_by_name(zip.get(), format) != ARCHIVE_OK ||
+        (filter && archive_write_add_filter_by_name(zip.get(), filter) != ARCHIVE_OK))
+        throw std::runtime_error(std::string("libarchive cannot write ") + format);
     if (archive_write_open_filename(zip.get(), QFile::encodeName(path).constData()) != ARCHIVE_OK)
         throw std::runtime_error("cannot write the test archive " + path.toStdString());
     for (const TZipEntry& entry : entries) {

@@ -1,4 +1,4 @@
-// Zip archives made in the tests with libarchive, as comic archives and e-books are.
+// Zip and other archives made in the tests with libarchive, as comic archives and e-books are.
 #pragma once
 
 #include <QByteArray>
@@ -13,3 +13,7 @@ struct TZipEntry {
 
 // Entries are stored in the order given; std::runtime_error when the file cannot be written.
 void WriteZip(const QString& path, const std::vector<TZipEntry>& entries);
+// The same in libarchive's format of that name ("7zip", "ustar", ...), packed by the named
+// filter ("bzip2", "xz", ...) when there is one.
+void WriteArchive(const QString& path, const std::vector<TZipEntry>& entries, const char* format,
+                  const char* filter = nullptr);

@@ -183,6 +183,24 @@ TEST(WolftoolMake, TextInItsOwnEncodingGetsItsChapters)
     EXPECT_EQ(RunWolftool({QStringLiteral("text"), book, QStringLiteral("3")}).Out, "第二章 雨落\n雨下了一整夜。\n");
 }
 
+// The archive kinds that need libraries of their own (LZMA for 7z, bzip2), each read in order.
+TEST(WolftoolMake, SevenZipAndBzip2ArchivesReadAsZipDoes)
+{
+    TScratch scratch;
+    const std::vector<TZipEntry> pages{{"02.png", Png(DrawPage(300, 400, 40))},
+                                       {"01.png", Png(DrawPage(300, 400, 20))}};
+    WriteArchive(scratch.Path(QStringLiteral("comic.cb7")), pages, "7zip");
+    WriteArchive(scratch.Path(QStringLiteral("comic.cbt.bz2")), pages, "ustar", "bzip2");
+    for (const QString& archive : {QStringLiteral("comic.cb7"), QStringLiteral("comic.cbt.bz2")}) {
+        const QString book = scratch.Path(archive + QStringLiteral(".wol"));
+        const TToolResult made = RunWolftool({QStringLiteral("make"), book, scratch.Path(archive)});
+        ASSERT_EQ(made.ExitCode, 0) << archive.toStdString() << ": " << made.Err.toStdString();
+        EXPECT_EQ(Info(book)[QStringLiteral("pages")].toArray().size(), 2);
+        EXPECT_LT(DarkRows(Render(book, QStringLiteral("1"), scratch)),
+                  DarkRows(Render(book, QStringLiteral("2"), scratch)));
+    }
+}
+
 // Each failure names its cause on the last line and leaves the folder as it was.
 TEST(WolftoolMake, BadInputLeavesNoBookBehind)
 {
