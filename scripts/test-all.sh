@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Karavel and runs every test: the formatting and lint gate, a short fuzzing run of
-# each fuzz target, the sanitizer build, the Windows build of the book library under Wine,
+# each fuzz target, the sanitizer build, the Windows build with all its tests under Wine,
 # and last the normal build, whose test summary closes the output.
 # GUI tests run without a display (offscreen).
 set -euo pipefail
