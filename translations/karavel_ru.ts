@@ -230,6 +230,14 @@ Write protected file?</source>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
+        <translation>Архив «%1» содержит «%2» — архив, вложенный глубже %3 уровней; он не распаковывается</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
+        <translation>Архив «%1» после распаковки занимает в сумме больше %2 МБ</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -276,10 +284,6 @@ Write protected file?</source>
     <message>
         <source>Right to left</source>
         <translation>Справа налево</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
     </message>
     <message>
         <source>Gamma:</source>
@@ -364,6 +368,10 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
+        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идёт первой. Если выключено — как указано в ComicInfo.xml комикса.</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,14 @@ Write protected file?</source>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>無法繪製此 PDF 的第 %1 頁。</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
+        <translation>壓縮檔「%1」中的「%2」是巢狀超過 %3 層的壓縮檔，不予解壓縮</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
+        <translation>壓縮檔「%1」解壓縮後總計超過 %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -276,10 +284,6 @@ Write protected file?</source>
     <message>
         <source>Right to left</source>
         <translation>從右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半邊在前。</translation>
     </message>
     <message>
         <source>Gamma:</source>
@@ -364,6 +368,10 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
+        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半頁在前。關閉時依漫畫的 ComicInfo.xml 所寫。</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,9 @@ enum class TOptionKind {
     Screen,  // the screen's size: profiles in a drop-down list, or WIDTHxHEIGHT on the command line
 };
 
-// The maker window's tab that shows the option.
-enum class TOptionPage { Sources, Pages };
+// The maker window's tab that shows the option, or none: an option of the command line only,
+// whose choice another option's control leaves open.
+enum class TOptionPage { Sources, Pages, CommandLine };
 
 // The context the window translates labels, tool tips and choices in.
 constexpr const char* OptionTextContext = "MakeOption";
@@ -56,7 +57,8 @@ struct TOptionDeclaration {
     const char* Hint = nullptr;         // Text: what a value looks like, for messages
     // Text: whether a text is a value (a page range, a pattern); every text is when unset.
     std::function<bool(const QString&)> Accepts = {};
-    bool ChangesSources = false;  // the sources' pages are listed again when it changes
+    bool ChangesSources = false;     // the sources' pages are listed again when it changes
+    const char* Excludes = nullptr;  // a bare flag: another that says the opposite
 };
 
 // In the order of the settings file, the window and --help.

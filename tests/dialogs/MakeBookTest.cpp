@@ -48,7 +48,8 @@ private slots:
         TfrmMakeBook window(settings);
         window.show();
         for (const making::TOptionDeclaration& option : making::OptionDeclarations())
-            QVERIFY2(window.OptionControl(option.Name), option.Name);
+            QVERIFY2(bool(window.OptionControl(option.Name)) == (option.Page != making::TOptionPage::CommandLine),
+                     option.Name);
         window.AddSources({pdf});
         QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Made Here"));
         QCOMPARE(window.edtFields[2]->text(), QStringLiteral("A. Writer"));
