@@ -1,6 +1,7 @@
 #include "fMakeBook.h"
 
 #include "ErrorTexts.h"
+#include "MakeFailure.h"
 #include "SourceKinds.h"
 #include "uDescriptionLabels.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +53,13 @@ TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent)
     setAcceptDrops(true);
     AskOutputPath = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, tr("Save Book As"), suggested, tr("Wolf books (*.wol)"));
+    };
+    AskPassword = [this](const QString& path, bool wrongPassword) {
+        const QString name = QDir::toNativeSeparators(path);
+        return QInputDialog::getText(this, tr("PDF Password"),
+                                     wrongPassword ? tr("The password does not open \"%1\". Try another:").arg(name)
+                                                   : tr("\"%1\" is encrypted. Its password:").arg(name),
+                                     QLineEdit::Password);
     };
 
     auto* tabs = new QTabWidget;
@@ -248,6 +257,20 @@ making::TPlanRequest TfrmMakeBook::Request(bool withFields) const
     return request;
 }
 
+making::TBookPlan TfrmMakeBook::PlanAskingForPassword(making::TPlanRequest request)
+{
+    for (;;) {
+        request.Options.PdfPassword = FPdfPassword;
+        try {
+            return making::MakePlan(request);
+        } catch (const making::ENeedsPassword& locked) {
+            const QString password = AskPassword(locked.Path, locked.PasswordGiven);
+            if (password.isEmpty()) throw;
+            FPdfPassword = password;
+        }
+    }
+}
+
 void TfrmMakeBook::SourcesChanged()
 {
     FPlan = {};
@@ -256,14 +279,14 @@ void TfrmMakeBook::SourcesChanged()
     if (!problem.isEmpty()) SetStatus(problem, true);
     if (!Sources().isEmpty()) {
         try {
-            FPlan = making::MakePlan(Request(false));
+            FPlan = PlanAskingForPassword(Request(false));
         } catch (const std::exception& error) {
             SetStatus(QString::fromUtf8(error.what()), true);
             // A catalog file that cannot be used gives way to the sources' contents.
             if (!FContentsFile.isEmpty()) {
                 FContentsFile.clear();
                 try {
-                    FPlan = making::MakePlan(Request(false));
+                    FPlan = PlanAskingForPassword(Request(false));
                 } catch (const std::exception&) {
                 }
             }
@@ -361,7 +384,7 @@ void TfrmMakeBook::MakeBook()
     request.ReplaceExisting = true;  // the save dialog asked
     making::TBookPlan plan;
     try {
-        plan = making::MakePlan(request);
+        plan = PlanAskingForPassword(request);
     } catch (const std::exception& error) {
         SetStatus(QString::fromUtf8(error.what()), true);
         return;

@@ -31,6 +31,9 @@ public:
     void AddSources(const QStringList& paths);
     // Asks where to save the book; an empty answer makes nothing. Tests replace it.
     std::function<QString(const QString& suggested)> AskOutputPath;
+    // Asks for the password of an encrypted PDF (again when the last one failed); an empty
+    // answer gives up. Tests replace it.
+    std::function<QString(const QString& path, bool wrongPassword)> AskPassword;
     // Starts making the book, asking where to put it.
     void MakeBook();
     bool IsConverting() const { return FConversion.IsRunning(); }
@@ -68,6 +71,8 @@ private:
     QStringList Sources() const;
     // What the window asks for; with the user's fields when they replace the sources'.
     making::TPlanRequest Request(bool withFields) const;
+    // The plan, asking for a PDF's password while one is needed and the user gives one.
+    making::TBookPlan PlanAskingForPassword(making::TPlanRequest request);
     // Plans the book again from the sources: their pages, the description and contents they suggest.
     void SourcesChanged();
     void MoveSource(int step);
@@ -87,6 +92,7 @@ private:
     making::TBookPlan FPlan;
     QString FSuggestedTitle;  // the title the sources gave, replaced while the user keeps it
     QString FContentsFile;    // a catalog file in place of the sources' contents
+    QString FPdfPassword;     // the last one the user gave, tried on every encrypted PDF
     TPreview FShownPreview;
     TPreviewWorker FPreview;
     TBookConversion FConversion;

@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>Не удается прочитать PDF «%1»: он поврежден или обрезан</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>«%1» зашифрован и требует пароль; откройте его с паролем в другой программе и сохраните незащищенную копию</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>Не удается открыть «%1». Нет такого файла или папки</translation>
     </message>
@@ -229,6 +225,18 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>«%1» зашифрован, и для него нужен пароль</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>«%1» зашифрован, и указанный пароль его не открывает</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>Не удаётся открыть обложку «%1»</translation>
     </message>
     <message>
         <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
@@ -878,6 +886,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>Название</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>Пароль PDF</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>Пароль не открывает «%1». Попробуйте другой:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>«%1» зашифрован. Его пароль:</translation>
     </message>
 </context>
 <context>

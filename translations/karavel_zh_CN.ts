@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>无法读取 PDF“%1”：文件已损坏或不完整</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>“%1”已加密，需要密码；请在其他程序中用密码打开它，并另存一份未加密的副本</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>无法打开“%1”。没有这个文件或文件夹</translation>
     </message>
@@ -229,6 +225,18 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>“%1”已加密，需要密码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>“%1”已加密，所给的密码无法打开它</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>无法打开封面“%1”</translation>
     </message>
     <message>
         <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
@@ -874,6 +882,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>书名</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>PDF 密码</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>该密码无法打开“%1”。请换一个：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>“%1”已加密。它的密码：</translation>
     </message>
 </context>
 <context>

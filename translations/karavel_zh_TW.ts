@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>無法讀取 PDF「%1」：檔案已損壞或不完整</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>「%1」已加密，需要密碼；請在其他程式中以密碼開啟它，並另存一份未加密的副本</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>無法開啟「%1」。沒有這個檔案或資料夾</translation>
     </message>
@@ -229,6 +225,18 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>無法繪製此 PDF 的第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>「%1」已加密，需要密碼</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>「%1」已加密，所給的密碼無法開啟它</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>無法開啟封面「%1」</translation>
     </message>
     <message>
         <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
@@ -874,6 +882,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>書名</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>PDF 密碼</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>該密碼無法開啟「%1」。請換一個：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>「%1」已加密。它的密碼：</translation>
     </message>
 </context>
 <context>

@@ -25,4 +25,19 @@ public:
     explicit EOutputExists(const QString& path) : EMakeFailure(QStringLiteral("\"%1\" exists already").arg(path)) {}
 };
 
+// A PDF that only opens with a password, and none or a wrong one was given.
+class ENeedsPassword : public EMakeFailure {
+public:
+    ENeedsPassword(const QString& path, bool passwordGiven)
+        : EMakeFailure(passwordGiven
+                           ? QStringLiteral("\"%1\" is encrypted, and the password given does not open it").arg(path)
+                           : QStringLiteral("\"%1\" is encrypted and needs a password").arg(path)),
+          Path(path),
+          PasswordGiven(passwordGiven)
+    {
+    }
+    QString Path;
+    bool PasswordGiven;
+};
+
 }  // namespace making

@@ -187,6 +187,14 @@ std::vector<TOptionDeclaration> Declarations()
          .Hint = QT_TRANSLATE_NOOP("MakeOption", "give FIRST-LAST, counted from 1, such as 3-120"),
          .Accepts = [](const QString& text) { return text.trimmed().isEmpty() || ParsePageRange(text).has_value(); },
          .ChangesSources = true},
+        // The window asks for it when a PDF needs it.
+        {.Kind = K::Text,
+         .Name = "password",
+         .Help = "The password that opens encrypted PDFs.",
+         .ValueName = "password",
+         .Page = P::CommandLine,
+         .Get = [](const TMakeOptions& o) { return QVariant(o.PdfPassword); },
+         .Set = [](TMakeOptions& o, const QVariant& v) { o.PdfPassword = v.toString(); }},
     };
 }
 

@@ -22,8 +22,7 @@ enum class TOptionKind {
     Screen,  // the screen's size: profiles in a drop-down list, or WIDTHxHEIGHT on the command line
 };
 
-// The maker window's tab that shows the option, or none: an option of the command line only,
-// whose choice another option's control leaves open.
+// The maker window's tab that shows the option; CommandLine ones the window does not show.
 enum class TOptionPage { Sources, Pages, CommandLine };
 
 // The context the window translates labels, tool tips and choices in.

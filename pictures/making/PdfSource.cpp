@@ -20,16 +20,17 @@ namespace {
 void IgnorePopplerMessage(const QString&, const QVariant&) {}
 
 // Poppler reads the file as it needs it, so a PDF of any size takes little memory.
-std::unique_ptr<Poppler::Document> OpenDocument(const QString& path)
+std::unique_ptr<Poppler::Document> OpenDocument(const QString& path, const QString& password)
 {
     static std::once_flag quiet;
     std::call_once(quiet, [] { Poppler::setDebugErrorFunction(IgnorePopplerMessage, {}); });
     if (!QFileInfo(path).isReadable())
         throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, QFile(path).errorString()));
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+    const QByteArray secret = password.toUtf8();
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path, secret, secret);
     if (!document)
         throw EMakeFailure(QStringLiteral("\"%1\" is not a PDF that can be read: it is damaged or cut off").arg(path));
-    if (document->isLocked()) throw EMakeFailure(QStringLiteral("\"%1\" is encrypted and needs a password").arg(path));
+    if (document->isLocked()) throw ENeedsPassword(path, !password.isEmpty());
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setRenderHint(Poppler::Document::TextHinting);
@@ -40,7 +41,7 @@ std::unique_ptr<Poppler::Document> OpenDocument(const QString& path)
 // by two threads at once, and each thread that draws gets a copy of its own.
 class TPdfDocuments {
 public:
-    explicit TPdfDocuments(QString path) : FPath(std::move(path)) {}
+    TPdfDocuments(QString path, QString password) : FPath(std::move(path)), FPassword(std::move(password)) {}
 
     class TLease {
     public:
@@ -64,7 +65,7 @@ private:
                 return document;
             }
         }
-        return OpenDocument(FPath);
+        return OpenDocument(FPath, FPassword);
     }
 
     void Give(std::unique_ptr<Poppler::Document> document)
@@ -74,6 +75,7 @@ private:
     }
 
     const QString FPath;
+    const QString FPassword;
     std::mutex FMutex;
     std::vector<std::unique_ptr<Poppler::Document>> FIdle;
 };
@@ -125,7 +127,7 @@ void CollectHeadings(const QVector<Poppler::OutlineItem>& items, int level,
 
 void AddPdfPages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
-    auto documents = std::make_shared<TPdfDocuments>(path);
+    auto documents = std::make_shared<TPdfDocuments>(path, options.PdfPassword);
     const TPdfDocuments::TLease document(*documents);
     const int count = document->numPages();
     const TPageRange range = options.PdfPages;

@@ -6,6 +6,7 @@
 #include "PageRange.h"
 
 #include <QSize>
+#include <QString>
 
 namespace making {
 
@@ -33,6 +34,7 @@ struct TProcessOptions {
 struct TMakeOptions {
     TProcessOptions Pictures;
     TPageRange PdfPages;  // of each PDF
+    QString PdfPassword;  // tried on every PDF that needs one
 };
 
 }  // namespace making

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -48,7 +49,7 @@ private slots:
         TfrmMakeBook window(settings);
         window.show();
         for (const making::TOptionDeclaration& option : making::OptionDeclarations())
-            QVERIFY2(bool(window.OptionControl(option.Name)) == (option.Page != making::TOptionPage::CommandLine),
+            QVERIFY2(!window.OptionControl(option.Name) == (option.Page == making::TOptionPage::CommandLine),
                      option.Name);
         window.AddSources({pdf});
         QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Made Here"));
@@ -75,6 +76,28 @@ private slots:
         QCOMPARE(made.first().first().toString(), book);
         QVERIFY(QFileInfo(book).size() > 0);
         QVERIFY(!window.isVisible());
+    }
+
+    void EncryptedPdfOpensWithThePasswordAsked()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        testing_pdf::TPdfContent content;
+        content.Pages = {QSizeF(612, 792), QSizeF(612, 792)};
+        content.Password = "secret";
+        const QString pdf = WritePdf(dir, QStringLiteral("locked.pdf"), content);
+
+        TfrmMakeBook window(settings);
+        QStringList answers{QStringLiteral("guess"), QStringLiteral("secret")};
+        QList<bool> wrong;
+        window.AskPassword = [&](const QString& path, bool wrongPassword) {
+            [&] { QCOMPARE(path, pdf); }();
+            wrong << wrongPassword;
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        };
+        window.AddSources({pdf});
+        QCOMPARE(wrong, (QList<bool>{false, true}));
+        QCOMPARE(window.spnPreviewPage->maximum(), 2);
     }
 
     void StoppedConversionLeavesNothingBehind()

@@ -145,6 +145,9 @@ int RunMake(const QStringList& args)
         TProgressBar bar(stderr, parser.isSet(QStringLiteral("quiet")));
         making::MakeBook(
             plan, [&bar](int done, int total) { bar.Show(done, total); }, StopRequested);
+    } catch (const making::ENeedsPassword& locked) {
+        const QString message = QString::fromUtf8(locked.what());
+        throw ECommandFailure(locked.PasswordGiven ? message : message + QStringLiteral("; give it with --password"));
     } catch (const making::EOutputExists& exists) {
         throw ECommandFailure(QStringLiteral("%1; give --force to replace it").arg(QString::fromUtf8(exists.what())));
     } catch (const making::EMakeFailure& failure) {
