@@ -83,7 +83,7 @@ std::vector<TArchiveReader::TListedName> TArchiveReader::ListNames(const char* o
             const char* utf8 = archive_entry_pathname_utf8(entry);
             names.push_back({FNextIndex - 1, QByteArray(utf8 ? utf8 : archive_entry_pathname(entry)), utf8 != nullptr});
         }
-        archive_read_data_skip(FArchive.get());
+        Skip(entry, true);
     }
     return names;
 }
@@ -95,7 +95,7 @@ QByteArray TArchiveReader::Read(int index, const QString& name, qint64 maxBytes)
     archive_entry* entry = nullptr;
     while (FNextIndex <= index) {
         if (!NextHeader(entry)) Fail(QStringLiteral("ends before \"%1\"").arg(name));
-        if (FNextIndex <= index) archive_read_data_skip(FArchive.get());
+        if (FNextIndex <= index) Skip(entry, false);
     }
     if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > maxBytes) FailTooLarge(name, maxBytes);
     QByteArray bytes;
@@ -109,6 +109,17 @@ QByteArray TArchiveReader::Read(int index, const QString& name, qint64 maxBytes)
         bytes.append(chunk, got);
     }
     return bytes;
+}
+
+// Skipping is unpacking in a compressed TAR, which is one stream, and in a solid 7z block
+// before an entry of it is read (a 7z's headers alone are listed for free): that counts, as
+// much as the header says, since that is what libarchive unpacks to pass it.
+void TArchiveReader::Skip(archive_entry* entry, bool listing)
+{
+    const bool unpacks = archive_filter_code(FArchive.get(), 0) != ARCHIVE_FILTER_NONE ||
+                         (!listing && archive_format(FArchive.get()) == ARCHIVE_FORMAT_7ZIP);
+    if (unpacks && archive_entry_size_is_set(entry)) FRoot->CountExpanded(archive_entry_size(entry));
+    archive_read_data_skip(FArchive.get());
 }
 
 void TArchiveReader::ReleaseInnerArchive()

@@ -56,6 +56,7 @@ private:
     void Keep(TArchiveReader* inner);
     std::vector<TListedName> ListNames(const char* options);
     bool NextHeader(archive_entry*& entry);
+    void Skip(archive_entry* entry, bool listing);
     void CountExpanded(qint64 bytes);
     QString ErrorText() const;
     [[noreturn]] void Fail(const QString& what) const;

@@ -5,6 +5,7 @@
 #include "MakeFailure.h"
 #include "NaturalOrder.h"
 #include "PictureNames.h"
+#include "Sources.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -90,7 +91,7 @@ void AddEntries(const std::shared_ptr<TArchiveReader>& reader, const QString& la
                                                   "%3 levels; it is not unpacked")
                                        .arg(label, name, QString::number(MaxArchiveDepth)));
             AddEntries(std::make_shared<TArchiveReader>(reader, index, entryLabel), entryLabel,
-                       entryChapters << QFileInfo(name).completeBaseName(), rightToLeft, book, nullptr);
+                       entryChapters << FileTitle(name), rightToLeft, book, nullptr);
             continue;
         }
         TSourcePage page{TPageKind::Picture,

@@ -18,7 +18,14 @@ TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringLi
 QString SourceTitle(const QString& path)
 {
     const QFileInfo info(QDir::cleanPath(path));
-    return info.isDir() ? info.fileName() : info.completeBaseName();
+    return info.isDir() ? info.fileName() : FileTitle(path);
+}
+
+QString FileTitle(const QString& path)
+{
+    QString title = QFileInfo(path).completeBaseName();
+    if (title.endsWith(QLatin1String(".tar"), Qt::CaseInsensitive)) title.chop(4);
+    return title;
 }
 
 void AddSource(const QString& path, const QStringList& chapters, bool ownChapter, const TMakeOptions& options,

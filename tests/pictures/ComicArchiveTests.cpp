@@ -137,13 +137,18 @@ TEST(ArchiveNames, NamesWithoutTheUtf8FlagAreDecodedWithOneGuessForTheArchive)
     EXPECT_EQ(book.Pages[1].Chapters, QStringList{QStringLiteral("Глава первая")});
 }
 
-// Entries of zeros, which deflate to almost nothing.
-QByteArray ZipOfZeros(const std::vector<std::pair<const char*, QByteArray>>& entries)
+// Entries of zeros, which deflate to almost nothing; a ZIP, or a TAR compressed whole.
+QByteArray ZipOfZeros(const std::vector<std::pair<const char*, QByteArray>>& entries, bool tarGz = false)
 {
     std::vector<char> buffer(1 << 20);
     size_t used = 0;
     archive* zip = archive_write_new();
-    archive_write_set_format_zip(zip);
+    if (tarGz) {
+        archive_write_set_format_pax_restricted(zip);
+        archive_write_add_filter_gzip(zip);
+    } else {
+        archive_write_set_format_zip(zip);
+    }
     archive_write_open_memory(zip, buffer.data(), buffer.size(), &used);
     for (const auto& [name, bytes] : entries) {
         archive_entry* header = archive_entry_new();
@@ -191,6 +196,12 @@ TEST(ArchiveReader, WhatAnArchiveExpandsToInAllIsBoundedOverEveryReadAndItsInner
     TArchiveReader inner(reader, 2, path + QStringLiteral(": inner.cbz"));
     ASSERT_EQ(inner.List().size(), 1u);
     ExpectFailure([&] { inner.Read(0, QStringLiteral("3.png")); }, bound);
+
+    // A compressed TAR is one stream: listing it unpacks every entry, and that counts too.
+    const QString tar = WriteFile(dir, QStringLiteral("zeros.cbt.gz"),
+                                  ZipOfZeros({{"1.png", megabyte}, {"2.png", megabyte}, {"3.png", megabyte}}, true));
+    ExpectFailure([&] { TArchiveReader(tar, 2 << 20).List(); },
+                  QStringLiteral("The archive \"%1\" expands beyond 2 MB in all").arg(tar));
 }
 
 }  // namespace
