@@ -99,6 +99,8 @@ QByteArray TArchiveReader::Read(int index, const QString& name, qint64 maxBytes)
     }
     if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > maxBytes) FailTooLarge(name, maxBytes);
     QByteArray bytes;
+    // Room for what the header claims, within bounds, spares copies as the bytes grow.
+    if (archive_entry_size_is_set(entry)) bytes.reserve(archive_entry_size(entry));
     char chunk[64 * 1024];
     for (;;) {
         const la_ssize_t got = archive_read_data(FArchive.get(), chunk, sizeof chunk);
@@ -132,6 +134,8 @@ void TArchiveReader::Open(const char* options)
     FArchive.reset();
     FNextIndex = 0;
     if (FOuter && FBytes.isNull()) {
+        // The bytes kept so far go first, unless they are where these come from.
+        if (FRoot->FKept != FOuter.get()) FRoot->Keep(nullptr);
         FBytes = FOuter->Read(FIndexInOuter, FPath);
         FRoot->Keep(this);
     }
