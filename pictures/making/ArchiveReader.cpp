@@ -19,15 +19,6 @@ struct TArchiveReader::TListedName {
     bool IsUtf8 = false;  // declared so, or stored bytes that happen to be valid UTF-8
 };
 
-namespace {
-
-bool IsAscii(const QByteArray& bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-}  // namespace
-
 void TArchiveReader::TCloser::operator()(archive* a) const
 {
     archive_read_free(a);
@@ -53,16 +44,11 @@ std::vector<std::pair<int, QString>> TArchiveReader::List()
     const platform::TUtf8ThreadLocale utf8;
     const std::vector<TListedName> listed = ListNames(nullptr);
     std::vector<TStoredName> stored;
-    bool undeclared = false, unsure = false;
-    for (const TListedName& name : listed) {
-        stored.push_back({name.Bytes, name.IsUtf8});
-        undeclared |= !name.IsUtf8;
-        unsure |= name.IsUtf8 && !IsAscii(name.Bytes);
-    }
+    for (const TListedName& name : listed) stored.push_back({name.Bytes, name.IsUtf8});
     // Among names in another character set, one that happens to be valid UTF-8 must be decoded
     // like the others. Listed as Latin-1, a name the archive declares UTF-8 stays as it was and
     // a stored one changes.
-    if (undeclared && unsure) {
+    if (MixesCharacterSets(stored)) {
         const std::vector<TListedName> asLatin1 = ListNames("hdrcharset=ISO-8859-1");
         for (size_t i = 0; i < stored.size() && i < asLatin1.size(); ++i)
             if (stored[i].DeclaredUtf8) stored[i].DeclaredUtf8 = asLatin1[i].Bytes == listed[i].Bytes;
@@ -120,7 +106,8 @@ void TArchiveReader::Skip(archive_entry* entry, bool listing)
 {
     const bool unpacks = archive_filter_code(FArchive.get(), 0) != ARCHIVE_FILTER_NONE ||
                          (!listing && archive_format(FArchive.get()) == ARCHIVE_FORMAT_7ZIP);
-    if (unpacks && archive_entry_size_is_set(entry)) FRoot->CountExpanded(archive_entry_size(entry));
+    if (unpacks && archive_entry_size_is_set(entry))
+        FRoot->CountExpanded(std::max<qint64>(0, archive_entry_size(entry)));
     archive_read_data_skip(FArchive.get());
 }
 

@@ -28,4 +28,11 @@ QStringList DecodeEntryNames(const std::vector<TStoredName>& names)
     return decoded;
 }
 
+bool MixesCharacterSets(const std::vector<TStoredName>& names)
+{
+    const auto declared = [](const TStoredName& name) { return name.DeclaredUtf8 && !IsAscii(name.Bytes); };
+    const auto undeclared = [](const TStoredName& name) { return !name.DeclaredUtf8; };
+    return std::any_of(names.begin(), names.end(), declared) && std::any_of(names.begin(), names.end(), undeclared);
+}
+
 }  // namespace making

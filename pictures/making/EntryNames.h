@@ -17,4 +17,8 @@ struct TStoredName {
 // (an archiver writes every name in the same one): UTF-8 when they all are, else the guess.
 QStringList DecodeEntryNames(const std::vector<TStoredName>& names);
 
+// Whether names in another character set lie beside non-ASCII ones marked UTF-8, which may then
+// be stored names that happen to be valid UTF-8 as well as declared ones.
+bool MixesCharacterSets(const std::vector<TStoredName>& names);
+
 }  // namespace making
