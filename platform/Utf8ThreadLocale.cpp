@@ -8,15 +8,15 @@ namespace {
 // Made once and kept for the process's life, as threads may still use it at exit.
 locale_t Utf8Locale()
 {
-    static const locale_t utf8 = [] {
-        const locale_t base = newlocale(LC_ALL_MASK, "C", locale_t(0));
-        if (!base) return locale_t(0);
+    static const locale_t utf8 = []() -> locale_t {
+        const locale_t base = newlocale(LC_ALL_MASK, "C", nullptr);
+        if (!base) return nullptr;
         const locale_t made = newlocale(LC_CTYPE_MASK, "C.UTF-8", base);
         if (made) return made;
         // A system without C.UTF-8 may still have a UTF-8 locale of a language.
         if (const locale_t english = newlocale(LC_CTYPE_MASK, "en_US.UTF-8", base)) return english;
         freelocale(base);
-        return locale_t(0);
+        return nullptr;
     }();
     return utf8;
 }

@@ -44,6 +44,7 @@ std::vector<std::pair<int, QString>> TArchiveReader::List()
     const platform::TUtf8ThreadLocale utf8;
     const std::vector<TListedName> listed = ListNames(nullptr);
     std::vector<TStoredName> stored;
+    stored.reserve(listed.size());
     for (const TListedName& name : listed) stored.push_back({name.Bytes, name.IsUtf8});
     // Among names in another character set, one that happens to be valid UTF-8 must be decoded
     // like the others. Listed as Latin-1, a name the archive declares UTF-8 stays as it was and
