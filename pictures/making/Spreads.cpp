@@ -37,7 +37,7 @@ void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options)
 {
     TPictures arranged;
     for (const QImage& picture : pictures)
-        for (QImage& page : ArrangeSpread(picture, options.Spread, options.RightToLeft))
+        for (QImage& page : ArrangeSpread(picture, options.Spread, options.Direction == TReadingDirection::RightToLeft))
             arranged.push_back(std::move(page));
     pictures = std::move(arranged);
 }
