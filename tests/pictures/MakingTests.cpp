@@ -1,6 +1,7 @@
 // The steps that turn scans and comics into pages, on small made-up pictures.
 #include "GreyLevels.h"
 #include "GreyReduction.h"
+#include "GreyShrinking.h"
 #include "Luminance.h"
 #include "MarginCrop.h"
 #include "NaturalOrder.h"
@@ -9,6 +10,7 @@
 #include "TextSource.h"
 
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -86,6 +88,37 @@ TEST(GreyReduction, KeepsMeanBrightnessWithOnlyTheBookLevels)
     QImage flat = Paper(8, 8, 150);
     ReduceToLevels(flat, 2, TDitherMethod::Threshold);
     EXPECT_EQ(GreyLevels(flat), (std::set<int>{128}));
+}
+
+// The mean of the source area a target pixel covers, in exact arithmetic.
+double AreaMean(const QImage& grey, QSize target, int x, int y)
+{
+    const double sx = double(grey.width()) / target.width(), sy = double(grey.height()) / target.height();
+    double sum = 0;
+    for (int j = int(y * sy); j < std::min(grey.height(), int(std::ceil((y + 1) * sy))); ++j)
+        for (int i = int(x * sx); i < std::min(grey.width(), int(std::ceil((x + 1) * sx))); ++i)
+            sum += (std::min((x + 1) * sx, i + 1.0) - std::max(x * sx, double(i))) *
+                   (std::min((y + 1) * sy, j + 1.0) - std::max(y * sy, double(j))) * grey.constScanLine(j)[i];
+    return sum / (sx * sy);
+}
+
+TEST(GreyShrinking, TakesTheMeanOfTheCoveredArea)
+{
+    QImage pattern(331, 479, QImage::Format_Grayscale8);
+    for (int y = 0; y < pattern.height(); ++y)
+        for (int x = 0; x < pattern.width(); ++x)  // fine stripes and a checkerboard
+            pattern.scanLine(y)[x] = static_cast<uchar>(x < 160 ? (x % 3) * 120 : ((x + y) % 2) * 255);
+    for (const QSize target : {QSize(110, 160), QSize(97, 301), QSize(331, 100), QSize(1, 1)}) {
+        const QImage shrunk = ShrinkGrey(pattern, target);
+        ASSERT_EQ(shrunk.size(), target);
+        double worst = 0;
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x)
+                worst = std::max(worst, std::abs(shrunk.constScanLine(y)[x] - AreaMean(pattern, target, x, y)));
+        EXPECT_LT(worst, 2.0) << target.width() << " x " << target.height();
+    }
+    EXPECT_EQ(GreyLevels(ShrinkGrey(Paper(2997, 4001, 236), QSize(600, 800))), (std::set<int>{236}))
+        << "even paper keeps its level, also when shrunk in several steps";
 }
 
 TEST(Luminance, GreyOfColoursMatchesQtsConversion)
