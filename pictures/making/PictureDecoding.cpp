@@ -49,6 +49,10 @@ QImage ToGrey(const QImage& picture)
     if (picture.format() == QImage::Format_Grayscale8) return picture;
     const bool sRgb = !picture.colorSpace().isValid() || picture.colorSpace() == QColorSpace::SRgb;
     if (picture.format() == QImage::Format_RGB32 && sRgb) return GreyOfRgb32(picture);
+    if (picture.format() == QImage::Format_Grayscale16) return GreyOfGrey16(picture);
+    const bool indexed = picture.format() == QImage::Format_Indexed8 || picture.format() == QImage::Format_Mono ||
+                         picture.format() == QImage::Format_MonoLSB;
+    if (indexed && !picture.hasAlphaChannel()) return GreyOfIndexed(picture);
     if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_Grayscale8);
     QImage paper(picture.size(), QImage::Format_RGB32);
     paper.fill(Qt::white);

@@ -6,6 +6,7 @@
 #include "MarginCrop.h"
 #include "NaturalOrder.h"
 #include "PageProcessor.h"
+#include "PictureDecoding.h"
 #include "Spreads.h"
 #include "TextSource.h"
 
@@ -139,6 +140,29 @@ TEST(Luminance, GreyOfColoursMatchesQtsConversion)
         for (int x = 0; x < 256; ++x)
             worst = std::max(worst, std::abs(ours.constScanLine(y)[x] - qts.constScanLine(y)[x]));
     EXPECT_LE(worst, 1);
+}
+
+TEST(Luminance, GreyOfDeepGreyPalettesAndBilevelScansIsQtsConversion)
+{
+    QImage deep(65536, 1, QImage::Format_Grayscale16);
+    for (int x = 0; x < 65536; ++x) reinterpret_cast<quint16*>(deep.scanLine(0))[x] = static_cast<quint16>(x);
+    EXPECT_EQ(ToGrey(deep), deep.convertToFormat(QImage::Format_Grayscale8));
+
+    QImage palette(200, 3, QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (int i = 0; i < 200; ++i) colours << qRgb(i, (i * 37) % 256, 255 - i);
+    palette.setColorTable(colours);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 200; ++x) palette.scanLine(y)[x] = static_cast<uchar>((x + y * 71) % 200);
+    EXPECT_EQ(ToGrey(palette), palette.convertToFormat(QImage::Format_Grayscale8));
+
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_MonoLSB}) {
+        QImage scan(29, 5, format);  // rows that end inside a byte
+        scan.setColorTable({qRgb(250, 240, 200), qRgb(20, 20, 60)});
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 29; ++x) scan.setPixel(x, y, (x * 7 + y * 3) % 5 < 2);
+        EXPECT_EQ(ToGrey(scan), scan.convertToFormat(QImage::Format_Grayscale8)) << format;
+    }
 }
 
 TEST(PageProcessor, ScanBecomesOneScreenPageCentredOnWhite)
