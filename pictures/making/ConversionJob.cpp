@@ -40,11 +40,17 @@ std::vector<TProcessedPage> ProcessImage(TPageKind kind, const QImage& picture, 
     return pages;
 }
 
+// Pictures to be processed are decoded no larger than their pages need; prepared ones whole.
+QImage Decode(TPageKind kind, const QByteArray& bytes, const QString& name, const TProcessOptions& options)
+{
+    return DecodePicture(bytes, name, kind == TPageKind::Picture ? &options : nullptr);
+}
+
 // Rendered pages are drawn where they are processed, so that drawing runs in parallel too.
 std::vector<TProcessedPage> ProcessSource(const TSourcePage& page, const TProcessOptions& options)
 {
     if (page.Kind == TPageKind::Rendered) return ProcessImage(page.Kind, page.Render(options), options);
-    return ProcessImage(page.Kind, DecodePicture(page.Load(), page.Name), options);
+    return ProcessImage(page.Kind, Decode(page.Kind, page.Load(), page.Name, options), options);
 }
 
 class TBookMaker {
@@ -110,7 +116,7 @@ private:
             return QtFuture::makeReadyFuture(TProcessed{{}, std::current_exception()});
         }
         return RunInPool([kind = page.Kind, bytes = std::move(bytes), name = page.Name, options] {
-            return EncodePicture(kind, DecodePicture(bytes, name), options);
+            return EncodePicture(kind, Decode(kind, bytes, name, options), options);
         });
     }
 

@@ -15,8 +15,10 @@ QImage GreyOfRgb32(const QImage& picture);
 QImage GreyOfGrey16(const QImage& picture);
 
 // A Format_Indexed8, Format_Mono or Format_MonoLSB picture (a palette, a bilevel scan) as
-// Format_Grayscale8: each colour of its table as QImage::convertToFormat makes it grey, the
-// table's alpha ignored. Qt's own conversion of a bilevel scan costs twenty times its decoding.
+// Format_Grayscale8: each colour of its table as QImage::convertToFormat makes it grey (Qt
+// converts a palette one level differently before and after its first conversion of
+// colours), the table's alpha ignored.
+// Qt's own conversion of a bilevel scan costs twenty times its decoding.
 QImage GreyOfIndexed(const QImage& picture);
 
 }  // namespace making
