@@ -7,6 +7,7 @@
 #include "fPageNum.h"
 #include "uCompactToolBar.h"
 #include "uGlobals.h"
+#include "uMakeOptionControls.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -45,7 +46,8 @@ dialogs::TActionImage OrientationImage(pagepicture::TOrientation orientation)
 }
 }  // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FSettings(globals::SettingsFile())
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent), FSettings(globals::SettingsFile(), dialogs::MakeBookSettingRows())
 {
     setWindowTitle(dialogs::ApplicationTitle);
     setWindowIcon(ApplicationIcon());

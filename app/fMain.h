@@ -84,7 +84,7 @@ private:
     void SettingsChanged(const settings::TSettingValues& previous);
     bool FormKeyDown(QKeyEvent* event);
     bool FormMouseWheel(QWheelEvent* event);
-    void DrawPage(wolf::TWolfPageItem& item);
+    void DrawPage(int index);
     void ReadBook(const std::function<void()>& read);
     void BookOpened();
     void BookClosed();

@@ -22,12 +22,11 @@ void TfrmMain::ShowPage(int index)
 {
     if (index < -1 || index == PageIndex()) return;
     FSession.SetPageIndex(index);
-    wolf::TWolfReader& reader = FSession.Reader();
-    if (index >= reader.Pages.Count()) return;
-    wolf::TWolfPageItem& item = index == -1 ? reader.Cover : reader.Pages[index];
-    pnlPageNum->setText(index == -1 ? tr("Cover Page") : tr("Page %1 of %2").arg(index + 1).arg(reader.Pages.Count()));
+    const int count = FSession.PageCount();
+    if (index >= count) return;
+    pnlPageNum->setText(index == -1 ? tr("Cover Page") : tr("Page %1 of %2").arg(index + 1).arg(count));
     try {
-        DrawPage(item);
+        DrawPage(index);
     } catch (...) {
         // A page that cannot be shown is drawn as a message, never reported.
         try {
@@ -37,24 +36,19 @@ void TfrmMain::ShowPage(int index)
     }
 }
 
-void TfrmMain::DrawPage(wolf::TWolfPageItem& item)
+void TfrmMain::DrawPage(int index)
 {
+    const wolf::TWolfPageItem& item = FSession.Page(index);
     if (!item.IsValid() || !FSession.IsOpen()) {
         ShowMessagePage(tr("This page is not a valid Wolf page"));
     } else if (item.IsText()) {
-        std::vector<std::string> lines;
-        FSession.Reader().ReadTextPage(FSession.Stream(), item, lines);
-        QStringList text;
-        text.reserve(static_cast<qsizetype>(lines.size()));
-        for (const std::string& line : lines) text.append(FSession.Encoding().Decode(line));
-        memPage->setPlainText(text.join(u'\n'));
+        memPage->setPlainText(FSession.PageLines(index).join(u'\n'));
         memPage->show();
         imvPage->hide();
         memPage->setFocus();
     } else {
-        wolf::TGreyImage page;
-        FSession.Reader().DecodePage(FSession.Stream(), item, page);
-        imvPage->SetBitmap(pagepicture::TurnForOrientation(pagepicture::ToQImage(page), FOrientation));
+        const QImage page = pagepicture::ToQImage(FSession.PagePicture(index));
+        imvPage->SetBitmap(pagepicture::TurnForOrientation(page, FOrientation));
         ApplyScale();
         imvPage->show();
         memPage->hide();

@@ -5,7 +5,6 @@
 // it, the alternative to drawing at the screen's size.
 #include "ConversionJob.h"
 #include "PageProcessor.h"
-#include "PdfSource.h"
 #include "Sources.h"
 
 #include <QGuiApplication>
@@ -79,9 +78,24 @@ making::TProcessOptions Options()
     return options;
 }
 
+std::vector<making::TSourcePage> PdfPages()
+{
+    making::TMakeOptions options;
+    options.Pictures = Options();
+    return making::CollectSources({TestPdf().Path()}, options).Pages;
+}
+
+// What the job does with a drawn page: the chain, then packing.
+std::vector<wolf::TEncodedImage> EncodeDrawnPage(const QImage& drawn)
+{
+    making::TMadePage made;
+    for (QImage& page : making::ProcessPicture(drawn, Options())) made.Pictures.push_back({std::move(page), 2});
+    return making::EncodePictures(made);
+}
+
 void BM_PopplerRenderingAlone(benchmark::State& state)
 {
-    const std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
+    const std::vector<making::TSourcePage> pages = PdfPages();
     for (auto _ : state)
         QtConcurrent::blockingMap(
             pages, [](const making::TSourcePage& page) { benchmark::DoNotOptimize(page.Render(Options())); });
@@ -93,12 +107,12 @@ void BM_MakeBookFromPdf(benchmark::State& state)
 {
     const QTemporaryDir dir;
     for (auto _ : state) {
-        making::TBookPlan plan;
-        plan.Pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
-        plan.Options = Options();
-        plan.Encode = [](const QString& text) { return std::optional<std::string>(text.toStdString()); };
-        plan.OutputPath = dir.filePath(QStringLiteral("book.wol"));
-        plan.ReplaceExisting = true;
+        making::TPlanRequest request;
+        request.Sources = QStringList{TestPdf().Path()};
+        request.Options.Pictures = Options();
+        request.OutputPath = dir.filePath(QStringLiteral("book.wol"));
+        request.ReplaceExisting = true;
+        const making::TBookPlan plan = making::MakePlan(request);
         const std::atomic_bool cancel{false};
         making::MakeBook(plan, {}, cancel);
     }
@@ -110,7 +124,7 @@ BENCHMARK(BM_MakeBookFromPdf)->Iterations(1)->Unit(benchmark::kSecond)->UseRealT
 // drawn pages, each taken through the chain again and again up to the book's page count.
 void BM_ChainAlone(benchmark::State& state)
 {
-    std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
+    std::vector<making::TSourcePage> pages = PdfPages();
     pages.resize(20);
     const QList<QImage> drawn = QtConcurrent::blockingMapped<QList<QImage>>(
         pages, [](const making::TSourcePage& page) { return page.Render(Options()); });
@@ -118,8 +132,7 @@ void BM_ChainAlone(benchmark::State& state)
     std::iota(turns.begin(), turns.end(), 0);
     for (auto _ : state)
         QtConcurrent::blockingMap(turns, [&drawn](int turn) {
-            benchmark::DoNotOptimize(
-                making::EncodePicture(making::TPageKind::Rendered, drawn[turn % drawn.size()], Options()));
+            benchmark::DoNotOptimize(EncodeDrawnPage(drawn[turn % drawn.size()]));
         });
     state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
 }
@@ -128,7 +141,7 @@ BENCHMARK(BM_ChainAlone)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime()
 // Drawn at twice the screen's size, then taken through the chain, which shrinks it.
 void BM_RenderLargeThenShrink(benchmark::State& state)
 {
-    const std::vector<making::TSourcePage> pages = making::CollectPages({TestPdf().Path()}, Options().Screen);
+    const std::vector<making::TSourcePage> pages = PdfPages();
     making::TProcessOptions large = Options();
     large.Screen *= 2;
     for (auto _ : state)

@@ -51,9 +51,9 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a JSON object: %2"),
     QT_TRANSLATE_NOOP("ErrorText", "The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)"),
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a PDF that can be read: it is damaged or cut off"),
-    QT_TRANSLATE_NOOP(
-        "ErrorText",
-        "\"%1\" is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is encrypted and needs a password"),
+    QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is encrypted, and the password given does not open it"),
+    QT_TRANSLATE_NOOP("ErrorText", "Cannot open the cover \"%1\""),
     QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". No such file or folder"),
     QT_TRANSLATE_NOOP("ErrorText", "Cannot open \"%1\". %2"),
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" has %2 pages; there is no page %3"),

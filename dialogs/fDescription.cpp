@@ -1,5 +1,6 @@
 #include "fDescription.h"
 
+#include "uDescriptionLabels.h"
 #include "uEncodedText.h"
 #include "uFixedFrame.h"
 
@@ -30,22 +31,18 @@ TfrmDescription::TfrmDescription(QWidget* parent) : QDialog(parent, Qt::Tool | Q
     form->setLabelAlignment(Qt::AlignRight);
     using wolf::TWolfDescription;
     // Typing stops one byte short of what the field keeps.
-    const auto addEdit = [&](const QString& label, TWolfDescription::TField index) {
+    const auto addEdit = [&](TWolfDescription::TField index) {
         const int limit = TWolfDescription::Limits[index] - 1;
         auto* edit = new QLineEdit(this);
         edit->setMaxLength(limit);
-        form->addRow(label, edit);
+        form->addRow(DescriptionFieldLabel(index), edit);
         return TLineField{edit, index, limit};
     };
     FLineFields = {
-        addEdit(tr("Title"), TWolfDescription::Title),
-        addEdit(tr("Author"), TWolfDescription::Author),
-        addEdit(tr("Subject"), TWolfDescription::Subject),
-        addEdit(tr("Adapter"), TWolfDescription::Adapter),
-        addEdit(tr("Translator"), TWolfDescription::Translator),
-        addEdit(tr("Publisher"), TWolfDescription::Publisher),
-        addEdit(tr("Publish Time"), TWolfDescription::PublishTime),
-        addEdit(QStringLiteral("ISBN"), TWolfDescription::ISBN),
+        addEdit(TWolfDescription::Title),       addEdit(TWolfDescription::Author),
+        addEdit(TWolfDescription::Subject),     addEdit(TWolfDescription::Adapter),
+        addEdit(TWolfDescription::Translator),  addEdit(TWolfDescription::Publisher),
+        addEdit(TWolfDescription::PublishTime), addEdit(TWolfDescription::ISBN),
     };
     edtTitle = FLineFields[0].Edit;
     edtAuthor = FLineFields[1].Edit;
@@ -60,7 +57,7 @@ TfrmDescription::TfrmDescription(QWidget* parent) : QDialog(parent, Qt::Tool | Q
     memAnnotation->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memAnnotation->setTabChangesFocus(true);
     memAnnotation->setFixedHeight(89);
-    form->addRow(tr("Annotation"), memAnnotation);
+    form->addRow(DescriptionFieldLabel(TWolfDescription::Introduction), memAnnotation);
 
     btnSave = new QPushButton(tr("Save"), this);
     btnCancel = new QPushButton(tr("Cancel"), this);

@@ -1,23 +1,17 @@
 #include "fMakeBook.h"
 
-#include "BookEncoding.h"
-#include "CatalogContents.h"
-#include "ContentsFromChapters.h"
 #include "ErrorTexts.h"
-#include "PdfSource.h"
-#include "ScreenProfiles.h"
-#include "Sources.h"
+#include "MakeFailure.h"
+#include "SourceKinds.h"
+#include "uDescriptionLabels.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,48 +26,12 @@
 namespace dialogs {
 namespace {
 
-const char* const FieldLabels[9] = {QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Title"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Subject"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Author"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Adapter"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Translator"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publisher"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Publish time"),
-                                    QT_TRANSLATE_NOOP("dialogs::TfrmMakeBook", "Introduction"),
-                                    "ISBN"};
-constexpr int TitleField = 0, SubjectField = 1, AuthorField = 2;
-
-// The books this window makes keep their texts in UTF-8, which holds every character.
-const platform::TBookEncoding& BookEncoding()
-{
-    static const platform::TBookEncoding encoding("UTF-8");
-    return encoding;
-}
-
-std::optional<std::string> Encode(const QString& text)
-{
-    return BookEncoding().Encode(text);
-}
+using wolf::TWolfDescription;
 
 QString TimeText(qint64 mseconds)
 {
     const qint64 seconds = (mseconds + 999) / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-QCheckBox* CheckBox(const QString& text, const QString& hint)
-{
-    auto* box = new QCheckBox(text);
-    box->setToolTip(hint);
-    return box;
-}
-
-QComboBox* ComboBox(const QStringList& items, const QString& hint)
-{
-    auto* box = new QComboBox;
-    box->addItems(items);
-    box->setToolTip(hint);
-    return box;
 }
 
 QLabel* PreviewLabel()
@@ -88,12 +46,20 @@ QLabel* PreviewLabel()
 
 }  // namespace
 
-TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent) : QDialog(parent), FSettings(settings)
+TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent)
+    : QDialog(parent), FSettings(settings), FOptions(this)
 {
     setWindowTitle(tr("Make Book"));
     setAcceptDrops(true);
     AskOutputPath = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, tr("Save Book As"), suggested, tr("Wolf books (*.wol)"));
+    };
+    AskPassword = [this](const QString& path, bool wrongPassword) {
+        const QString name = QDir::toNativeSeparators(path);
+        return QInputDialog::getText(this, tr("PDF Password"),
+                                     wrongPassword ? tr("The password does not open \"%1\". Try another:").arg(name)
+                                                   : tr("\"%1\" is encrypted. Its password:").arg(name),
+                                     QLineEdit::Password);
     };
 
     auto* tabs = new QTabWidget;
@@ -126,7 +92,8 @@ TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent) : QDi
     layout->addWidget(lblStatus);
     layout->addLayout(bottom);
 
-    LoadOptions();
+    FOptions.Load(FSettings.Values());
+    connect(&FOptions, &TMakeOptionControls::Changed, this, &TfrmMakeBook::OptionsChanged);
     connect(&FPreview, &TPreviewWorker::Ready, this, &TfrmMakeBook::ShowPreview);
     connect(&FConversion, &TBookConversion::Progress, this, &TfrmMakeBook::ConversionProgress);
     connect(&FConversion, &TBookConversion::Finished, this, &TfrmMakeBook::ConversionFinished);
@@ -145,11 +112,9 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     auto* btnUp = new QPushButton(tr("Up"));
     auto* btnDown = new QPushButton(tr("Down"));
     connect(btnAddFiles, &QPushButton::clicked, this, [this] {
-        AddSources(QFileDialog::getOpenFileNames(
-            this, tr("Add Files"), QString(),
-            tr("Books' sources (%1);;All files (*)")
-                .arg(QStringLiteral("*.pdf *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.cbz *.zip *.cbr *.rar "
-                                    "*.cb7 *.7z *.tar *.txt"))));
+        AddSources(
+            QFileDialog::getOpenFileNames(this, tr("Add Files"), QString(),
+                                          tr("Books' sources (%1);;All files (*)").arg(making::SourceFilePatterns())));
     });
     connect(btnAddFolder, &QPushButton::clicked, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(this, tr("Add Folder"));
@@ -162,64 +127,25 @@ QWidget* TfrmMakeBook::CreateSourcesPage()
     connect(btnUp, &QPushButton::clicked, this, [this] { MoveSource(-1); });
     connect(btnDown, &QPushButton::clicked, this, [this] { MoveSource(1); });
 
-    edtPdfPages = new QLineEdit;
-    edtPdfPages->setPlaceholderText(tr("all"));
-    edtPdfPages->setToolTip(tr("The pages of each PDF to take, as 3-120; empty takes all."));
-    connect(edtPdfPages, &QLineEdit::editingFinished, this, &TfrmMakeBook::SourcesChanged);
-
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {btnAddFiles, btnAddFolder, btnRemove, btnUp, btnDown}) buttons->addWidget(button);
     buttons->addStretch();
     auto* list = new QHBoxLayout;
     list->addWidget(lstSources, 1);
     list->addLayout(buttons);
-    auto* pages = new QFormLayout;
-    pages->addRow(tr("PDF pages:"), edtPdfPages);
+    auto* options = new QFormLayout;
+    FOptions.AddRows(options, making::TOptionPage::Sources);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(list, 1);
-    layout->addLayout(pages);
+    layout->addLayout(options);
     return page;
 }
 
 QWidget* TfrmMakeBook::CreateOptionsPage()
 {
     auto* page = new QWidget;
-    cmbScreen = new QComboBox;
-    for (const making::TScreenProfile& profile : making::ScreenProfiles())
-        cmbScreen->addItem(
-            tr("%1-inch screen, %2 x %3").arg(profile.Inches).arg(profile.Size.width()).arg(profile.Size.height()),
-            QLatin1String(profile.Name));
-    cmbScreen->setToolTip(tr("The reading device's screen: pages are made at its size."));
-    chbCrop = CheckBox(tr("Crop blank margins"),
-                       tr("Cuts white margins, ignoring specks and page numbers, so the text is larger."));
-    cmbSpread = ComboBox({tr("Split into two pages"), tr("Turn a quarter"), tr("Both"), tr("Keep as it is")},
-                         tr("What becomes of a landscape page, usually two facing pages."));
-    chbRightToLeft = CheckBox(tr("Right to left"),
-                              tr("For books read right to left (manga): the right half of a spread comes first."));
-    spnGamma = new QDoubleSpinBox;
-    spnGamma->setRange(0.1, 10);
-    spnGamma->setSingleStep(0.1);
-    spnGamma->setToolTip(tr("Above 1 darkens the mid-tones; below 1 lightens them."));
-    chbAutoContrast = CheckBox(tr("Stretch contrast"), tr("Makes the darkest part black and the paper white."));
-    cmbBits = ComboBox({tr("Four greys (2 bits)"), tr("Black and white (1 bit)")},
-                       tr("Four greys look better; black and white makes smaller books."));
-    cmbDither = ComboBox({tr("Error diffusion"), tr("Ordered pattern"), tr("Nearest grey")},
-                         tr("How the greys in between are drawn: error diffusion keeps detail, a pattern suits "
-                            "drawings, nearest grey keeps text crisp."));
-    chbStretch = CheckBox(tr("Fill the screen"), tr("Stretches pages to the whole screen, ignoring their shape."));
-    chbUpscale = CheckBox(tr("Enlarge small pictures"), tr("Pictures smaller than the screen are enlarged to fit it."));
-
     auto* form = new QFormLayout(page);
-    form->addRow(tr("Screen:"), cmbScreen);
-    form->addRow(QString(), chbCrop);
-    form->addRow(tr("Landscape pages:"), cmbSpread);
-    form->addRow(QString(), chbRightToLeft);
-    form->addRow(tr("Gamma:"), spnGamma);
-    form->addRow(QString(), chbAutoContrast);
-    form->addRow(tr("Greys:"), cmbBits);
-    form->addRow(tr("Shading:"), cmbDither);
-    form->addRow(QString(), chbStretch);
-    form->addRow(QString(), chbUpscale);
+    FOptions.AddRows(form, making::TOptionPage::Pages);
     auto* hint = new QLabel(tr("Hold the mouse over an option to see what it does."));
     hint->setWordWrap(true);
     form->addRow(hint);
@@ -230,9 +156,12 @@ QWidget* TfrmMakeBook::CreateDescriptionPage()
 {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < TWolfDescription::FieldCount; ++i) {
         edtFields[i] = new QLineEdit;
-        form->addRow(tr("%1:").arg(tr(FieldLabels[i])), edtFields[i]);
+        // Typing stops one byte short of what the field keeps; the plan cuts longer texts in
+        // the book's encoding.
+        edtFields[i]->setMaxLength(TWolfDescription::Limits[i] - 1);
+        form->addRow(tr("%1:").arg(DescriptionFieldLabel(TWolfDescription::TField(i))), edtFields[i]);
     }
     return page;
 }
@@ -249,7 +178,7 @@ QWidget* TfrmMakeBook::CreateContentsPage()
     connect(btnFile, &QPushButton::clicked, this, &TfrmMakeBook::ChooseContentsFile);
     connect(btnSources, &QPushButton::clicked, this, [this] {
         FContentsFile.clear();
-        ShowContents();
+        SourcesChanged();
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnFile);
@@ -281,58 +210,15 @@ QWidget* TfrmMakeBook::CreatePreview()
     return preview;
 }
 
-void TfrmMakeBook::LoadOptions()
-{
-    const settings::TSettingValues& values = FSettings.Values();
-    cmbScreen->setCurrentIndex(std::max(0, cmbScreen->findData(QString::fromLatin1(values.MakeScreen))));
-    chbCrop->setChecked(values.MakeCrop);
-    cmbSpread->setCurrentIndex(values.MakeSpread);
-    chbRightToLeft->setChecked(values.MakeRightToLeft);
-    spnGamma->setValue(values.MakeGamma / 100.0);
-    chbAutoContrast->setChecked(values.MakeAutoContrast);
-    cmbBits->setCurrentIndex(2 - values.MakeBits);
-    cmbDither->setCurrentIndex(values.MakeDither);
-    chbStretch->setChecked(values.MakeStretch);
-    chbUpscale->setChecked(values.MakeUpscale);
-    for (QCheckBox* box : {chbCrop, chbRightToLeft, chbAutoContrast, chbStretch, chbUpscale})
-        connect(box, &QCheckBox::toggled, this, &TfrmMakeBook::OptionsChanged);
-    for (QComboBox* box : {cmbScreen, cmbSpread, cmbBits, cmbDither})
-        connect(box, &QComboBox::currentIndexChanged, this, &TfrmMakeBook::OptionsChanged);
-    connect(spnGamma, &QDoubleSpinBox::valueChanged, this, &TfrmMakeBook::OptionsChanged);
-}
-
-making::TProcessOptions TfrmMakeBook::Options() const
-{
-    making::TProcessOptions options;
-    options.Screen = making::ScreenProfiles().at(static_cast<size_t>(std::max(0, cmbScreen->currentIndex()))).Size;
-    options.CropMargins = chbCrop->isChecked();
-    options.Spread = static_cast<making::TSpreadMode>(cmbSpread->currentIndex());
-    options.RightToLeft = chbRightToLeft->isChecked();
-    options.Gamma = spnGamma->value();
-    options.AutoContrast = chbAutoContrast->isChecked();
-    options.Bits = 2 - cmbBits->currentIndex();
-    options.Dither = static_cast<making::TDitherMethod>(cmbDither->currentIndex());
-    options.Stretch = chbStretch->isChecked();
-    options.Upscale = chbUpscale->isChecked();
-    return options;
-}
-
-void TfrmMakeBook::OptionsChanged()
+void TfrmMakeBook::OptionsChanged(bool sources)
 {
     settings::TSettingValues values = FSettings.Values();
-    const making::TProcessOptions options = Options();
-    values.MakeScreen = cmbScreen->currentData().toString().toLatin1();
-    values.MakeCrop = options.CropMargins;
-    values.MakeSpread = static_cast<int>(options.Spread);
-    values.MakeRightToLeft = options.RightToLeft;
-    values.MakeGamma = qRound(options.Gamma * 100);
-    values.MakeAutoContrast = options.AutoContrast;
-    values.MakeBits = options.Bits;
-    values.MakeDither = static_cast<int>(options.Dither);
-    values.MakeStretch = options.Stretch;
-    values.MakeUpscale = options.Upscale;
+    FOptions.Store(values);
     FSettings.SetValues(values);
-    RequestPreview();
+    if (sources)
+        SourcesChanged();
+    else
+        RequestPreview();
 }
 
 void TfrmMakeBook::AddSources(const QStringList& paths)
@@ -358,39 +244,67 @@ QStringList TfrmMakeBook::Sources() const
     return sources;
 }
 
-std::vector<making::TSourcePage> TfrmMakeBook::CollectPages() const
+making::TPlanRequest TfrmMakeBook::Request(bool withFields) const
 {
-    const QStringList sources = Sources();
-    if (sources.isEmpty()) return {};
-    const making::TPageRange range = making::ParsePageRange(edtPdfPages->text()).value_or(making::TPageRange{});
-    return making::CollectPages(sources, Options().Screen, range);
+    making::TPlanRequest request;
+    request.Sources = Sources();
+    request.Options = FOptions.Options();
+    request.ContentsPath = FContentsFile;
+    // The books this window makes keep their texts in UTF-8, which holds every character.
+    request.Encoding = platform::TBookEncoding("UTF-8");
+    if (withFields)
+        for (int i = 0; i < TWolfDescription::FieldCount; ++i) request.Description[size_t(i)] = edtFields[i]->text();
+    return request;
+}
+
+making::TBookPlan TfrmMakeBook::PlanAskingForPassword(making::TPlanRequest request)
+{
+    for (;;) {
+        request.Options.PdfPassword = FPdfPassword;
+        try {
+            return making::MakePlan(request);
+        } catch (const making::ENeedsPassword& locked) {
+            const QString password = AskPassword(locked.Path, locked.PasswordGiven);
+            if (password.isEmpty()) throw;
+            FPdfPassword = password;
+        }
+    }
 }
 
 void TfrmMakeBook::SourcesChanged()
 {
-    const QStringList sources = Sources();
-    FPages.clear();
+    FPlan = {};
     SetStatus(QString());
-    QString title = sources.isEmpty() ? QString() : making::SourceTitle(sources.front());
-    making::TPdfDescription pdf;
-    try {
-        if (!edtPdfPages->text().trimmed().isEmpty() && !making::ParsePageRange(edtPdfPages->text()))
-            SetStatus(tr("PDF pages: give FIRST-LAST, counted from 1, such as 3-120."), true);
-        FPages = CollectPages();
-        if (!sources.isEmpty() && making::IsPdfName(sources.front())) pdf = making::ReadPdfDescription(sources.front());
-    } catch (const std::exception& error) {
-        SetStatus(QString::fromUtf8(error.what()), true);
+    const QString problem = FOptions.Problem();
+    if (!problem.isEmpty()) SetStatus(problem, true);
+    if (!Sources().isEmpty()) {
+        try {
+            FPlan = PlanAskingForPassword(Request(false));
+        } catch (const std::exception& error) {
+            SetStatus(QString::fromUtf8(error.what()), true);
+            // A catalog file that cannot be used gives way to the sources' contents.
+            if (!FContentsFile.isEmpty()) {
+                FContentsFile.clear();
+                try {
+                    FPlan = PlanAskingForPassword(Request(false));
+                } catch (const std::exception&) {
+                }
+            }
+        }
     }
     // The description follows the sources until the user writes one.
-    if (!pdf.Title.isEmpty()) title = pdf.Title;
-    if (edtFields[TitleField]->text() == FSuggestedTitle) edtFields[TitleField]->setText(title);
+    const QString title = FPlan.DescriptionTexts[TWolfDescription::Title];
+    if (edtFields[TWolfDescription::Title]->text() == FSuggestedTitle)
+        edtFields[TWolfDescription::Title]->setText(title);
     FSuggestedTitle = title;
-    if (edtFields[AuthorField]->text().isEmpty()) edtFields[AuthorField]->setText(pdf.Author);
-    if (edtFields[SubjectField]->text().isEmpty()) edtFields[SubjectField]->setText(pdf.Subject);
+    for (int i = 0; i < TWolfDescription::FieldCount; ++i)
+        if (i != TWolfDescription::Title && edtFields[i]->text().isEmpty())
+            edtFields[i]->setText(FPlan.DescriptionTexts[size_t(i)]);
 
+    const int count = static_cast<int>(FPlan.Pages.size());
     spnPreviewPage->blockSignals(true);
-    spnPreviewPage->setRange(FPages.empty() ? 0 : 1, static_cast<int>(FPages.size()));
-    spnPreviewPage->setSuffix(tr(" of %1").arg(FPages.size()));
+    spnPreviewPage->setRange(count == 0 ? 0 : 1, count);
+    spnPreviewPage->setSuffix(tr(" of %1").arg(count));
     spnPreviewPage->blockSignals(false);
     RequestPreview();
     ShowContents();
@@ -399,11 +313,11 @@ void TfrmMakeBook::SourcesChanged()
 void TfrmMakeBook::RequestPreview()
 {
     const int index = spnPreviewPage->value() - 1;
-    if (index < 0 || index >= static_cast<int>(FPages.size())) {
+    if (index < 0 || index >= static_cast<int>(FPlan.Pages.size())) {
         ShowPreview({{}, {}, QString()});
         return;
     }
-    FPreview.Request(FPages[static_cast<size_t>(index)], Options());
+    FPreview.Request(FPlan.Pages[static_cast<size_t>(index)], FOptions.Options().Pictures);
 }
 
 void TfrmMakeBook::ShowPreview(const TPreview& preview)
@@ -425,35 +339,15 @@ void TfrmMakeBook::ShowPreview(const TPreview& preview)
 void TfrmMakeBook::ShowContents()
 {
     tvContents->clear();
-    wolf::TWolfTOCList contents;
-    const auto encode = [](const QString& text) { return Encode(text).value_or(std::string()); };
-    if (!FContentsFile.isEmpty()) {
-        try {
-            making::TBookPlan plan;
-            plan.Encode = Encode;
-            contents = making::ReadCatalogContents(plan, FContentsFile);
-        } catch (const std::exception& error) {
-            SetStatus(QString::fromUtf8(error.what()), true);
-            FContentsFile.clear();
-        }
-    }
+    const wolf::TWolfTOCList& contents = FPlan.Contents.Entries;
     // From the sources, entries name source pages: splitting spreads moves the book's pages on.
-    if (FContentsFile.isEmpty()) {
-        making::TChapterContents chapters(encode);
-        for (size_t i = 0; i < FPages.size(); ++i) {
-            chapters.Enter(FPages[i].Chapters, static_cast<int>(i));
-            for (const making::TSourceHeading& heading : FPages[i].Headings)
-                chapters.AddHeading(heading.Level, heading.Title, static_cast<int>(i));
-        }
-        contents = chapters.Contents();
-    }
-    tvContents->headerItem()->setText(1, FContentsFile.isEmpty() ? tr("Source page") : tr("Page"));
+    tvContents->headerItem()->setText(1, FPlan.Contents.BySourcePage ? tr("Source page") : tr("Page"));
     QTreeWidgetItem* parents[3] = {};
     for (int i = 0; i < contents.Count(); ++i) {
         const wolf::TWolfTOCItem& item = contents[i];
         const int level = std::clamp(static_cast<int>(item.Level()), 1, 3);
         QTreeWidgetItem* parent = level > 1 ? parents[level - 2] : nullptr;
-        const QStringList columns{QString::fromStdString(item.Title()), QString::number(item.PageIndex + 1)};
+        const QStringList columns{FPlan.Encoding.Decode(item.Title()), QString::number(item.PageIndex + 1)};
         auto* entry = parent ? new QTreeWidgetItem(parent, columns) : new QTreeWidgetItem(tvContents, columns);
         parents[level - 1] = entry;
     }
@@ -466,32 +360,31 @@ void TfrmMakeBook::ChooseContentsFile()
                                                       tr("Catalog text (*.cat *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     FContentsFile = path;
-    ShowContents();
+    SourcesChanged();
 }
 
 void TfrmMakeBook::MakeBook()
 {
     if (FConversion.IsRunning()) return;
-    if (FPages.empty()) {
+    if (FPlan.Pages.empty()) {
         SetStatus(tr("Add the pages' sources first."), true);
         return;
     }
-    const QString title = edtFields[TitleField]->text().trimmed();
+    if (const QString problem = FOptions.Problem(); !problem.isEmpty()) {
+        SetStatus(problem, true);
+        return;
+    }
+    const QString title = edtFields[TWolfDescription::Title]->text().trimmed();
     QString path = AskOutputPath(title.isEmpty() ? QStringLiteral("book.wol") : title + QStringLiteral(".wol"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".wol");
 
+    making::TPlanRequest request = Request(true);
+    request.OutputPath = path;
+    request.ReplaceExisting = true;  // the save dialog asked
     making::TBookPlan plan;
-    plan.Options = Options();
-    plan.Encode = Encode;
-    plan.EncodingName = QString::fromLatin1(BookEncoding().Name());
-    plan.OutputPath = path;
-    plan.ReplaceExisting = true;  // the save dialog asked
     try {
-        plan.Pages = CollectPages();
-        for (int i = 0; i < 9; ++i)
-            plan.Description.SetField(i, making::EncodeOrFail(plan, edtFields[i]->text(), tr(FieldLabels[i])));
-        if (!FContentsFile.isEmpty()) plan.Contents = making::ReadCatalogContents(plan, FContentsFile);
+        plan = PlanAskingForPassword(request);
     } catch (const std::exception& error) {
         SetStatus(QString::fromUtf8(error.what()), true);
         return;

@@ -2,17 +2,15 @@
 // preview of one page, the description and contents, and the conversion with its progress.
 #pragma once
 
+#include "BookPlan.h"
 #include "Settings.h"
-#include "SourcePage.h"
 #include "uMakeJobs.h"
+#include "uMakeOptionControls.h"
 
 #include <QDialog>
 #include <functional>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -33,28 +31,22 @@ public:
     void AddSources(const QStringList& paths);
     // Asks where to save the book; an empty answer makes nothing. Tests replace it.
     std::function<QString(const QString& suggested)> AskOutputPath;
+    // Asks for the password of an encrypted PDF (again when the last one failed); an empty
+    // answer gives up. Tests replace it.
+    std::function<QString(const QString& path, bool wrongPassword)> AskPassword;
     // Starts making the book, asking where to put it.
     void MakeBook();
     bool IsConverting() const { return FConversion.IsRunning(); }
     bool IsPreviewing() const { return FPreview.IsBusy(); }
     const TPreview& Preview() const { return FShownPreview; }
+    // The control of an option, by its name on the command line ("bits", "pages").
+    QWidget* OptionControl(const char* name) const { return FOptions.Control(name); }
 
     QListWidget* lstSources;
-    QComboBox* cmbScreen;
-    QCheckBox* chbCrop;
-    QComboBox* cmbSpread;
-    QCheckBox* chbRightToLeft;
-    QDoubleSpinBox* spnGamma;
-    QCheckBox* chbAutoContrast;
-    QComboBox* cmbBits;
-    QComboBox* cmbDither;
-    QCheckBox* chbStretch;
-    QCheckBox* chbUpscale;
-    QLineEdit* edtPdfPages;
     QSpinBox* spnPreviewPage;
     QLabel* imgSource;
     QLabel* imgProcessed;
-    QLineEdit* edtFields[9];
+    QLineEdit* edtFields[wolf::TWolfDescription::FieldCount];
     QTreeWidget* tvContents;
     QProgressBar* prbProgress;
     QLabel* lblStatus;
@@ -75,13 +67,13 @@ private:
     QWidget* CreateDescriptionPage();
     QWidget* CreateContentsPage();
     QWidget* CreatePreview();
-    void LoadOptions();
-    making::TProcessOptions Options() const;
-    void OptionsChanged();
+    void OptionsChanged(bool sources);
     QStringList Sources() const;
-    // The sources' pages; a fresh list for each use, as pages of an archive share its reader.
-    std::vector<making::TSourcePage> CollectPages() const;
-    // Lists the sources' pages again, with the description and contents they suggest.
+    // What the window asks for; with the user's fields when they replace the sources'.
+    making::TPlanRequest Request(bool withFields) const;
+    // The plan, asking for a PDF's password while one is needed and the user gives one.
+    making::TBookPlan PlanAskingForPassword(making::TPlanRequest request);
+    // Plans the book again from the sources: their pages, the description and contents they suggest.
     void SourcesChanged();
     void MoveSource(int step);
     void RequestPreview();
@@ -94,9 +86,13 @@ private:
     void SetStatus(const QString& text, bool failure = false);
 
     settings::TSettings& FSettings;
-    std::vector<making::TSourcePage> FPages;
+    TMakeOptionControls FOptions;
+    // The plan shown: its pages in the preview, its contents in the Contents tab. A fresh plan
+    // is made for the conversion, as pages of an archive share its reader.
+    making::TBookPlan FPlan;
     QString FSuggestedTitle;  // the title the sources gave, replaced while the user keeps it
     QString FContentsFile;    // a catalog file in place of the sources' contents
+    QString FPdfPassword;     // the last one the user gave, tried on every encrypted PDF
     TPreview FShownPreview;
     TPreviewWorker FPreview;
     TBookConversion FConversion;

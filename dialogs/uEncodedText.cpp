@@ -6,21 +6,6 @@
 
 namespace dialogs {
 
-std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text, size_t maxBytes)
-{
-    std::optional<std::string> bytes = encoding.Encode(text);
-    if (!bytes || bytes->size() <= maxBytes) return bytes;
-    // Every character takes at least one byte, so no longer prefix can fit.
-    QString prefix = text.left(qsizetype(maxBytes) + 1);
-    // Drop whole code points from the end until the bytes fit.
-    while (!prefix.isEmpty()) {
-        prefix.chop(prefix.size() >= 2 && prefix.back().isLowSurrogate() ? 2 : 1);
-        bytes = encoding.Encode(prefix);
-        if (bytes && bytes->size() <= maxBytes) return bytes;
-    }
-    return std::string();
-}
-
 std::string NormaliseLineBreaks(const std::string& bytes)
 {
     std::string result;
@@ -41,7 +26,7 @@ std::optional<std::string> EncodeEdited(const platform::TBookEncoding& encoding,
                                         const QString& edited, size_t maxBytes)
 {
     if (edited == encoding.Decode(original)) return original;
-    return EncodeWithin(encoding, edited, maxBytes);
+    return encoding.EncodeWithin(edited, maxBytes);
 }
 
 void RefuseUnstorableText(const QString& warning, const platform::TBookEncoding& encoding, QWidget* field)

@@ -11,10 +11,6 @@ class QWidget;
 
 namespace dialogs {
 
-// The text in the book's encoding, cut to at most maxBytes without splitting a character;
-// nullopt when the encoding cannot hold one of its characters.
-std::optional<std::string> EncodeWithin(const platform::TBookEncoding& encoding, const QString& text, size_t maxBytes);
-
 // Every lone CR and lone LF becomes CR LF. Safe on the bytes of any encoding a book may
 // use, since none of them has CR or LF inside a multi-byte character.
 std::string NormaliseLineBreaks(const std::string& bytes);

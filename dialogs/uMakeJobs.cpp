@@ -1,7 +1,7 @@
 #include "uMakeJobs.h"
 
-#include "PageProcessor.h"
-#include "PictureDecoding.h"
+#include "MadePage.h"
+#include "MakeFailure.h"
 
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
@@ -31,20 +31,16 @@ QImage SideBySide(const std::vector<QImage>& pages)
 
 TPreview MakePreview(const making::TSourcePage& page, const making::TProcessOptions& options)
 {
-    using making::TPageKind;
     TPreview preview;
     try {
-        switch (page.Kind) {
-        case TPageKind::Text: preview.Message = page.Text.left(600); return preview;
-        case TPageKind::Rendered: preview.Source = page.Render(options); break;
-        default: preview.Source = making::DecodePicture(page.Load(), page.Name);
-        }
-        if (preview.Source.isNull()) {
-            preview.Message = page.Text;
-        } else if (page.Kind == TPageKind::PreparedPicture) {
-            preview.Processed = making::PreparePage(preview.Source).Picture;
+        making::TMadePage made = making::MakePage(page, options, true);
+        preview.Source = std::move(made.Source);
+        if (made.IsText()) {
+            preview.Message = made.Text.left(600);
         } else {
-            preview.Processed = SideBySide(making::ProcessPicture(preview.Source, options));
+            std::vector<QImage> pictures;
+            for (making::TMadePicture& picture : made.Pictures) pictures.push_back(std::move(picture.Picture));
+            preview.Processed = SideBySide(pictures);
         }
     } catch (const std::exception& error) {
         preview.Message = QString::fromUtf8(error.what());

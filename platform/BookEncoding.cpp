@@ -144,6 +144,21 @@ std::optional<std::string> TBookEncoding::Encode(const QString& text) const
     return bytes;
 }
 
+std::optional<std::string> TBookEncoding::EncodeWithin(const QString& text, size_t maxBytes) const
+{
+    std::optional<std::string> bytes = Encode(text);
+    if (!bytes || bytes->size() <= maxBytes) return bytes;
+    // Every character takes at least one byte, so no longer prefix can fit.
+    QString prefix = text.left(qsizetype(maxBytes) + 1);
+    // Drop whole code points from the end until the bytes fit.
+    while (!prefix.isEmpty()) {
+        prefix.chop(prefix.size() >= 2 && prefix.back().isLowSurrogate() ? 2 : 1);
+        bytes = Encode(prefix);
+        if (bytes && bytes->size() <= maxBytes) return bytes;
+    }
+    return std::string();
+}
+
 QStringList TBookEncoding::KnownNames()
 {
     static const char* const Candidates[] = {

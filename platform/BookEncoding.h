@@ -30,6 +30,8 @@ public:
     QString Decode(const std::string& bytes) const;
     // nullopt when the text holds a character the encoding cannot hold.
     std::optional<std::string> Encode(const QString& text) const;
+    // The text cut to at most maxBytes without splitting a character; nullopt as Encode.
+    std::optional<std::string> EncodeWithin(const QString& text, size_t maxBytes) const;
 
     // Names the user can choose from, "auto" first.
     static QStringList KnownNames();

@@ -44,7 +44,9 @@ void StoreDocument(const QString& path, const TIniDocument& document)
         throw EIniWriteError(("Unable to write to " + path).toStdString());
 }
 
-std::optional<int> ParseInteger(const QString& text)
+}  // namespace
+
+std::optional<int> ParseIniInteger(const QString& text)
 {
     QStringView digits(text);
     const bool negative = digits.startsWith(u'-');
@@ -67,6 +69,8 @@ std::optional<int> ParseInteger(const QString& text)
     return static_cast<int>(bits);
 }
 
+namespace {
+
 // Asking the file system is the only reliable test: folder attributes do not tell, on
 // Windows, whether access rights let this user create files there.
 bool CanCreateFilesIn(const QString& folder)
@@ -88,7 +92,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
 {
-    return ParseInteger(ReadString(section, key, QString())).value_or(def);
+    return ParseIniInteger(ReadString(section, key, QString())).value_or(def);
 }
 
 bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const

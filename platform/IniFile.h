@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -42,6 +43,9 @@ public:
 private:
     QString FPath;
 };
+
+// A number as ReadInteger reads it: decimal, or hexadecimal after "0x"/"0X"/"$".
+std::optional<int> ParseIniInteger(const QString& text);
 
 // <program>.ini beside the executable, or in the user's configuration folder when the
 // program's folder is not writable (an installed program).

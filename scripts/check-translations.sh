@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fails while a text of the viewer (app/, dialogs/, session/) lacks a finished translation in
-# any language: a text new to the sources, one marked unfinished or left empty, or a
-# translation whose source text is gone. The .ts files themselves are not changed.
+# Fails while a text of the viewer (app/, dialogs/, session/, the book maker's options) lacks a
+# finished translation in any language: a text new to the sources, one marked unfinished or left
+# empty, or a translation whose source text is gone. The .ts files themselves are not changed.
 # Usage: scripts/check-translations.sh [LUPDATE]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,7 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cp "$root"/translations/*.ts "$work"/
-"$lupdate" -silent -locations none -extensions cpp,h "$root/app" "$root/dialogs" "$root/session" -ts "$work"/*.ts
+"$lupdate" -silent -locations none -extensions cpp,h "$root/app" "$root/dialogs" "$root/session" \
+  "$root/pictures/making/OptionDeclarations.cpp" -ts "$work"/*.ts
 
 failed=0
 for ts in "$work"/*.ts; do

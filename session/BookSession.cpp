@@ -58,6 +58,29 @@ void TBookSession::Read(const QString& path)
     FEncoding = platform::TBookEncoding::Choose(FEncodingName, TextSamples(FReader));
 }
 
+const wolf::TWolfPageItem& TBookSession::Page(int index) const
+{
+    return index == -1 ? FReader.Cover : FReader.Pages[index];
+}
+
+wolf::TGreyImage TBookSession::PagePicture(int index)
+{
+    wolf::TGreyImage picture;
+    // The page's details are read from the file on its first showing.
+    FReader.DecodePage(*FStream, index == -1 ? FReader.Cover : FReader.Pages[index], picture);
+    return picture;
+}
+
+QStringList TBookSession::PageLines(int index)
+{
+    std::vector<std::string> lines;
+    FReader.ReadTextPage(*FStream, Page(index), lines);
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) text.append(FEncoding.Decode(line));
+    return text;
+}
+
 void TBookSession::Close()
 {
     FReader.Clear();

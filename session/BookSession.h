@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace session {
@@ -33,10 +34,13 @@ public:
 
     bool IsOpen() const { return FStream != nullptr; }
     const QString& FileName() const { return FFileName; }
-    wolf::TWolfReader& Reader() { return FReader; }
     const wolf::TWolfReader& Reader() const { return FReader; }
-    // The open file; only while IsOpen().
-    wolf::TStream& Stream() { return *FStream; }
+    // The cover (-1) or a page (from 0); std::out_of_range for any other index.
+    const wolf::TWolfPageItem& Page(int index) const;
+    // A picture page's pixels, or a text page's lines in the book's encoding. Only while
+    // IsOpen(); the reader's errors for a page that cannot be shown.
+    wolf::TGreyImage PagePicture(int index);
+    QStringList PageLines(int index);
     // Whether the table of contents came from the subcatalog (or from the flat catalog).
     bool FromSubcatalog() const { return FFromSubcatalog; }
     int PageCount() const { return IsOpen() ? FReader.Pages.Count() : 0; }

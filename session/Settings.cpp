@@ -54,16 +54,6 @@ const TSetting Declared[] = {
     {"MainWindow", "Width", TIntSetting{&V::Width, 450}},
     {"MRUList", nullptr, TRecentFilesSetting{"MRU"}},
     {"Reading", "ResumeReading", TBoolSetting{&V::ResumeReading, false}},
-    {"MakeBook", "Screen", TTextSetting{&V::MakeScreen, "6inch-800"}},
-    {"MakeBook", "CropMargins", TBoolSetting{&V::MakeCrop, false}},
-    {"MakeBook", "Spread", TIntSetting{&V::MakeSpread, 0, 0, 3}},
-    {"MakeBook", "RightToLeft", TBoolSetting{&V::MakeRightToLeft, false}},
-    {"MakeBook", "Gamma", TIntSetting{&V::MakeGamma, 100, 10, 1000}},
-    {"MakeBook", "AutoContrast", TBoolSetting{&V::MakeAutoContrast, true}},
-    {"MakeBook", "Bits", TIntSetting{&V::MakeBits, 2, 1, 2}},
-    {"MakeBook", "Dither", TIntSetting{&V::MakeDither, 0, 0, 2}},
-    {"MakeBook", "Stretch", TBoolSetting{&V::MakeStretch, false}},
-    {"MakeBook", "Upscale", TBoolSetting{&V::MakeUpscale, false}},
 };
 
 template <class... TVisitors>
@@ -88,7 +78,28 @@ TSettingValues::TSettingValues()
             setting.Kind);
 }
 
-TSettings::TSettings(QString fileName, QObject* parent) : QObject(parent), FFileName(std::move(fileName)) {}
+QString TSettingValues::Text(const QString& section, const QString& key) const
+{
+    for (const TText& text : Texts)
+        if (text.Section == section && text.Key == key) return text.Value;
+    return {};
+}
+
+void TSettingValues::SetText(const QString& section, const QString& key, const QString& value)
+{
+    for (TText& text : Texts)
+        if (text.Section == section && text.Key == key) {
+            text.Value = value;
+            return;
+        }
+    Texts.push_back({section, key, value});
+}
+
+TSettings::TSettings(QString fileName, std::vector<TTextRow> rows, QObject* parent)
+    : QObject(parent), FFileName(std::move(fileName)), FRows(std::move(rows))
+{
+    for (const TTextRow& row : FRows) FValues.SetText(row.Section, row.Key, row.Default);
+}
 
 void TSettings::SetValues(const TSettingValues& values)
 {
@@ -120,6 +131,8 @@ void TSettings::Load(QStringList& recentFiles)
                              }},
                    setting.Kind);
     }
+    for (const TTextRow& row : FRows)
+        values.SetText(row.Section, row.Key, ini.ReadString(row.Section, row.Key, row.Default));
     SetValues(values);
 }
 
@@ -144,6 +157,7 @@ void TSettings::Save(const QStringList& recentFiles) const
                              }},
                    setting.Kind);
     }
+    for (const TSettingValues::TText& text : FValues.Texts) ini.WriteString(text.Section, text.Key, text.Value);
 }
 
 bool TSettings::ReadAllowOneInstance(const QString& fileName)

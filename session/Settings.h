@@ -6,11 +6,20 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace settings {
 
 constexpr int MinMonitorSize = 5;  // mm; "1:1" needs a real size
 constexpr int MaxRecentFiles = 5;
+
+// A setting that a later part of the program declares (the book maker's options), held as
+// the text the file has: its owner reads and checks it. Such sections come after the others.
+struct TTextRow {
+    QString Section;
+    QString Key;
+    QString Default;
+};
 
 // Every setting, named like its key; a default-made value holds the declared defaults.
 struct TSettingValues {
@@ -31,17 +40,14 @@ struct TSettingValues {
     int Width;
     // "Reading"
     bool ResumeReading;  // reopen books at the page last read (their positions: TReadingPositions)
-    // "MakeBook": the book maker window's options
-    QByteArray MakeScreen;  // a screen profile's name
-    bool MakeCrop;
-    int MakeSpread;  // split, rotate, both, keep
-    bool MakeRightToLeft;
-    int MakeGamma;  // percent
-    bool MakeAutoContrast;
-    int MakeBits;
-    int MakeDither;  // Floyd-Steinberg, ordered, threshold
-    bool MakeStretch;
-    bool MakeUpscale;
+    // The text rows' values, by section and key, in the order they were declared or set.
+    QString Text(const QString& section, const QString& key) const;
+    void SetText(const QString& section, const QString& key, const QString& value);
+    struct TText {
+        QString Section, Key, Value;
+        bool operator==(const TText&) const = default;
+    };
+    std::vector<TText> Texts;
 
     bool operator==(const TSettingValues&) const = default;
 };
@@ -49,7 +55,8 @@ struct TSettingValues {
 class TSettings : public QObject {
     Q_OBJECT
 public:
-    explicit TSettings(QString fileName, QObject* parent = nullptr);
+    // rows: the text rows other parts declare, read and written after the settings' own.
+    explicit TSettings(QString fileName, std::vector<TTextRow> rows = {}, QObject* parent = nullptr);
 
     const QString& FileName() const { return FFileName; }
     const TSettingValues& Values() const { return FValues; }
@@ -70,6 +77,7 @@ signals:
 
 private:
     QString FFileName;
+    std::vector<TTextRow> FRows;
     TSettingValues FValues;
 };
 

@@ -19,8 +19,9 @@ struct TPdfContent {
     std::vector<TOutlineEntry> Outline;
     QString Title;  // document information, when not empty
     QString Author;
-    // With a user password, as a reader cannot open it without one.
-    bool Encrypted = false;
+    // Encrypted (RC4, 40 bits) with this user password, as a reader cannot open it without
+    // it; not encrypted when empty.
+    QByteArray Password;
 };
 
 QByteArray MakePdf(const TPdfContent& plan);

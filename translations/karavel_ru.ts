@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>Не удается прочитать PDF «%1»: он поврежден или обрезан</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>«%1» зашифрован и требует пароль; откройте его с паролем в другой программе и сохраните незащищенную копию</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>Не удается открыть «%1». Нет такого файла или папки</translation>
     </message>
@@ -229,6 +225,153 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>«%1» зашифрован, и для него нужен пароль</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>«%1» зашифрован, и указанный пароль его не открывает</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>Не удаётся открыть обложку «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>MakeOption</name>
+    <message>
+        <source>Screen:</source>
+        <translation>Экран:</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>Экран устройства для чтения: страницы делаются под его размер.</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>Обрезать пустые поля</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>Обрезает белые поля, не обращая внимания на соринки и номера страниц, чтобы текст стал крупнее.</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>Альбомные страницы:</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>Что делать с альбомной страницей, обычно это разворот из двух страниц.</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>Разделить на две страницы</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>Повернуть на 90°</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Разделить и повернуть</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Оставить как есть</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>Справа налево</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>Гамма:</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>Больше 1 затемняет средние тона, меньше 1 осветляет их.</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>Растянуть контраст</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>Делает самые темные места черными, а бумагу белой.</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>Оттенки серого:</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>Четыре оттенка серого выглядят лучше; черно-белые книги меньше.</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>Четыре оттенка серого (2 бита)</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>Черно-белое (1 бит)</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>Полутона:</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>Как передаются промежуточные оттенки серого: диффузия ошибки сохраняет детали, растр подходит для рисунков, ближайший серый сохраняет четкость текста.</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Диффузия ошибки</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>Упорядоченный растр</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>Ближайший серый</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>Заполнить экран</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>Растягивает страницы на весь экран, не сохраняя пропорций.</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>Увеличивать маленькие изображения</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>Изображения меньше экрана увеличиваются до его размера.</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>Страницы PDF:</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>Какие страницы взять из каждого PDF, например 3-120; если пусто, берутся все.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>все</translation>
+    </message>
+    <message>
+        <source>give FIRST-LAST, counted from 1, such as 3-120</source>
+        <translation>укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120</translation>
     </message>
 </context>
 <context>
@@ -485,6 +628,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TMakeOptionControls</name>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1-дюймовый экран, %2 × %3</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source> About</source>
@@ -560,38 +714,6 @@ Continue?</source>
 </context>
 <context>
     <name>dialogs::TfrmMakeBook</name>
-    <message>
-        <source>Title</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>Тема</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>Автор</translation>
-    </message>
-    <message>
-        <source>Adapter</source>
-        <translation>Адаптация</translation>
-    </message>
-    <message>
-        <source>Translator</source>
-        <translation>Переводчик</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>Издательство</translation>
-    </message>
-    <message>
-        <source>Publish time</source>
-        <translation>Дата издания</translation>
-    </message>
-    <message>
-        <source>Introduction</source>
-        <translation>Аннотация</translation>
-    </message>
     <message>
         <source>Make Book</source>
         <translation>Создание книги</translation>
@@ -669,138 +791,6 @@ Continue?</source>
         <translation>Добавить папку</translation>
     </message>
     <message>
-        <source>all</source>
-        <translation>все</translation>
-    </message>
-    <message>
-        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
-        <translation>Какие страницы взять из каждого PDF, например 3-120; если пусто, берутся все.</translation>
-    </message>
-    <message>
-        <source>PDF pages:</source>
-        <translation>Страницы PDF:</translation>
-    </message>
-    <message>
-        <source>%1-inch screen, %2 x %3</source>
-        <translation>%1-дюймовый экран, %2 × %3</translation>
-    </message>
-    <message>
-        <source>The reading device&apos;s screen: pages are made at its size.</source>
-        <translation>Экран устройства для чтения: страницы делаются под его размер.</translation>
-    </message>
-    <message>
-        <source>Crop blank margins</source>
-        <translation>Обрезать пустые поля</translation>
-    </message>
-    <message>
-        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
-        <translation>Обрезает белые поля, не обращая внимания на соринки и номера страниц, чтобы текст стал крупнее.</translation>
-    </message>
-    <message>
-        <source>Split into two pages</source>
-        <translation>Разделить на две страницы</translation>
-    </message>
-    <message>
-        <source>Turn a quarter</source>
-        <translation>Повернуть на 90°</translation>
-    </message>
-    <message>
-        <source>Both</source>
-        <translation>Разделить и повернуть</translation>
-    </message>
-    <message>
-        <source>Keep as it is</source>
-        <translation>Оставить как есть</translation>
-    </message>
-    <message>
-        <source>What becomes of a landscape page, usually two facing pages.</source>
-        <translation>Что делать с альбомной страницей, обычно это разворот из двух страниц.</translation>
-    </message>
-    <message>
-        <source>Right to left</source>
-        <translation>Справа налево</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
-    </message>
-    <message>
-        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
-        <translation>Больше 1 затемняет средние тона, меньше 1 осветляет их.</translation>
-    </message>
-    <message>
-        <source>Stretch contrast</source>
-        <translation>Растянуть контраст</translation>
-    </message>
-    <message>
-        <source>Makes the darkest part black and the paper white.</source>
-        <translation>Делает самые темные места черными, а бумагу белой.</translation>
-    </message>
-    <message>
-        <source>Four greys (2 bits)</source>
-        <translation>Четыре оттенка серого (2 бита)</translation>
-    </message>
-    <message>
-        <source>Black and white (1 bit)</source>
-        <translation>Черно-белое (1 бит)</translation>
-    </message>
-    <message>
-        <source>Four greys look better; black and white makes smaller books.</source>
-        <translation>Четыре оттенка серого выглядят лучше; черно-белые книги меньше.</translation>
-    </message>
-    <message>
-        <source>Error diffusion</source>
-        <translation>Диффузия ошибки</translation>
-    </message>
-    <message>
-        <source>Ordered pattern</source>
-        <translation>Упорядоченный растр</translation>
-    </message>
-    <message>
-        <source>Nearest grey</source>
-        <translation>Ближайший серый</translation>
-    </message>
-    <message>
-        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
-        <translation>Как передаются промежуточные оттенки серого: диффузия ошибки сохраняет детали, растр подходит для рисунков, ближайший серый сохраняет четкость текста.</translation>
-    </message>
-    <message>
-        <source>Fill the screen</source>
-        <translation>Заполнить экран</translation>
-    </message>
-    <message>
-        <source>Stretches pages to the whole screen, ignoring their shape.</source>
-        <translation>Растягивает страницы на весь экран, не сохраняя пропорций.</translation>
-    </message>
-    <message>
-        <source>Enlarge small pictures</source>
-        <translation>Увеличивать маленькие изображения</translation>
-    </message>
-    <message>
-        <source>Pictures smaller than the screen are enlarged to fit it.</source>
-        <translation>Изображения меньше экрана увеличиваются до его размера.</translation>
-    </message>
-    <message>
-        <source>Screen:</source>
-        <translation>Экран:</translation>
-    </message>
-    <message>
-        <source>Landscape pages:</source>
-        <translation>Альбомные страницы:</translation>
-    </message>
-    <message>
-        <source>Gamma:</source>
-        <translation>Гамма:</translation>
-    </message>
-    <message>
-        <source>Greys:</source>
-        <translation>Оттенки серого:</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>Полутона:</translation>
-    </message>
-    <message>
         <source>Hold the mouse over an option to see what it does.</source>
         <translation>Наведите указатель на параметр, чтобы узнать, что он делает.</translation>
     </message>
@@ -835,10 +825,6 @@ Continue?</source>
     <message>
         <source>Preview of page:</source>
         <translation>Предпросмотр страницы:</translation>
-    </message>
-    <message>
-        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
-        <translation>Страницы PDF: укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120.</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -892,6 +878,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>Название</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>Пароль PDF</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>Пароль не открывает «%1». Попробуйте другой:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>«%1» зашифрован. Его пароль:</translation>
     </message>
 </context>
 <context>

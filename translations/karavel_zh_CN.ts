@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>无法读取 PDF“%1”：文件已损坏或不完整</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>“%1”已加密，需要密码；请在其他程序中用密码打开它，并另存一份未加密的副本</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>无法打开“%1”。没有这个文件或文件夹</translation>
     </message>
@@ -229,6 +225,153 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>无法绘制此 PDF 的第 %1 页。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>“%1”已加密，需要密码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>“%1”已加密，所给的密码无法打开它</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>无法打开封面“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>MakeOption</name>
+    <message>
+        <source>Screen:</source>
+        <translation>屏幕：</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>阅读器的屏幕：按其尺寸制作页面。</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>裁剪空白边距</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>裁掉白色边距（忽略污点和页码），使文字更大。</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>横向页面：</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>如何处理横向页面（通常是左右两页）。</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>拆分为两页</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>旋转 90 度</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>拆分并旋转</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持原样</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>从右到左</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>伽马：</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>大于 1 使中间调变暗；小于 1 使其变亮。</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>拉伸对比度</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>使最暗处变黑、纸张变白。</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>灰度：</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>四级灰度效果更好；黑白的书更小。</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>四级灰度（2 位）</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>黑白（1 位）</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>抖动方式：</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>中间灰度的绘制方式：误差扩散保留细节，有序抖动适合线稿，最接近的灰度使文字清晰。</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>误差扩散</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>有序抖动</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>最接近的灰度</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填满屏幕</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>将页面拉伸到整个屏幕，不保持其比例。</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>放大小图片</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>小于屏幕的图片会放大到适合屏幕。</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>PDF 页面：</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>每个 PDF 要采用的页面，如 3-120；留空则采用全部页面。</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>give FIRST-LAST, counted from 1, such as 3-120</source>
+        <translation>请输入“起始页-结束页”，从 1 开始计数，如 3-120</translation>
     </message>
 </context>
 <context>
@@ -485,6 +628,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TMakeOptionControls</name>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1 英寸屏幕，%2 × %3</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1%2。</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source> About</source>
@@ -560,38 +714,6 @@ Continue?</source>
 </context>
 <context>
     <name>dialogs::TfrmMakeBook</name>
-    <message>
-        <source>Title</source>
-        <translation>书名</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>主题</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>作者</translation>
-    </message>
-    <message>
-        <source>Adapter</source>
-        <translation>改编者</translation>
-    </message>
-    <message>
-        <source>Translator</source>
-        <translation>译者</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>出版社</translation>
-    </message>
-    <message>
-        <source>Publish time</source>
-        <translation>出版时间</translation>
-    </message>
-    <message>
-        <source>Introduction</source>
-        <translation>简介</translation>
-    </message>
     <message>
         <source>Make Book</source>
         <translation>制作电子书</translation>
@@ -669,138 +791,6 @@ Continue?</source>
         <translation>添加文件夹</translation>
     </message>
     <message>
-        <source>all</source>
-        <translation>全部</translation>
-    </message>
-    <message>
-        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
-        <translation>每个 PDF 要采用的页面，如 3-120；留空则采用全部页面。</translation>
-    </message>
-    <message>
-        <source>PDF pages:</source>
-        <translation>PDF 页面：</translation>
-    </message>
-    <message>
-        <source>%1-inch screen, %2 x %3</source>
-        <translation>%1 英寸屏幕，%2 × %3</translation>
-    </message>
-    <message>
-        <source>The reading device&apos;s screen: pages are made at its size.</source>
-        <translation>阅读器的屏幕：按其尺寸制作页面。</translation>
-    </message>
-    <message>
-        <source>Crop blank margins</source>
-        <translation>裁剪空白边距</translation>
-    </message>
-    <message>
-        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
-        <translation>裁掉白色边距（忽略污点和页码），使文字更大。</translation>
-    </message>
-    <message>
-        <source>Split into two pages</source>
-        <translation>拆分为两页</translation>
-    </message>
-    <message>
-        <source>Turn a quarter</source>
-        <translation>旋转 90 度</translation>
-    </message>
-    <message>
-        <source>Both</source>
-        <translation>拆分并旋转</translation>
-    </message>
-    <message>
-        <source>Keep as it is</source>
-        <translation>保持原样</translation>
-    </message>
-    <message>
-        <source>What becomes of a landscape page, usually two facing pages.</source>
-        <translation>如何处理横向页面（通常是左右两页）。</translation>
-    </message>
-    <message>
-        <source>Right to left</source>
-        <translation>从右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
-    </message>
-    <message>
-        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
-        <translation>大于 1 使中间调变暗；小于 1 使其变亮。</translation>
-    </message>
-    <message>
-        <source>Stretch contrast</source>
-        <translation>拉伸对比度</translation>
-    </message>
-    <message>
-        <source>Makes the darkest part black and the paper white.</source>
-        <translation>使最暗处变黑、纸张变白。</translation>
-    </message>
-    <message>
-        <source>Four greys (2 bits)</source>
-        <translation>四级灰度（2 位）</translation>
-    </message>
-    <message>
-        <source>Black and white (1 bit)</source>
-        <translation>黑白（1 位）</translation>
-    </message>
-    <message>
-        <source>Four greys look better; black and white makes smaller books.</source>
-        <translation>四级灰度效果更好；黑白的书更小。</translation>
-    </message>
-    <message>
-        <source>Error diffusion</source>
-        <translation>误差扩散</translation>
-    </message>
-    <message>
-        <source>Ordered pattern</source>
-        <translation>有序抖动</translation>
-    </message>
-    <message>
-        <source>Nearest grey</source>
-        <translation>最接近的灰度</translation>
-    </message>
-    <message>
-        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
-        <translation>中间灰度的绘制方式：误差扩散保留细节，有序抖动适合线稿，最接近的灰度使文字清晰。</translation>
-    </message>
-    <message>
-        <source>Fill the screen</source>
-        <translation>填满屏幕</translation>
-    </message>
-    <message>
-        <source>Stretches pages to the whole screen, ignoring their shape.</source>
-        <translation>将页面拉伸到整个屏幕，不保持其比例。</translation>
-    </message>
-    <message>
-        <source>Enlarge small pictures</source>
-        <translation>放大小图片</translation>
-    </message>
-    <message>
-        <source>Pictures smaller than the screen are enlarged to fit it.</source>
-        <translation>小于屏幕的图片会放大到适合屏幕。</translation>
-    </message>
-    <message>
-        <source>Screen:</source>
-        <translation>屏幕：</translation>
-    </message>
-    <message>
-        <source>Landscape pages:</source>
-        <translation>横向页面：</translation>
-    </message>
-    <message>
-        <source>Gamma:</source>
-        <translation>伽马：</translation>
-    </message>
-    <message>
-        <source>Greys:</source>
-        <translation>灰度：</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>抖动方式：</translation>
-    </message>
-    <message>
         <source>Hold the mouse over an option to see what it does.</source>
         <translation>将鼠标悬停在选项上可查看其作用。</translation>
     </message>
@@ -835,10 +825,6 @@ Continue?</source>
     <message>
         <source>Preview of page:</source>
         <translation>预览页面：</translation>
-    </message>
-    <message>
-        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
-        <translation>PDF 页面：请输入“起始页-结束页”，从 1 开始计数，如 3-120。</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -888,6 +874,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>书名</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>PDF 密码</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>该密码无法打开“%1”。请换一个：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>“%1”已加密。它的密码：</translation>
     </message>
 </context>
 <context>

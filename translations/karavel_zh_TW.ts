@@ -183,10 +183,6 @@ Write protected file?</source>
         <translation>無法讀取 PDF「%1」：檔案已損壞或不完整</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is encrypted and needs a password; open it with its password elsewhere and save an unprotected copy</source>
-        <translation>「%1」已加密，需要密碼；請在其他程式中以密碼開啟它，並另存一份未加密的副本</translation>
-    </message>
-    <message>
         <source>Cannot open &quot;%1&quot;. No such file or folder</source>
         <translation>無法開啟「%1」。沒有這個檔案或資料夾</translation>
     </message>
@@ -229,6 +225,153 @@ Write protected file?</source>
     <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>無法繪製此 PDF 的第 %1 頁。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted and needs a password</source>
+        <translation>「%1」已加密，需要密碼</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, and the password given does not open it</source>
+        <translation>「%1」已加密，所給的密碼無法開啟它</translation>
+    </message>
+    <message>
+        <source>Cannot open the cover &quot;%1&quot;</source>
+        <translation>無法開啟封面「%1」</translation>
+    </message>
+</context>
+<context>
+    <name>MakeOption</name>
+    <message>
+        <source>Screen:</source>
+        <translation>螢幕：</translation>
+    </message>
+    <message>
+        <source>The reading device&apos;s screen: pages are made at its size.</source>
+        <translation>閱讀器的螢幕：依其尺寸製作頁面。</translation>
+    </message>
+    <message>
+        <source>Crop blank margins</source>
+        <translation>裁切空白邊界</translation>
+    </message>
+    <message>
+        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
+        <translation>裁掉白色邊界（忽略污點與頁碼），讓文字更大。</translation>
+    </message>
+    <message>
+        <source>Landscape pages:</source>
+        <translation>橫向頁面：</translation>
+    </message>
+    <message>
+        <source>What becomes of a landscape page, usually two facing pages.</source>
+        <translation>如何處理橫向頁面（通常是左右兩頁）。</translation>
+    </message>
+    <message>
+        <source>Split into two pages</source>
+        <translation>分割為兩頁</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>旋轉 90 度</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>分割並旋轉</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持原樣</translation>
+    </message>
+    <message>
+        <source>Right to left</source>
+        <translation>從右到左</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first.</source>
+        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半邊在前。</translation>
+    </message>
+    <message>
+        <source>Gamma:</source>
+        <translation>伽瑪：</translation>
+    </message>
+    <message>
+        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
+        <translation>大於 1 使中間調變暗；小於 1 使其變亮。</translation>
+    </message>
+    <message>
+        <source>Stretch contrast</source>
+        <translation>拉伸對比</translation>
+    </message>
+    <message>
+        <source>Makes the darkest part black and the paper white.</source>
+        <translation>使最暗處變黑、紙張變白。</translation>
+    </message>
+    <message>
+        <source>Greys:</source>
+        <translation>灰階：</translation>
+    </message>
+    <message>
+        <source>Four greys look better; black and white makes smaller books.</source>
+        <translation>四階灰階效果較好；黑白的書較小。</translation>
+    </message>
+    <message>
+        <source>Four greys (2 bits)</source>
+        <translation>四階灰階（2 位元）</translation>
+    </message>
+    <message>
+        <source>Black and white (1 bit)</source>
+        <translation>黑白（1 位元）</translation>
+    </message>
+    <message>
+        <source>Shading:</source>
+        <translation>抖動方式：</translation>
+    </message>
+    <message>
+        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
+        <translation>中間灰階的繪製方式：誤差擴散保留細節，有序抖動適合線稿，最接近的灰階讓文字清晰。</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>誤差擴散</translation>
+    </message>
+    <message>
+        <source>Ordered pattern</source>
+        <translation>有序抖動</translation>
+    </message>
+    <message>
+        <source>Nearest grey</source>
+        <translation>最接近的灰階</translation>
+    </message>
+    <message>
+        <source>Fill the screen</source>
+        <translation>填滿螢幕</translation>
+    </message>
+    <message>
+        <source>Stretches pages to the whole screen, ignoring their shape.</source>
+        <translation>將頁面拉伸至整個螢幕，不保持其比例。</translation>
+    </message>
+    <message>
+        <source>Enlarge small pictures</source>
+        <translation>放大小圖片</translation>
+    </message>
+    <message>
+        <source>Pictures smaller than the screen are enlarged to fit it.</source>
+        <translation>小於螢幕的圖片會放大至符合螢幕。</translation>
+    </message>
+    <message>
+        <source>PDF pages:</source>
+        <translation>PDF 頁面：</translation>
+    </message>
+    <message>
+        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
+        <translation>每個 PDF 要採用的頁面，如 3-120；留空則採用全部頁面。</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>give FIRST-LAST, counted from 1, such as 3-120</source>
+        <translation>請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120</translation>
     </message>
 </context>
 <context>
@@ -485,6 +628,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>dialogs::TMakeOptionControls</name>
+    <message>
+        <source>%1-inch screen, %2 x %3</source>
+        <translation>%1 吋螢幕，%2 × %3</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1%2。</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TfrmAbout</name>
     <message>
         <source> About</source>
@@ -560,38 +714,6 @@ Continue?</source>
 </context>
 <context>
     <name>dialogs::TfrmMakeBook</name>
-    <message>
-        <source>Title</source>
-        <translation>書名</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>主題</translation>
-    </message>
-    <message>
-        <source>Author</source>
-        <translation>作者</translation>
-    </message>
-    <message>
-        <source>Adapter</source>
-        <translation>改編者</translation>
-    </message>
-    <message>
-        <source>Translator</source>
-        <translation>譯者</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>出版社</translation>
-    </message>
-    <message>
-        <source>Publish time</source>
-        <translation>出版時間</translation>
-    </message>
-    <message>
-        <source>Introduction</source>
-        <translation>簡介</translation>
-    </message>
     <message>
         <source>Make Book</source>
         <translation>製作電子書</translation>
@@ -669,138 +791,6 @@ Continue?</source>
         <translation>新增資料夾</translation>
     </message>
     <message>
-        <source>all</source>
-        <translation>全部</translation>
-    </message>
-    <message>
-        <source>The pages of each PDF to take, as 3-120; empty takes all.</source>
-        <translation>每個 PDF 要採用的頁面，如 3-120；留空則採用全部頁面。</translation>
-    </message>
-    <message>
-        <source>PDF pages:</source>
-        <translation>PDF 頁面：</translation>
-    </message>
-    <message>
-        <source>%1-inch screen, %2 x %3</source>
-        <translation>%1 吋螢幕，%2 × %3</translation>
-    </message>
-    <message>
-        <source>The reading device&apos;s screen: pages are made at its size.</source>
-        <translation>閱讀器的螢幕：依其尺寸製作頁面。</translation>
-    </message>
-    <message>
-        <source>Crop blank margins</source>
-        <translation>裁切空白邊界</translation>
-    </message>
-    <message>
-        <source>Cuts white margins, ignoring specks and page numbers, so the text is larger.</source>
-        <translation>裁掉白色邊界（忽略污點與頁碼），讓文字更大。</translation>
-    </message>
-    <message>
-        <source>Split into two pages</source>
-        <translation>分割為兩頁</translation>
-    </message>
-    <message>
-        <source>Turn a quarter</source>
-        <translation>旋轉 90 度</translation>
-    </message>
-    <message>
-        <source>Both</source>
-        <translation>分割並旋轉</translation>
-    </message>
-    <message>
-        <source>Keep as it is</source>
-        <translation>保持原樣</translation>
-    </message>
-    <message>
-        <source>What becomes of a landscape page, usually two facing pages.</source>
-        <translation>如何處理橫向頁面（通常是左右兩頁）。</translation>
-    </message>
-    <message>
-        <source>Right to left</source>
-        <translation>從右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半邊在前。</translation>
-    </message>
-    <message>
-        <source>Above 1 darkens the mid-tones; below 1 lightens them.</source>
-        <translation>大於 1 使中間調變暗；小於 1 使其變亮。</translation>
-    </message>
-    <message>
-        <source>Stretch contrast</source>
-        <translation>拉伸對比</translation>
-    </message>
-    <message>
-        <source>Makes the darkest part black and the paper white.</source>
-        <translation>使最暗處變黑、紙張變白。</translation>
-    </message>
-    <message>
-        <source>Four greys (2 bits)</source>
-        <translation>四階灰階（2 位元）</translation>
-    </message>
-    <message>
-        <source>Black and white (1 bit)</source>
-        <translation>黑白（1 位元）</translation>
-    </message>
-    <message>
-        <source>Four greys look better; black and white makes smaller books.</source>
-        <translation>四階灰階效果較好；黑白的書較小。</translation>
-    </message>
-    <message>
-        <source>Error diffusion</source>
-        <translation>誤差擴散</translation>
-    </message>
-    <message>
-        <source>Ordered pattern</source>
-        <translation>有序抖動</translation>
-    </message>
-    <message>
-        <source>Nearest grey</source>
-        <translation>最接近的灰階</translation>
-    </message>
-    <message>
-        <source>How the greys in between are drawn: error diffusion keeps detail, a pattern suits drawings, nearest grey keeps text crisp.</source>
-        <translation>中間灰階的繪製方式：誤差擴散保留細節，有序抖動適合線稿，最接近的灰階讓文字清晰。</translation>
-    </message>
-    <message>
-        <source>Fill the screen</source>
-        <translation>填滿螢幕</translation>
-    </message>
-    <message>
-        <source>Stretches pages to the whole screen, ignoring their shape.</source>
-        <translation>將頁面拉伸至整個螢幕，不保持其比例。</translation>
-    </message>
-    <message>
-        <source>Enlarge small pictures</source>
-        <translation>放大小圖片</translation>
-    </message>
-    <message>
-        <source>Pictures smaller than the screen are enlarged to fit it.</source>
-        <translation>小於螢幕的圖片會放大至符合螢幕。</translation>
-    </message>
-    <message>
-        <source>Screen:</source>
-        <translation>螢幕：</translation>
-    </message>
-    <message>
-        <source>Landscape pages:</source>
-        <translation>橫向頁面：</translation>
-    </message>
-    <message>
-        <source>Gamma:</source>
-        <translation>伽瑪：</translation>
-    </message>
-    <message>
-        <source>Greys:</source>
-        <translation>灰階：</translation>
-    </message>
-    <message>
-        <source>Shading:</source>
-        <translation>抖動方式：</translation>
-    </message>
-    <message>
         <source>Hold the mouse over an option to see what it does.</source>
         <translation>將滑鼠停在選項上可查看其作用。</translation>
     </message>
@@ -835,10 +825,6 @@ Continue?</source>
     <message>
         <source>Preview of page:</source>
         <translation>預覽頁面：</translation>
-    </message>
-    <message>
-        <source>PDF pages: give FIRST-LAST, counted from 1, such as 3-120.</source>
-        <translation>PDF 頁面：請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120。</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -888,6 +874,18 @@ Continue?</source>
         <source>Title</source>
         <comment>a chapter&apos;s</comment>
         <translation>書名</translation>
+    </message>
+    <message>
+        <source>PDF Password</source>
+        <translation>PDF 密碼</translation>
+    </message>
+    <message>
+        <source>The password does not open &quot;%1&quot;. Try another:</source>
+        <translation>該密碼無法開啟「%1」。請換一個：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted. Its password:</source>
+        <translation>「%1」已加密。它的密碼：</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,16 @@
 // A table of contents given as catalog text, for a book being made.
 #pragma once
 
-#include "ConversionJob.h"
+#include "BookEncoding.h"
+#include "uWolfDefs.h"
+
+#include <QString>
 
 namespace making {
 
-// The UTF-8 catalog file's entries, titles in the plan's encoding, page numbers those of the
-// book being made. EMakeFailure for text that is not UTF-8 or a title the encoding cannot
-// hold; wolf::EWolf for a file that cannot be read or is no catalog.
-wolf::TWolfTOCList ReadCatalogContents(const TBookPlan& plan, const QString& path);
+// The UTF-8 catalog file's entries, titles in the book's encoding, page numbers those of the
+// book being made. EMakeFailure for a file that cannot be read, is no catalog or not UTF-8
+// text, or a title the encoding cannot hold.
+wolf::TWolfTOCList ReadCatalogContents(const platform::TBookEncoding& encoding, const QString& path);
 
 }  // namespace making

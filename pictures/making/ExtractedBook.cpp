@@ -1,11 +1,13 @@
 #include "ExtractedBook.h"
 
-#include "PictureDecoding.h"
+#include "MakeFailure.h"
+#include "SourceFiles.h"
 #include "Sources.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <map>
 
@@ -14,32 +16,41 @@ namespace {
 
 constexpr auto DescriptionFile = "book.json";
 
-TSourcePage PageFromFile(const QString& path, const QString& suffix)
+TSourcePage PageFromFile(const QString& path, const QString& suffix, const QStringList& chapters)
 {
-    if (suffix == QLatin1String("png")) return PictureFilePage(path, TPageKind::PreparedPicture);
-    if (suffix == QLatin1String("txt")) return {TPageKind::Text, path, {}, {}, QString::fromUtf8(ReadSourceFile(path))};
-    return {TPageKind::Text, path, {}, {}, {}};
+    if (suffix == QLatin1String("png")) return PictureFilePage(path, TPageKind::PreparedPicture, chapters);
+    const QString text = suffix == QLatin1String("txt") ? QString::fromUtf8(ReadSourceFile(path)) : QString();
+    return {TPageKind::Text, path, chapters, {}, text};
 }
 
 }  // namespace
+
+const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
+    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
 
 bool IsExtractedBook(const QString& folder)
 {
     return QFileInfo(folder).isDir() && QFileInfo::exists(QDir(folder).filePath(QLatin1String(DescriptionFile)));
 }
 
-TExtractedBook ReadExtractedBook(const QString& folder)
+void AddExtractedBookPages(const QString& folder, const QStringList& chapters, const TMakeOptions&, TSourceBook& book)
 {
     const QDir dir(folder);
-    TExtractedBook book;
     const QString descriptionPath = dir.filePath(QLatin1String(DescriptionFile));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(ReadSourceFile(descriptionPath), &error);
     if (!document.isObject())
         throw EMakeFailure(QStringLiteral("\"%1\" is not a JSON object: %2").arg(descriptionPath, error.errorString()));
-    book.Description = document.object();
-    if (dir.exists(QStringLiteral("contents.cat"))) book.ContentsPath = dir.filePath(QStringLiteral("contents.cat"));
-    if (dir.exists(QStringLiteral("cover.png"))) book.CoverPath = dir.filePath(QStringLiteral("cover.png"));
+    for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i)
+        if (document.object().contains(QLatin1String(DescriptionKeys[i])))
+            book.Description[static_cast<size_t>(i)] =
+                document.object().value(QLatin1String(DescriptionKeys[i])).toString();
+    // Without contents.cat the book had none, and its folder is no chapter.
+    book.ContentsFile =
+        dir.exists(QStringLiteral("contents.cat")) ? dir.filePath(QStringLiteral("contents.cat")) : QString();
+    book.CoverFromFirstPicture = false;
+    if (dir.exists(QStringLiteral("cover.png")))
+        book.Cover = PictureFilePage(dir.filePath(QStringLiteral("cover.png")), TPageKind::PreparedPicture);
 
     static const QRegularExpression pageName(QStringLiteral("^(\\d{4,})\\.(png|txt|invalid)$"));
     std::map<qulonglong, std::pair<QString, QString>> files;  // number -> path, suffix
@@ -51,8 +62,7 @@ TExtractedBook ReadExtractedBook(const QString& folder)
     if (files.empty())
         throw EMakeFailure(
             QStringLiteral("The book folder \"%1\" holds no pages (0001.png, 0002.txt, ...)").arg(folder));
-    for (const auto& [number, file] : files) book.Pages.push_back(PageFromFile(file.first, file.second));
-    return book;
+    for (const auto& [number, file] : files) book.Pages.push_back(PageFromFile(file.first, file.second, chapters));
 }
 
 }  // namespace making

@@ -32,4 +32,9 @@ QImage FitToScreen(const QImage& grey, QSize screen, bool stretch, bool upscale)
     return page;
 }
 
+void FitToScreenStep(TPictures& pictures, const TProcessOptions& options)
+{
+    for (QImage& picture : pictures) picture = FitToScreen(picture, options.Screen, options.Stretch, options.Upscale);
+}
+
 }  // namespace making

@@ -1,6 +1,8 @@
 // Scales a picture to the screen.
 #pragma once
 
+#include "ProcessingStep.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -14,5 +16,8 @@ QSize FittedSize(QSize picture, QSize screen, bool stretch, bool upscale);
 // than the screen keeps its size unless upscale. Down-sampling averages the covered source
 // area, so fine print and halftones do not alias.
 QImage FitToScreen(const QImage& grey, QSize screen, bool stretch, bool upscale);
+
+// Every picture fitted so.
+void FitToScreenStep(TPictures& pictures, const TProcessOptions& options);
 
 }  // namespace making

@@ -188,4 +188,9 @@ void ReduceToLevels(QImage& grey, int bits, TDitherMethod method)
     }
 }
 
+void ReduceToLevelsStep(TPictures& pictures, const TProcessOptions& options)
+{
+    for (QImage& picture : pictures) ReduceToLevels(picture, options.Bits, options.Dither);
+}
+
 }  // namespace making

@@ -1,7 +1,7 @@
 // Reduction of a grey picture to the few levels the book's pages hold.
 #pragma once
 
-#include "ProcessOptions.h"
+#include "ProcessingStep.h"
 
 #include <QImage>
 #include <span>
@@ -17,5 +17,8 @@ std::span<const uchar> PageLevels(int bits);
 // compares against an 8 x 8 Bayer matrix between the two nearest levels; Threshold takes
 // the nearest level.
 void ReduceToLevels(QImage& grey, int bits, TDitherMethod method);
+
+// Every picture reduced to the levels of the options' bit count.
+void ReduceToLevelsStep(TPictures& pictures, const TProcessOptions& options);
 
 }  // namespace making

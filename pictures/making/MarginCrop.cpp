@@ -81,4 +81,10 @@ QRect FindContent(const QImage& grey)
     return content.adjusted(-border, -border, border, border).intersected(whole);
 }
 
+void CropMarginsStep(TPictures& pictures, const TProcessOptions& options)
+{
+    if (!options.CropMargins) return;
+    for (QImage& picture : pictures) picture = picture.copy(FindContent(picture));
+}
+
 }  // namespace making

@@ -9,18 +9,21 @@
 
 namespace making {
 
-std::vector<QImage> ProcessPicture(const QImage& picture, const TProcessOptions& options)
+namespace {
+
+// In order: crop before spreads are split, tone after fitting (fewer pixels, the same
+// levels), the levels last.
+constexpr TProcessingStep Chain[] = {
+    CropMarginsStep, ArrangeSpreadsStep, FitToScreenStep, AdjustToneStep, ReduceToLevelsStep,
+};
+
+}  // namespace
+
+TPictures ProcessPicture(const QImage& picture, const TProcessOptions& options)
 {
-    QImage grey = ToGrey(picture);
-    if (options.CropMargins) grey = grey.copy(FindContent(grey));
-    std::vector<QImage> pages = ArrangeSpread(grey, options.Spread, options.RightToLeft);
-    for (QImage& page : pages) {
-        page = FitToScreen(page, options.Screen, options.Stretch, options.Upscale);
-        // After scaling: a quarter of the pixels to look at, and the same histogram.
-        AdjustTone(page, options.AutoContrast, options.Gamma);
-        ReduceToLevels(page, options.Bits, options.Dither);
-    }
-    return pages;
+    TPictures pictures{ToGrey(picture)};
+    for (const TProcessingStep step : Chain) step(pictures, options);
+    return pictures;
 }
 
 bool IsLargeEnough(QSize picture, const TProcessOptions& options)

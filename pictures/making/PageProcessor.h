@@ -1,17 +1,13 @@
 // The whole chain from a decoded picture to the pages of a book.
 #pragma once
 
-#include "ProcessOptions.h"
-
-#include <QImage>
-#include <vector>
+#include "ProcessingStep.h"
 
 namespace making {
 
-// Grey, cropped, arranged for spreads, toned, fitted to the screen and reduced to the
-// page levels: the pages the picture becomes, in reading order, each Format_Grayscale8
-// of the screen's size.
-std::vector<QImage> ProcessPicture(const QImage& picture, const TProcessOptions& options);
+// Grey, then every step of the chain in turn: the pages the picture becomes, in reading
+// order, each Format_Grayscale8 of the screen's size.
+TPictures ProcessPicture(const QImage& picture, const TProcessOptions& options);
 
 // Whether a picture of that size gives every page at the size the screen shows it, each page
 // shrunk or kept but none enlarged, so that a larger picture in the same proportions would give

@@ -1,11 +1,12 @@
 #include "PdfSource.h"
 
+#include "MakeFailure.h"
 #include "MarginCrop.h"
 #include "PictureDecoding.h"
+#include "Spreads.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -18,36 +19,29 @@ namespace {
 // Poppler reports every fault of a damaged file on its own; ours is the message that counts.
 void IgnorePopplerMessage(const QString&, const QVariant&) {}
 
-std::unique_ptr<Poppler::Document> OpenDocument(const QByteArray& bytes, const QString& path)
+// Poppler reads the file as it needs it, so a PDF of any size takes little memory.
+std::unique_ptr<Poppler::Document> OpenDocument(const QString& path, const QString& password)
 {
     static std::once_flag quiet;
     std::call_once(quiet, [] { Poppler::setDebugErrorFunction(IgnorePopplerMessage, {}); });
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
+    if (!QFileInfo(path).isReadable())
+        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, QFile(path).errorString()));
+    const QByteArray secret = password.toUtf8();
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path, secret, secret);
     if (!document)
         throw EMakeFailure(QStringLiteral("\"%1\" is not a PDF that can be read: it is damaged or cut off").arg(path));
-    if (document->isLocked())
-        throw EMakeFailure(QStringLiteral("\"%1\" is encrypted and needs a password; open it with its password "
-                                          "elsewhere and save an unprotected copy")
-                               .arg(path));
+    if (document->isLocked()) throw ENeedsPassword(path, !password.isEmpty());
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setRenderHint(Poppler::Document::TextHinting);
     return document;
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". %2").arg(path, file.errorString()));
-    return file.readAll();
-}
-
-// The pages of one PDF share its bytes and a few open copies of it: one copy is never drawn
+// The pages of one PDF share a few open copies of it: one copy is never drawn
 // by two threads at once, and each thread that draws gets a copy of its own.
 class TPdfDocuments {
 public:
-    TPdfDocuments(QByteArray bytes, QString path) : FBytes(std::move(bytes)), FPath(std::move(path)) {}
+    TPdfDocuments(QString path, QString password) : FPath(std::move(path)), FPassword(std::move(password)) {}
 
     class TLease {
     public:
@@ -71,7 +65,7 @@ private:
                 return document;
             }
         }
-        return OpenDocument(FBytes, FPath);
+        return OpenDocument(FPath, FPassword);
     }
 
     void Give(std::unique_ptr<Poppler::Document> document)
@@ -80,15 +74,17 @@ private:
         FIdle.push_back(std::move(document));
     }
 
-    const QByteArray FBytes;
     const QString FPath;
+    const QString FPassword;
     std::mutex FMutex;
     std::vector<std::unique_ptr<Poppler::Document>> FIdle;
 };
 
-double FitScale(QSizeF size, QSizeF box)
+// Pixels per point that fit a page of that size in points to the screen.
+double RenderScale(QSizeF points, const TProcessOptions& options)
 {
-    return std::min(box.width() / size.width(), box.height() / size.height());
+    const QSizeF box = SpreadBox(points, options);
+    return std::min(box.width() / points.width(), box.height() / points.height());
 }
 
 // Cropping draws the page twice: once to find the printed part, then that part alone at
@@ -100,13 +96,13 @@ QImage RenderPage(TPdfDocuments& documents, int index, const TProcessOptions& op
     if (!page) return {};
     const QSizeF points = page->pageSizeF();
     if (!(points.width() >= 1 && points.height() >= 1)) return {};
-    const double scale = PdfRenderScale(points, options);
+    const double scale = RenderScale(points, options);
     if (!options.CropMargins) return page->renderToImage(72 * scale, 72 * scale);
     const QImage whole = page->renderToImage(72 * scale, 72 * scale);
     if (whole.isNull()) return {};
     const QRectF content = FindContent(ToGrey(whole));
     const QRectF contentPoints(content.topLeft() / scale, content.size() / scale);
-    const double contentScale = PdfRenderScale(contentPoints.size(), options);
+    const double contentScale = RenderScale(contentPoints.size(), options);
     const QRect pixels =
         QRectF(contentPoints.topLeft() * contentScale, contentPoints.size() * contentScale).toAlignedRect();
     return page->renderToImage(72 * contentScale, 72 * contentScale, pixels.x(), pixels.y(), pixels.width(),
@@ -129,44 +125,12 @@ void CollectHeadings(const QVector<Poppler::OutlineItem>& items, int level,
 
 }  // namespace
 
-bool IsPdfName(const QString& path)
+void AddPdfPages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
-}
-
-std::optional<TPageRange> ParsePageRange(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,9})?\\s*(-)?\\s*(\\d{1,9})?\\s*$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch() || (match.captured(1).isEmpty() && match.captured(3).isEmpty())) return std::nullopt;
-    TPageRange range;
-    if (!match.captured(1).isEmpty()) range.First = match.captured(1).toInt();
-    if (!match.captured(3).isEmpty())
-        range.Last = match.captured(3).toInt();
-    else if (match.captured(2).isEmpty())
-        range.Last = range.First;
-    if (range.First < 1 || range.Last < range.First) return std::nullopt;
-    return range;
-}
-
-double PdfRenderScale(QSizeF points, const TProcessOptions& options)
-{
-    const QSizeF screen = options.Screen;
-    QSizeF box = screen;
-    if (points.width() > points.height()) {
-        if (options.Spread == TSpreadMode::Split || options.Spread == TSpreadMode::Both)
-            box = QSizeF(2 * screen.width(), screen.height());
-        else if (options.Spread == TSpreadMode::Rotate)
-            box = screen.transposed();
-    }
-    return FitScale(points, box);
-}
-
-void AddPdfPages(const QString& path, const QStringList& chapters, TPageRange range, std::vector<TSourcePage>& pages)
-{
-    auto documents = std::make_shared<TPdfDocuments>(ReadFile(path), path);
+    auto documents = std::make_shared<TPdfDocuments>(path, options.PdfPassword);
     const TPdfDocuments::TLease document(*documents);
     const int count = document->numPages();
+    const TPageRange range = options.PdfPages;
     if (range.First > count)
         throw EMakeFailure(
             QStringLiteral("\"%1\" has %2 pages; there is no page %3").arg(path).arg(count).arg(range.First));
@@ -183,17 +147,18 @@ void AddPdfPages(const QString& path, const QStringList& chapters, TPageRange ra
             return RenderPage(*documents, index, options);
         };
         page.Headings = std::move(headings[static_cast<size_t>(index)]);
-        pages.push_back(std::move(page));
+        book.Pages.push_back(std::move(page));
     }
-}
-
-TPdfDescription ReadPdfDescription(const QString& path)
-{
-    const std::unique_ptr<Poppler::Document> document = OpenDocument(ReadFile(path), path);
-    const auto field = [&](const char* key) { return document->info(QLatin1String(key)).simplified(); };
-    QStringList subject{field("Subject"), field("Keywords")};
+    const auto field = [&](const char* key) -> std::optional<QString> {
+        const QString value = document->info(QLatin1String(key)).simplified();
+        return value.isEmpty() ? std::nullopt : std::optional(value);
+    };
+    using wolf::TWolfDescription;
+    book.Description[TWolfDescription::Title] = field("Title");
+    book.Description[TWolfDescription::Author] = field("Author");
+    QStringList subject{field("Subject").value_or(QString()), field("Keywords").value_or(QString())};
     subject.removeAll(QString());
-    return {field("Title"), field("Author"), subject.join(QLatin1String("; "))};
+    if (!subject.isEmpty()) book.Description[TWolfDescription::Subject] = subject.join(QLatin1String("; "));
 }
 
 }  // namespace making

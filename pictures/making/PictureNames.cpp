@@ -2,20 +2,26 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSet>
 
 namespace making {
 
+const QStringList& PictureSuffixes()
+{
+    static const QStringList suffixes = [] {
+        QStringList list;
+        for (const QByteArray& format : QImageReader::supportedImageFormats()) list << QString::fromLatin1(format);
+        // Formats that are not pictures of pages, or that any file could claim.
+        for (const char* unwanted : {"svg", "svgz", "pdf", "icns", "ico", "cur"})
+            list.removeAll(QLatin1String(unwanted));
+        list.sort();
+        return list;
+    }();
+    return suffixes;
+}
+
 bool IsPictureName(const QString& path)
 {
-    static const QSet<QByteArray> formats = [] {
-        const QList<QByteArray> list = QImageReader::supportedImageFormats();
-        QSet<QByteArray> set(list.begin(), list.end());
-        // Formats that are not pictures of pages, or that any file could claim.
-        for (const char* unwanted : {"svg", "svgz", "pdf", "icns", "ico", "cur"}) set.remove(unwanted);
-        return set;
-    }();
-    return formats.contains(QFileInfo(path).suffix().toLower().toLatin1());
+    return PictureSuffixes().contains(QFileInfo(path).suffix().toLower());
 }
 
 }  // namespace making

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace making {
 
-// A suffix one of Qt's image plug-ins reads (PNG, JPEG, BMP, GIF, TIFF, WebP, ...).
+// The suffixes Qt's image plug-ins read (png, jpg, bmp, gif, tif, webp, ...), sorted.
+const QStringList& PictureSuffixes();
+
+// A name ending in one of them.
 bool IsPictureName(const QString& path);
 
 }  // namespace making

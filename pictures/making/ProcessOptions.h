@@ -1,7 +1,12 @@
-// How pictures become pages for a small grey-scale screen.
+// What the user chooses of how a book is made: how pictures become pages for a small
+// grey-scale screen, and which parts of the sources are taken. The defaults here are the
+// options' defaults everywhere (OptionDeclarations.h reads them).
 #pragma once
 
+#include "PageRange.h"
+
 #include <QSize>
+#include <QString>
 
 namespace making {
 
@@ -21,6 +26,12 @@ struct TProcessOptions {
     bool AutoContrast = true;
     int Bits = 2;  // 2: levels 0, 128, 192, 255; 1: 0 and 255
     TDitherMethod Dither = TDitherMethod::FloydSteinberg;
+};
+
+struct TMakeOptions {
+    TProcessOptions Pictures;
+    TPageRange PdfPages;  // of each PDF
+    QString PdfPassword;  // tried on every PDF that needs one
 };
 
 }  // namespace making

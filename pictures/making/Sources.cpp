@@ -1,72 +1,14 @@
 #include "Sources.h"
 
-#include "ArchiveSource.h"
+#include "MakeFailure.h"
 #include "NaturalOrder.h"
-#include "PdfSource.h"
-#include "PictureDecoding.h"
-#include "PictureNames.h"
-#include "TextSource.h"
+#include "SourceFiles.h"
+#include "SourceKinds.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace making {
-namespace {
-
-bool IsTextName(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
-}
-
-class TCollector {
-public:
-    TCollector(QSize screen, TPageRange pdfPages, std::vector<TSourcePage>& pages)
-        : FScreen(screen), FPdfPages(pdfPages), FPages(pages)
-    {
-    }
-
-    // chapters: where the source stands; own: whether it opens a chapter of its own.
-    void AddSource(const QString& path, const QStringList& chapters, bool ownChapter)
-    {
-        const QFileInfo info(path);
-        const QStringList inner = ownChapter ? chapters + QStringList{SourceTitle(path)} : chapters;
-        if (info.isDir())
-            AddFolder(path, inner);
-        else if (!info.exists())
-            throw EMakeFailure(QStringLiteral("Cannot open \"%1\". No such file or folder").arg(path));
-        else if (IsArchiveName(path))
-            AddArchivePages(path, inner, FPages);
-        else if (IsTextName(path))
-            AddTextFilePages(path, inner, FScreen, FPages);
-        else if (IsPdfName(path))
-            AddPdfPages(path, inner, FPdfPages, FPages);
-        else
-            FPages.push_back(PictureFilePage(path, TPageKind::Picture, chapters));
-    }
-
-private:
-    void AddFolder(const QString& path, const QStringList& chapters)
-    {
-        const QDir folder(path);
-        QStringList names = folder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-        SortNaturally(names);
-        for (const QString& name : names) {
-            const QString entry = folder.filePath(name);
-            const QFileInfo info(entry);
-            if (info.isDir() || IsArchiveName(name) || IsTextName(name) || IsPdfName(name))
-                AddSource(entry, chapters, true);
-            else if (IsPictureName(name))
-                AddSource(entry, chapters, false);
-        }
-    }
-
-    QSize FScreen;
-    TPageRange FPdfPages;
-    std::vector<TSourcePage>& FPages;
-};
-
-}  // namespace
 
 TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringList& chapters)
 {
@@ -79,16 +21,50 @@ QString SourceTitle(const QString& path)
     return info.isDir() ? info.fileName() : info.completeBaseName();
 }
 
-std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen, TPageRange pdfPages)
+void AddSource(const QString& path, const QStringList& chapters, bool ownChapter, const TMakeOptions& options,
+               TSourceBook& book)
 {
-    std::vector<TSourcePage> pages;
-    TCollector collector(screen, pdfPages, pages);
-    for (const QString& source : sources) {
-        const size_t before = pages.size();
-        collector.AddSource(source, {}, sources.size() > 1 && !IsPictureName(source));
-        if (pages.size() == before) throw EMakeFailure(QStringLiteral("\"%1\" holds no pictures or text").arg(source));
+    if (!QFileInfo::exists(path))
+        throw EMakeFailure(QStringLiteral("Cannot open \"%1\". No such file or folder").arg(path));
+    // A file named on its own is taken as a picture whatever its name; the decoder judges it.
+    const TSourceKind* kind = KindOf(path);
+    if (!kind) kind = &SourceKinds().back();
+    const QStringList inner = ownChapter && kind->OwnChapter ? chapters + QStringList{SourceTitle(path)} : chapters;
+    kind->AddPages(path, inner, options, book);
+}
+
+void AddFolderPages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
+{
+    const QDir folder(path);
+    QStringList names = folder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    SortNaturally(names);
+    for (const QString& name : names) {
+        const QString entry = folder.filePath(name);
+        if (!KindOf(entry)) continue;
+        // What an entry tells of a book is not the folder's.
+        TSourceBook added;
+        AddSource(entry, chapters, true, options, added);
+        for (TSourcePage& page : added.Pages) book.Pages.push_back(std::move(page));
     }
-    return pages;
+}
+
+TSourceBook CollectSources(const QStringList& sources, const TMakeOptions& options)
+{
+    TSourceBook book;
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        TSourceBook added;
+        AddSource(sources[i], {}, sources.size() > 1, options, added);
+        if (added.Pages.empty()) throw EMakeFailure(QStringLiteral("\"%1\" holds no pictures or text").arg(sources[i]));
+        if (i == 0) {
+            book = std::move(added);
+            using wolf::TWolfDescription;
+            if (!book.Description[TWolfDescription::Title])
+                book.Description[TWolfDescription::Title] = SourceTitle(sources[i]);
+        } else {
+            for (TSourcePage& page : added.Pages) book.Pages.push_back(std::move(page));
+        }
+    }
+    return book;
 }
 
 }  // namespace making

@@ -1,21 +1,27 @@
-// The pages of the sources a book is made from: pictures, folders, comic archives and
-// plain-text files.
+// The pages of the sources a book is made from, each source taken by its kind (SourceKinds.h).
 #pragma once
 
-#include "PdfSource.h"
-#include "SourcePage.h"
+#include "ProcessOptions.h"
+#include "SourceBook.h"
 
-#include <QSize>
-#include <vector>
+#include <QStringList>
 
 namespace making {
 
-// Pages of every source in the order given; a folder's entries in natural order, with
-// its sub-folders, archives, text files and PDFs as chapters. With several sources, each
-// folder, archive, text file or PDF is a chapter of its own, named after it. screen sets how
-// much text a page holds; pdfPages which pages of each PDF are taken. EMakeFailure for a
-// source that is missing, cannot be read, or yields no page.
-std::vector<TSourcePage> CollectPages(const QStringList& sources, QSize screen, TPageRange pdfPages = {});
+// Pages of every source in the order given, and what the first source tells of the book (the
+// title falls back on its name). With several sources, each one that opens a chapter is a
+// chapter of its own, named after it. EMakeFailure for a source that is missing, cannot be
+// read, or yields no page.
+TSourceBook CollectSources(const QStringList& sources, const TMakeOptions& options);
+
+// Adds a file or folder's pages to book, below chapters, in a chapter of its own when its kind
+// opens one and ownChapter; what it tells of the book is kept only where book knows nothing yet.
+void AddSource(const QString& path, const QStringList& chapters, bool ownChapter, const TMakeOptions& options,
+               TSourceBook& book);
+
+// A folder's entries of every kind in natural order, each in a chapter of its own where its
+// kind opens one.
+void AddFolderPages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book);
 
 // A picture file as a page; its bytes are read when the page is loaded.
 TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringList& chapters = {});

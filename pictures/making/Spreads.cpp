@@ -30,4 +30,26 @@ std::vector<QImage> ArrangeSpread(const QImage& picture, TSpreadMode mode, bool 
     return pages;
 }
 
+void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options)
+{
+    TPictures arranged;
+    for (const QImage& picture : pictures)
+        for (QImage& page : ArrangeSpread(picture, options.Spread, options.RightToLeft))
+            arranged.push_back(std::move(page));
+    pictures = std::move(arranged);
+}
+
+QSizeF SpreadBox(QSizeF picture, const TProcessOptions& options)
+{
+    const QSizeF screen = options.Screen;
+    if (picture.width() <= picture.height()) return screen;
+    switch (options.Spread) {
+    case TSpreadMode::Split:
+    case TSpreadMode::Both: return QSizeF(2 * screen.width(), screen.height());
+    case TSpreadMode::Rotate: return screen.transposed();
+    case TSpreadMode::Keep: break;
+    }
+    return screen;
+}
+
 }  // namespace making

@@ -1,10 +1,11 @@
 // Landscape pictures, usually two facing pages, made into portrait pages.
 #pragma once
 
-#include "ProcessOptions.h"
+#include "ProcessingStep.h"
 
 #include <QImage>
 #include <QRect>
+#include <QSizeF>
 #include <vector>
 
 namespace making {
@@ -24,5 +25,13 @@ std::vector<TSpreadPage> SpreadPages(QSize picture, TSpreadMode mode, bool right
 
 // The pictures of those pages.
 std::vector<QImage> ArrangeSpread(const QImage& picture, TSpreadMode mode, bool rightToLeft);
+
+// Every picture arranged so.
+void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options);
+
+// The box a picture of that size must fit so that each page it becomes fills the screen: the
+// screen, twice its width for a landscape picture that is split, the screen turned for one that
+// is rotated. Sources that draw their pages (a PDF) draw them at this size.
+QSizeF SpreadBox(QSizeF picture, const TProcessOptions& options);
 
 }  // namespace making

@@ -1,6 +1,7 @@
 #include "TextSource.h"
 
-#include "PictureDecoding.h"
+#include "MakeFailure.h"
+#include "SourceFiles.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -9,20 +10,29 @@
 namespace making {
 namespace {
 
+// Lines with where they start in the text, so that each page knows where it begins.
+struct TLine {
+    QStringView Text;
+    qsizetype Start;
+};
+
 class TPageCollector {
 public:
-    TPageCollector(QStringList& pages, int maxCharacters) : FPages(pages), FMax(maxCharacters) {}
+    TPageCollector(TTextPages& pages, int maxCharacters) : FPages(pages), FMax(maxCharacters) {}
 
-    void AddLine(QStringView line)
+    void AddLine(TLine line)
     {
         // A line longer than a page goes in pieces, walked through without copying the rest.
-        while (line.size() > FMax) {
-            const qsizetype space = line.left(FMax).lastIndexOf(u' ');
+        while (line.Text.size() > FMax) {
+            const qsizetype space = line.Text.left(FMax).lastIndexOf(u' ');
             const qsizetype cut = space > 0 ? space : FMax;
-            AddFittingLine(line.left(cut).toString());
-            line = line.mid(cut).trimmed();
+            AddFittingLine({line.Text.left(cut), line.Start});
+            const QStringView rest = line.Text.mid(cut);
+            qsizetype lead = 0;
+            while (lead < rest.size() && rest[lead].isSpace()) ++lead;
+            line = {rest.mid(lead).trimmed(), line.Start + cut + lead};
         }
-        AddFittingLine(line.toString());
+        AddFittingLine(line);
     }
 
     void Flush()
@@ -31,32 +41,37 @@ public:
         qsizetype keep = FLines.size();
         qsizetype kept = 0;
         if (FLastBlank > 0) {
-            for (qsizetype i = 0; i < FLastBlank; ++i) kept += FLines[i].size() + 1;
+            for (qsizetype i = 0; i < FLastBlank; ++i) kept += FLines[i].Text.size() + 1;
             if (kept * 2 >= FSize) keep = FLastBlank;
         }
-        QStringList rest = FLines.mid(keep);
-        FLines.resize(keep);
-        while (!FLines.isEmpty() && FLines.last().trimmed().isEmpty()) FLines.removeLast();
-        if (!FLines.isEmpty()) FPages.append(FLines.join(u'\n'));
+        std::vector<TLine> rest(FLines.begin() + keep, FLines.end());
+        FLines.resize(static_cast<size_t>(keep));
+        while (!FLines.empty() && FLines.back().Text.trimmed().isEmpty()) FLines.pop_back();
+        if (!FLines.empty()) {
+            QStringList lines;
+            for (const TLine& line : FLines) lines << line.Text.toString();
+            FPages.Pages.append(lines.join(u'\n'));
+            FPages.Starts.push_back(FLines.front().Start);
+        }
         FLines.clear();
         FSize = 0;
         FLastBlank = -1;
-        for (const QString& line : rest) AddFittingLine(line);
+        for (const TLine& line : rest) AddFittingLine(line);
     }
 
 private:
-    void AddFittingLine(const QString& line)
+    void AddFittingLine(TLine line)
     {
-        if (FSize + line.size() > FMax) Flush();
-        if (FLines.isEmpty() && line.trimmed().isEmpty()) return;
-        if (line.trimmed().isEmpty()) FLastBlank = FLines.size();
-        FLines.append(line);
-        FSize += line.size() + 1;
+        if (FSize + line.Text.size() > FMax) Flush();
+        if (FLines.empty() && line.Text.trimmed().isEmpty()) return;
+        if (line.Text.trimmed().isEmpty()) FLastBlank = static_cast<qsizetype>(FLines.size());
+        FLines.push_back(line);
+        FSize += line.Text.size() + 1;
     }
 
-    QStringList& FPages;
+    TTextPages& FPages;
     const int FMax;
-    QStringList FLines;
+    std::vector<TLine> FLines;
     qsizetype FSize = 0;
     qsizetype FLastBlank = -1;
 };
@@ -69,18 +84,36 @@ int TextPageCharacters(QSize screen)
     return std::clamp((screen.width() / 12) * (screen.height() / 24), 200, 4000);
 }
 
-QStringList SplitTextPages(const QString& text, int maxCharacters)
+QString NormalisedLineEnds(QString text)
 {
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QStringList pages;
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+int TTextPages::PageAt(qsizetype offset) const
+{
+    const auto after = std::upper_bound(Starts.begin(), Starts.end(), offset);
+    return std::max(0, static_cast<int>(after - Starts.begin()) - 1);
+}
+
+TTextPages SplitText(const QString& text, int maxCharacters)
+{
+    TTextPages pages;
     TPageCollector collector(pages, maxCharacters);
-    for (const QString& line : normalised.split(u'\n')) collector.AddLine(line);
+    qsizetype start = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        collector.AddLine({line, start});
+        start += line.size() + 1;
+    }
     collector.Flush();
     return pages;
 }
 
-void AddTextFilePages(const QString& path, const QStringList& chapters, QSize screen, std::vector<TSourcePage>& pages)
+QStringList SplitTextPages(const QString& text, int maxCharacters)
+{
+    return SplitText(NormalisedLineEnds(text), maxCharacters).Pages;
+}
+
+void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book)
 {
     // The longest novels take a few megabytes; the split pages are held in memory at once.
     constexpr qint64 MaxTextBytes = 32LL * 1024 * 1024;
@@ -93,8 +126,8 @@ void AddTextFilePages(const QString& path, const QStringList& chapters, QSize sc
         throw EMakeFailure(QStringLiteral("The text file \"%1\" is not UTF-8 text; convert it first "
                                           "(for example with iconv)")
                                .arg(path));
-    for (const QString& pageText : SplitTextPages(text, TextPageCharacters(screen)))
-        pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
+    for (const QString& pageText : SplitTextPages(text, TextPageCharacters(options.Pictures.Screen)))
+        book.Pages.push_back({TPageKind::Text, path, chapters, {}, pageText});
 }
 
 }  // namespace making

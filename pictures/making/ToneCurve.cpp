@@ -44,4 +44,9 @@ void AdjustTone(QImage& grey, bool autoContrast, double gamma)
     }
 }
 
+void AdjustToneStep(TPictures& pictures, const TProcessOptions& options)
+{
+    for (QImage& picture : pictures) AdjustTone(picture, options.AutoContrast, options.Gamma);
+}
+
 }  // namespace making

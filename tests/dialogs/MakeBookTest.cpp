@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -47,6 +48,9 @@ private slots:
 
         TfrmMakeBook window(settings);
         window.show();
+        for (const making::TOptionDeclaration& option : making::OptionDeclarations())
+            QVERIFY2(!window.OptionControl(option.Name) == (option.Page == making::TOptionPage::CommandLine),
+                     option.Name);
         window.AddSources({pdf});
         QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Made Here"));
         QCOMPARE(window.edtFields[2]->text(), QStringLiteral("A. Writer"));
@@ -55,8 +59,8 @@ private slots:
 
         // The preview follows the options, and the options go to the settings.
         QTRY_VERIFY(!window.Preview().Processed.isNull() && !window.IsPreviewing());
-        window.cmbBits->setCurrentIndex(1);
-        QCOMPARE(settings.Values().MakeBits, 1);
+        qobject_cast<QComboBox*>(window.OptionControl("bits"))->setCurrentIndex(1);
+        QCOMPARE(settings.Values().Text(QStringLiteral("MakeBook"), QStringLiteral("Bits")), QStringLiteral("1"));
         QTRY_VERIFY(!window.IsPreviewing());
         QCOMPARE(window.Preview().Processed.size(), QSize(600, 800));
         QCOMPARE(GreyLevels(window.Preview().Processed), (std::set<int>{0, 255}));
@@ -72,6 +76,28 @@ private slots:
         QCOMPARE(made.first().first().toString(), book);
         QVERIFY(QFileInfo(book).size() > 0);
         QVERIFY(!window.isVisible());
+    }
+
+    void EncryptedPdfOpensWithThePasswordAsked()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        testing_pdf::TPdfContent content;
+        content.Pages = {QSizeF(612, 792), QSizeF(612, 792)};
+        content.Password = "secret";
+        const QString pdf = WritePdf(dir, QStringLiteral("locked.pdf"), content);
+
+        TfrmMakeBook window(settings);
+        QStringList answers{QStringLiteral("guess"), QStringLiteral("secret")};
+        QList<bool> wrong;
+        window.AskPassword = [&](const QString& path, bool wrongPassword) {
+            [&] { QCOMPARE(path, pdf); }();
+            wrong << wrongPassword;
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        };
+        window.AddSources({pdf});
+        QCOMPARE(wrong, (QList<bool>{false, true}));
+        QCOMPARE(window.spnPreviewPage->maximum(), 2);
     }
 
     void StoppedConversionLeavesNothingBehind()

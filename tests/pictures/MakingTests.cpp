@@ -272,6 +272,15 @@ TEST(TextPages, BreakAtParagraphEndsWithinTheLimit)
     EXPECT_EQ(joined, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     const QStringList longLine = SplitTextPages(QString(500, u'w') + QStringLiteral(" end"), 200);
     EXPECT_EQ(longLine.size(), 3) << "a line longer than a page still fits";
+    // Each page knows where it begins, so that headings find their pages.
+    for (const QString& split : {NormalisedLineEnds(text), QString(500, u'w') + QStringLiteral("   end")}) {
+        const TTextPages paged = SplitText(split, 200);
+        ASSERT_EQ(paged.Starts.size(), size_t(paged.Pages.size()));
+        for (qsizetype i = 0; i < paged.Pages.size(); ++i) {
+            EXPECT_TRUE(split.mid(paged.Starts[size_t(i)]).startsWith(paged.Pages[i])) << i;
+            EXPECT_EQ(paged.PageAt(paged.Starts[size_t(i)] + 1), i);
+        }
+    }
 }
 
 TEST(NaturalOrder, CountsNumbersAsNumbers)

@@ -60,8 +60,7 @@ TEST_F(BookSessionTest, FailedSaveKeepsTheBookOpen)
     EXPECT_EQ(testbooks::ReadAll(Path), Before);
     ASSERT_TRUE(Session.IsOpen());
     EXPECT_EQ(Session.PageIndex(), 1);
-    wolf::TGreyImage page;
-    EXPECT_NO_THROW(Session.Reader().DecodePage(Session.Stream(), Session.Reader().Pages[1], page));
+    EXPECT_NO_THROW(Session.PagePicture(1));
 }
 
 TEST_F(BookSessionTest, FailedOpensLeaveItClosed)

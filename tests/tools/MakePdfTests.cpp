@@ -114,7 +114,7 @@ TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
     TPdfContent content;
     content.Pages = {QSizeF(612, 792), QSizeF(612, 792)};
     const QByteArray whole = testing_pdf::MakePdf(content);
-    content.Encrypted = true;
+    content.Password = "secret";
     const struct {
         QString Source;
         QStringList Options;
@@ -123,7 +123,10 @@ TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
         {SaveBytes(scratch, QStringLiteral("cut.pdf"), whole.left(whole.size() / 3)), {}, QStringLiteral("damaged")},
         {SaveBytes(scratch, QStringLiteral("locked.pdf"), testing_pdf::MakePdf(content)),
          {},
-         QStringLiteral("needs a password")},
+         QStringLiteral("needs a password; give it with --password")},
+        {scratch.Path(QStringLiteral("locked.pdf")),
+         {QStringLiteral("--password"), QStringLiteral("guess")},
+         QStringLiteral("the password given does not open it")},
         {SaveBytes(scratch, QStringLiteral("short.pdf"), whole),
          {QStringLiteral("--pages"), QStringLiteral("5-9")},
          QStringLiteral("has 2 pages")},
@@ -138,6 +141,9 @@ TEST(WolftoolMakePdf, BadPdfsSayWhatIsWrongAndLeaveNoBook)
         EXPECT_TRUE(result.LastErrorLine().contains(bad.Message)) << result.LastErrorLine().toStdString();
         EXPECT_FALSE(QFile::exists(book));
     }
+    const QJsonObject opened = Made(
+        {book, scratch.Path(QStringLiteral("locked.pdf")), QStringLiteral("--password"), QStringLiteral("secret")});
+    EXPECT_EQ(opened[QStringLiteral("pages")].toArray().size(), 2);
 }
 
 }  // namespace

@@ -274,6 +274,10 @@ TEST(WolftoolErrors, UsageMistakesExitOne)
     const TToolResult overview = RunWolftool({QStringLiteral("--help")});
     EXPECT_EQ(overview.ExitCode, 0);
     EXPECT_TRUE(overview.Out.contains("render")) << overview.Out.toStdString();
+    EXPECT_TRUE(overview.Out.contains("--version"));
+    const TToolResult version = RunWolftool({QStringLiteral("--version")});
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, "wolftool 1.2.07\n");
 }
 
 TEST(WolftoolRender, WritesTheTurnedGreyPicture)

@@ -40,43 +40,35 @@ QDir PrepareFolder(const QString& path)
     return folder;
 }
 
-std::optional<QImage> DecodePicture(session::TBookSession& book, wolf::TWolfPageItem& page)
+std::optional<QImage> DecodePicture(session::TBookSession& book, int index)
 {
-    if (!page.IsImage()) return std::nullopt;
+    if (!book.Page(index).IsImage()) return std::nullopt;
     try {
-        wolf::TGreyImage decoded;
-        book.Reader().DecodePage(book.Stream(), page, decoded);
-        const QImage picture = pagepicture::ToQImage(decoded);
+        const QImage picture = pagepicture::ToQImage(book.PagePicture(index));
         if (!picture.isNull()) return picture;
     } catch (const std::exception&) {
     }
     return std::nullopt;
 }
 
-std::optional<QByteArray> ReadText(session::TBookSession& book, const wolf::TWolfPageItem& page,
-                                   const platform::TBookEncoding& encoding)
+std::optional<QByteArray> ReadText(session::TBookSession& book, int index)
 {
     try {
-        std::vector<std::string> lines;
-        book.Reader().ReadTextPage(book.Stream(), page, lines);
-        QStringList decoded;
-        for (const std::string& line : lines) decoded << encoding.Decode(line);
-        return decoded.join(u'\n').toUtf8();
+        return book.PageLines(index).join(u'\n').toUtf8();
     } catch (const std::exception&) {
         return std::nullopt;
     }
 }
 
 // Writes one page under base + ".png" or ".txt"; returns false when it cannot be shown.
-bool ExtractPage(session::TBookSession& book, wolf::TWolfPageItem& page, const platform::TBookEncoding& encoding,
-                 const QString& base)
+bool ExtractPage(session::TBookSession& book, int index, const QString& base)
 {
-    if (page.IsText()) {
-        if (const auto text = ReadText(book, page, encoding)) {
+    if (book.Page(index).IsText()) {
+        if (const auto text = ReadText(book, index)) {
             WriteFile(base + QStringLiteral(".txt"), *text);
             return true;
         }
-    } else if (const auto picture = DecodePicture(book, page)) {
+    } else if (const auto picture = DecodePicture(book, index)) {
         WritePicture(base + QStringLiteral(".png"), *picture);
         return true;
     }
@@ -109,19 +101,18 @@ int RunExtract(const QStringList& args)
     book.Open(parser.positionalArguments().at(0), EncodingName(parser));
     const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
     const QDir folder = PrepareFolder(parser.positionalArguments().at(1));
-    wolf::TWolfReader& reader = book.Reader();
+    const wolf::TWolfReader& reader = book.Reader();
 
     WriteFile(folder.filePath(QStringLiteral("book.json")),
               QJsonDocument(DescriptionToJson(reader.Description, encoding)).toJson(QJsonDocument::Indented));
     WriteContents(book, encoding, folder.filePath(QStringLiteral("contents.cat")));
     QStringList invalid;
-    if (reader.HasCover() && !ExtractPage(book, reader.Cover, encoding, folder.filePath(QStringLiteral("cover"))))
+    if (reader.HasCover() && !ExtractPage(book, -1, folder.filePath(QStringLiteral("cover"))))
         invalid << QStringLiteral("the cover");
     const int digits = std::max<int>(4, static_cast<int>(QString::number(reader.Pages.Count()).size()));
     for (int i = 0; i < reader.Pages.Count(); ++i) {
         const QString number = QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0'));
-        if (!ExtractPage(book, reader.Pages[i], encoding, folder.filePath(number)))
-            invalid << QStringLiteral("page %1").arg(i + 1);
+        if (!ExtractPage(book, i, folder.filePath(number))) invalid << QStringLiteral("page %1").arg(i + 1);
     }
     if (!invalid.isEmpty()) {
         constexpr qsizetype Named = 5;

@@ -27,14 +27,12 @@ pagepicture::TOrientation ParseOrientation(const QString& text)
 }
 
 // The page as the display shows it; any failure makes it a page that cannot be shown.
-QImage DecodeForDisplay(session::TBookSession& book, wolf::TWolfPageItem& page)
+QImage DecodeForDisplay(session::TBookSession& book, int index)
 {
-    if (!page.IsImage()) FailInvalidPage();
+    if (!book.Page(index).IsImage()) FailInvalidPage();
     QImage picture;
     try {
-        wolf::TGreyImage decoded;
-        book.Reader().DecodePage(book.Stream(), page, decoded);
-        picture = pagepicture::ToQImage(decoded);
+        picture = pagepicture::ToQImage(book.PagePicture(index));
     } catch (const std::exception&) {
         FailInvalidPage();
     }
@@ -67,7 +65,7 @@ int RunRender(const QStringList& args)
 
     session::TBookSession book;
     book.Open(parser.positionalArguments().at(0));
-    wolf::TWolfPageItem& page = SelectPage(book.Reader(), parser.positionalArguments().at(1));
+    const int page = SelectPage(book, parser.positionalArguments().at(1));
     const QImage picture = pagepicture::TurnForOrientation(DecodeForDisplay(book, page), orientation);
     // Written aside and renamed into place, so that a failure leaves no half picture.
     QSaveFile file(outputName);

@@ -16,20 +16,21 @@ int RunText(const QStringList& args)
     session::TBookSession book;
     book.Open(parser.positionalArguments().at(0), EncodingName(parser));
     const QString pageArgument = parser.positionalArguments().at(1);
-    const wolf::TWolfPageItem& page = SelectPage(book.Reader(), pageArgument);
+    const int index = SelectPage(book, pageArgument);
+    const wolf::TWolfPageItem& page = book.Page(index);
     if (page.IsImage())
         throw ECommandFailure(QStringLiteral("Page %1 is a picture, not text (see wolftool render)").arg(pageArgument));
-    const platform::TBookEncoding& encoding = KnownEncoding(parser, book);
+    KnownEncoding(parser, book);  // refuses a name no codec knows
 
-    std::vector<std::string> lines;
     if (!page.IsText()) FailInvalidPage();
+    QStringList lines;
     try {
-        book.Reader().ReadTextPage(book.Stream(), page, lines);
+        lines = book.PageLines(index);
     } catch (const std::exception&) {
         FailInvalidPage();
     }
     QByteArray output;
-    for (const std::string& line : lines) output += encoding.Decode(line).toUtf8() + '\n';
+    for (const QString& line : lines) output += line.toUtf8() + '\n';
     WriteOut(output);
     return ExitOk;
 }

@@ -11,8 +11,9 @@ void ExportTOC(const QString& bookPath, const QString& catalogPath)
 {
     session::TBookSession book;
     book.Open(bookPath);
+    wolf::TWolfTOCList toc = book.Reader().TOC;  // sorted on the way out
     std::vector<std::string> lines;
-    TOCToCatalogText(book.Reader().TOC, lines);
+    TOCToCatalogText(toc, lines);
     wolf::WriteCatalogFile(platform::FileSystemPath(catalogPath), lines);
 }
 

@@ -7,9 +7,6 @@
 
 namespace wolftool {
 
-const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount] = {
-    "title", "subject", "author", "adapter", "translator", "publisher", "publish_time", "introduction", "isbn"};
-
 void DescribeBookCommand(QCommandLineParser& parser, const QString& description)
 {
     parser.setApplicationDescription(description);
@@ -58,10 +55,10 @@ QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const p
     return object;
 }
 
-wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument)
+int SelectPage(const session::TBookSession& book, const QString& argument)
 {
-    if (argument == QLatin1String("cover")) return reader.Cover;
-    const int count = reader.Pages.Count();
+    if (argument == QLatin1String("cover")) return -1;
+    const int count = book.PageCount();
     bool isNumber = false;
     const int number = argument.toInt(&isNumber);
     if (!isNumber) throw ECommandFailure(QStringLiteral("Bad page \"%1\": give cover or a page number").arg(argument));
@@ -69,7 +66,7 @@ wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argume
         throw ECommandFailure(
             count == 0 ? QStringLiteral("Page %1 does not exist: the book has no pages").arg(number)
                        : QStringLiteral("Page %1 does not exist: the book has pages 1 to %2").arg(number).arg(count));
-    return reader.Pages[number - 1];
+    return number - 1;
 }
 
 void FailInvalidPage()

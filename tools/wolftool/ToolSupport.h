@@ -4,6 +4,7 @@
 
 #include "BookEncoding.h"
 #include "BookSession.h"
+#include "ExtractedBook.h"
 #include "uWolfReader.h"
 
 #include <QCommandLineParser>
@@ -25,14 +26,16 @@ bool ParseCommandLine(QCommandLineParser& parser, const QStringList& args, const
 bool ParseCommandLineAtLeast(QCommandLineParser& parser, const QStringList& args, const QString& synopsis,
                              qsizetype minimumCount);
 
-// JSON names of the nine description fields, in field order (info prints them, describe sets them).
-extern const char* const DescriptionKeys[wolf::TWolfDescription::FieldCount];
+// JSON names of the nine description fields, in field order (info prints them, describe sets
+// them, extract writes them into book.json and make reads them back).
+using making::DescriptionKeys;
 
 // The description as a JSON object under those names (info prints it, extract writes it).
 QJsonObject DescriptionToJson(const wolf::TWolfDescription& description, const platform::TBookEncoding& encoding);
 
-// "cover" or a page number from 1 to the page count.
-wolf::TWolfPageItem& SelectPage(wolf::TWolfReader& reader, const QString& argument);
+// "cover" or a page number from 1 to the page count, as the session's index: -1 the cover,
+// from 0 a page.
+int SelectPage(const session::TBookSession& book, const QString& argument);
 
 // A page that cannot be shown: exit code 3 with the viewer's message.
 [[noreturn]] void FailInvalidPage();

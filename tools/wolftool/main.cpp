@@ -1,6 +1,7 @@
 // wolftool: inspects Wolf books from the command line. Dispatches to the command named
 // by the first argument and turns failures into the agreed exit codes.
 #include "ToolCommand.h"
+#include "VersionInfo.h"
 #include "uWolfDefs.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ void PrintUsage(FILE* out)
               [](const TCommand& a, const TCommand& b) { return qstrcmp(a.Name, b.Name) < 0; });
     std::fprintf(out, "Usage: wolftool COMMAND [options] ...\n\nCommands:\n");
     for (const TCommand& command : sorted) std::fprintf(out, "  %-12s %s\n", command.Name, command.Summary);
-    std::fprintf(out, "\n'wolftool COMMAND --help' describes a command.\n");
+    std::fprintf(out, "\n'wolftool COMMAND --help' describes a command; 'wolftool --version' prints the version.\n");
 }
 
 const TCommand* FindCommand(const QString& name)
@@ -70,6 +71,12 @@ int main(int argc, char* argv[])
     const QString name = arguments.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         PrintUsage(stdout);
+        return ExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        const platform::TVersionTexts version =
+            platform::FormatVersionTexts(KARAVEL_VERSION_MAJOR, KARAVEL_VERSION_MINOR, KARAVEL_VERSION_PATCH, 0, 0);
+        std::printf("wolftool %s\n", qPrintable(version.LongText));
         return ExitOk;
     }
     const TCommand* command = FindCommand(name);

@@ -1,0 +1,76 @@
+#include "SourceKinds.h"
+
+#include "ArchiveSource.h"
+#include "ExtractedBook.h"
+#include "PdfSource.h"
+#include "PictureNames.h"
+#include "Sources.h"
+#include "TextSource.h"
+
+#include <QFileInfo>
+
+namespace making {
+namespace {
+
+bool IsFolder(const QString& path)
+{
+    return QFileInfo(path).isDir();
+}
+
+void AddPicturePage(const QString& path, const QStringList& chapters, const TMakeOptions&, TSourceBook& book)
+{
+    book.Pages.push_back(PictureFilePage(path, TPageKind::Picture, chapters));
+}
+
+bool HasSuffix(const TSourceKind& kind, const QString& path)
+{
+    const QString name = QFileInfo(path).fileName().toLower();
+    for (const QString& suffix : kind.Suffixes)
+        if (name.endsWith(u'.' + suffix)) return true;
+    return false;
+}
+
+std::vector<TSourceKind> Kinds()
+{
+    return {
+        {"folders written by extract", {}, false, AddExtractedBookPages, IsExtractedBook},
+        {"folders (sub-folders become chapters)", {}, true, AddFolderPages, IsFolder},
+        {"comic archives (CBZ, CBR, CB7, TAR)", ArchiveSuffixes(), true, AddArchivePages},
+        {"PDFs", {"pdf"}, true, AddPdfPages},
+        {"text files", {"txt"}, true, AddTextFilePages},
+        {"pictures (PNG, JPEG, BMP, GIF, TIFF, WebP)", PictureSuffixes(), false, AddPicturePage},
+    };
+}
+
+}  // namespace
+
+const std::vector<TSourceKind>& SourceKinds()
+{
+    static const std::vector<TSourceKind> kinds = Kinds();
+    return kinds;
+}
+
+const TSourceKind* KindOf(const QString& path)
+{
+    for (const TSourceKind& kind : SourceKinds())
+        if (kind.Accepts ? kind.Accepts(path) : HasSuffix(kind, path)) return &kind;
+    return nullptr;
+}
+
+QString SourceFilePatterns()
+{
+    QStringList patterns;
+    for (const TSourceKind& kind : SourceKinds())
+        for (const QString& suffix : kind.Suffixes) patterns << QStringLiteral("*.") + suffix;
+    return patterns.join(u' ');
+}
+
+QString SourceKindsText()
+{
+    QStringList kinds;
+    for (const TSourceKind& kind : SourceKinds()) kinds << QLatin1String(kind.Name);
+    const QString last = kinds.takeLast();
+    return kinds.join(QLatin1String(", ")) + QStringLiteral(" or ") + last;
+}
+
+}  // namespace making
