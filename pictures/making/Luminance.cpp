@@ -55,12 +55,10 @@ QImage GreyOfRgb32(const QImage& picture)
     if (grey.isNull()) return grey;
     const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
-        // The rows cannot overlap: each pixel is read once, not again after every grey stored.
-        const QRgb* __restrict source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        uchar* __restrict target = grey.scanLine(y);
+        const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        uchar* target = grey.scanLine(y);
         for (int x = 0; x < width; ++x) {
-            const QRgb pixel = source[x];
-            const int red = qRed(pixel), green = qGreen(pixel), blue = qBlue(pixel);
+            const int red = qRed(source[x]), green = qGreen(source[x]), blue = qBlue(source[x]);
             // Text and line art are mostly grey already.
             if (red == green && green == blue)
                 target[x] = static_cast<uchar>(red);
