@@ -224,4 +224,10 @@ TEST(WriterTest, EncodedPagesKeepTheirBytes)
     EXPECT_EQ(fingerprint(TWolfWriter::EncodeImage(page, 2)), "81709 packed 17854515845469846764");
     for (uint8_t& pixel : page.Pixels) pixel = pixel < 160 ? 0 : 255;
     EXPECT_EQ(fingerprint(TWolfWriter::EncodeImage(page, 1)), "42007 packed 13270249353734906396");
+    // Values between the levels are refused wherever they stand; 64 has the bits of no level.
+    for (const auto& [value, bits] : {std::pair{64, 2}, std::pair{127, 2}, std::pair{128, 1}, std::pair{254, 1}}) {
+        TGreyImage wrong = page;
+        wrong.Pixels[3 * 601 + 9] = static_cast<uint8_t>(value);
+        EXPECT_THROW(TWolfWriter::EncodeImage(wrong, bits), EWolf) << value;
+    }
 }
