@@ -131,9 +131,8 @@ void BM_ChainAlone(benchmark::State& state)
     std::vector<int> turns(PageCount);
     std::iota(turns.begin(), turns.end(), 0);
     for (auto _ : state)
-        QtConcurrent::blockingMap(turns, [&drawn](int turn) {
-            benchmark::DoNotOptimize(EncodeDrawnPage(drawn[turn % drawn.size()]));
-        });
+        QtConcurrent::blockingMap(
+            turns, [&drawn](int turn) { benchmark::DoNotOptimize(EncodeDrawnPage(drawn[turn % drawn.size()])); });
     state.counters["pages/s"] = benchmark::Counter(PageCount, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ChainAlone)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

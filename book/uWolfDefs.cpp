@@ -58,15 +58,15 @@ void TWolfDescription::Clear()
 
 std::string TWolfDescription::GetField(int index) const
 {
-    return index >= 0 && index < FieldCount ? FValues[index] : std::string();
+    return index >= 0 && index < FieldCount ? FValues[static_cast<size_t>(index)] : std::string();
 }
 
 void TWolfDescription::SetField(int index, const std::string& value)
 {
     if (index < 0 || index >= FieldCount) return;
     std::string cut = Trim(value.substr(0, static_cast<size_t>(Limits[index])));
-    if (cut != FValues[index]) {
-        FValues[index] = std::move(cut);
+    if (cut != FValues[static_cast<size_t>(index)]) {
+        FValues[static_cast<size_t>(index)] = std::move(cut);
         RecalcSize();
     }
 }
@@ -74,7 +74,7 @@ void TWolfDescription::SetField(int index, const std::string& value)
 void TWolfDescription::RecalcSize()
 {
     size_t size = 18;
-    for (int i = 0; i < FieldCount; ++i) size += std::strlen(Tags[i]) + FValues[i].size();
+    for (int i = 0; i < FieldCount; ++i) size += std::strlen(Tags[i]) + FValues[static_cast<size_t>(i)].size();
     Size = static_cast<int32_t>(size);
 }
 
@@ -83,7 +83,7 @@ std::string TWolfDescription::ToText() const
     std::string text;
     for (int i = 0; i < FieldCount; ++i) {
         text += Tags[i];
-        text += FValues[i];
+        text += FValues[static_cast<size_t>(i)];
         text += "\r\n";
     }
     return text;
@@ -118,7 +118,7 @@ void TWolfDescription::FromText(const std::string& text)
 
 void TWolfDescription::Assign(const TWolfDescription& source)
 {
-    for (int i = 0; i < FieldCount; ++i) FValues[i] = source.FValues[i];
+    FValues = source.FValues;
     RecalcSize();
 }
 

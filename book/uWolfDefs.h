@@ -4,6 +4,7 @@
 
 #include "WolfFormat.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -53,7 +54,7 @@ public:
     int32_t Size = 0;
 
 private:
-    std::string FValues[FieldCount];
+    std::array<std::string, FieldCount> FValues;
 };
 
 class TWolfTOCItem {

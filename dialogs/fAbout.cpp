@@ -25,8 +25,7 @@ QPixmap ProgramPicture()
 {
     const QIcon icon = QApplication::windowIcon();
     if (!icon.availableSizes().isEmpty()) return icon.pixmap(PictureSize, PictureSize);
-    if (const QPixmap installed(QStringLiteral(":/desktop/icons/karavel-48.png")); !installed.isNull())
-        return installed;
+    if (QPixmap installed(QStringLiteral(":/desktop/icons/karavel-48.png")); !installed.isNull()) return installed;
     QPixmap picture(PictureSize, PictureSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);

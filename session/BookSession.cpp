@@ -13,6 +13,7 @@ namespace {
 std::vector<std::string> TextSamples(const wolf::TWolfReader& reader)
 {
     std::vector<std::string> samples;
+    samples.reserve(static_cast<size_t>(wolf::TWolfDescription::FieldCount) + static_cast<size_t>(reader.TOC.Count()));
     for (int i = 0; i < wolf::TWolfDescription::FieldCount; ++i) samples.push_back(reader.Description.GetField(i));
     for (int i = 0; i < reader.TOC.Count(); ++i) samples.push_back(reader.TOC[i].Title());
     return samples;

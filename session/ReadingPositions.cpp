@@ -36,7 +36,7 @@ void TReadingPositions::Remember(const TReadingPosition& position)
     if (FEntries.size() > MaxBooks) FEntries.resize(MaxBooks);
 }
 
-void TReadingPositions::SetEntries(QList<TReadingPosition> entries)
+void TReadingPositions::SetEntries(const QList<TReadingPosition>& entries)
 {
     FEntries.clear();
     // Oldest first, so that a path listed twice keeps its most recent entry.

@@ -20,7 +20,7 @@ public:
     void Remember(const TReadingPosition& position);
 
     const QList<TReadingPosition>& Entries() const { return FEntries; }
-    void SetEntries(QList<TReadingPosition> entries);
+    void SetEntries(const QList<TReadingPosition>& entries);
 
     // Section "LastPages" of the settings file, keys Book1 to Book100; values that cannot be
     // read are skipped. Save raises platform::EIniWriteError when the file cannot be written.

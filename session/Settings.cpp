@@ -60,6 +60,8 @@ template <class... TVisitors>
 struct TOverload : TVisitors... {
     using TVisitors::operator()...;
 };
+template <class... TVisitors>
+TOverload(TVisitors...) -> TOverload<TVisitors...>;
 
 QString RecentKey(const TRecentFilesSetting& list, int number)
 {

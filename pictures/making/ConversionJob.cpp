@@ -38,7 +38,7 @@ public:
         const int total = static_cast<int>(FPlan.Pages.size());
         std::vector<int> bookPageOfSource;  // where each source page's first book page went
         // A bounded window of pages in flight keeps memory flat, however long the book.
-        const size_t window = static_cast<size_t>(2 * FPool.maxThreadCount());
+        const size_t window = 2 * static_cast<size_t>(FPool.maxThreadCount());
         std::deque<QFuture<TProcessed>> inFlight;
         int submitted = 0;
         for (int written = 0; written < total; ++written) {

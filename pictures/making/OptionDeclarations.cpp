@@ -292,7 +292,7 @@ QString StoredText(const TOptionDeclaration& option, const QVariant& value)
 
 QVariant StoredValue(const TOptionDeclaration& option, const QString& text)
 {
-    const QVariant fallback = DefaultValue(option);
+    QVariant fallback = DefaultValue(option);
     switch (option.Kind) {
     case TOptionKind::Switch: return platform::ParseIniInteger(text).value_or(fallback.toBool() ? 1 : 0) != 0;
     case TOptionKind::Choice: {

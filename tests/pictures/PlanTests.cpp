@@ -1,7 +1,7 @@
 // The declarations every front end reads, and the plan both front ends make a book from.
 #include "BookPlan.h"
-#include "FileSystemPath.h"
 #include "ConversionJob.h"
+#include "FileSystemPath.h"
 #include "MakeFailure.h"
 #include "OptionDeclarations.h"
 #include "uWolfReader.h"
@@ -21,6 +21,7 @@ TEST(OptionDeclarations, EveryValueSurvivesTheSettingsAndTheCommandLine)
     for (const TOptionDeclaration& option : OptionDeclarations()) {
         SCOPED_TRACE(option.Name);
         ASSERT_TRUE(option.Get && option.Set);
+        EXPECT_EQ(bool(option.Accepts), option.Hint != nullptr) << "a refused value needs words saying what to give";
         const QVariant value = DefaultValue(option);
         if (option.SettingsKey) {
             EXPECT_EQ(StoredValue(option, StoredText(option, value)), value);

@@ -101,7 +101,7 @@ making::TMakeOptions MakeOptions(const QCommandLineParser& parser)
 platform::TBookEncoding OutputEncoding(const QCommandLineParser& parser)
 {
     const QByteArray name = parser.value(QStringLiteral("encoding")).toLatin1();
-    const platform::TBookEncoding encoding(name);
+    platform::TBookEncoding encoding(name);
     if (encoding.Name().compare(name, Qt::CaseInsensitive) != 0)
         throw ECommandFailure(QStringLiteral("Unknown encoding \"%1\"").arg(QString::fromLatin1(name)));
     return encoding;

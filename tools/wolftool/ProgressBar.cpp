@@ -1,5 +1,6 @@
 #include "ProgressBar.h"
 
+#include <cmath>
 #include <string>
 
 #ifdef _WIN32
@@ -32,7 +33,7 @@ void TProgressBar::Show(int done, int total)
     FDrawn = true;
     const double seconds = std::chrono::duration<double>(now - FStart).count();
     const double rate = seconds > 0 ? done / seconds : 0;
-    const int left = rate > 0 ? static_cast<int>((total - done) / rate + 0.5) : 0;
+    const int left = rate > 0 ? static_cast<int>(std::lround((total - done) / rate)) : 0;
     constexpr int Width = 30;
     const int filled = done * Width / total;
     const std::string bar =

@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
         PrintError("No command given");
         return ExitFailure;
     }
-    const QString name = arguments.at(1);
+    const QString& name = arguments.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         PrintUsage(stdout);
         return ExitOk;
