@@ -69,7 +69,8 @@ TfrmMakeBook::TfrmMakeBook(settings::TSettings& settings, QWidget* parent)
     tabs->addTab(CreateContentsPage(), tr("Contents"));
 
     prbProgress = new QProgressBar;
-    lblStatus = new QLabel(tr("Add pictures, folders, comic archives, PDFs or text files, or drop them here."));
+    lblStatus = new QLabel(
+        tr("Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here."));
     lblStatus->setWordWrap(true);
     btnMake = new QPushButton(tr("Make Book..."));
     btnCancel = new QPushButton(tr("Stop"));
@@ -174,7 +175,7 @@ QWidget* TfrmMakeBook::CreateContentsPage()
     auto* btnFile = new QPushButton(tr("From File..."));
     btnFile->setToolTip(tr("A table of contents in catalog text (UTF-8), with the new book's page numbers."));
     auto* btnSources = new QPushButton(tr("From Sources"));
-    btnSources->setToolTip(tr("The PDFs' outlines and the folders' names."));
+    btnSources->setToolTip(tr("The PDFs' outlines, the e-books' own contents and the folders' names."));
     connect(btnFile, &QPushButton::clicked, this, &TfrmMakeBook::ChooseContentsFile);
     connect(btnSources, &QPushButton::clicked, this, [this] {
         FContentsFile.clear();

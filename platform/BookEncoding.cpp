@@ -1,5 +1,6 @@
 #include "BookEncoding.h"
 
+#include "TextGuess.h"
 #include "Utf8Check.h"
 
 #include <QStringDecoder>
@@ -7,8 +8,6 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-#else
-#include <uchardet/uchardet.h>
 #endif
 
 namespace platform {
@@ -72,25 +71,12 @@ QByteArray Guess(const std::string&)
     }
 }
 #else
-QByteArray NormalisedVerdict(const QByteArray& verdict)
-{
-    const QByteArray upper = verdict.toUpper();
-    if (upper == "GB2312" || upper == "GBK" || upper == "GB18030" || upper == "HZ-GB-2312") return "GB18030";
-    // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
-    if (upper.startsWith("UTF") || upper == "ASCII") return {};
-    return verdict;
-}
-
 QByteArray Guess(const std::string& all)
 {
-    uchardet_t detector = uchardet_new();
-    QByteArray verdict;
-    if (uchardet_handle_data(detector, all.data(), all.size()) == 0) {
-        uchardet_data_end(detector);
-        verdict = uchardet_get_charset(detector);
-    }
-    uchardet_delete(detector);
-    return NormalisedVerdict(verdict);
+    const QByteArray verdict = DetectedCharset(all);
+    // Text that failed the strict check cannot be any Unicode form that keeps its bytes.
+    const QByteArray upper = verdict.toUpper();
+    return upper.startsWith("UTF") || upper == "ASCII" ? QByteArray() : verdict;
 }
 #endif
 

@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libqt6svg6
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libgtest-dev libbenchmark-dev libuchardet-dev libpoppler-qt6-dev libarchive-dev qt6-image-formats-plugins
+  libgtest-dev libbenchmark-dev libuchardet-dev libpoppler-qt6-dev libarchive-dev libxml2-dev qt6-image-formats-plugins
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth x11-apps imagemagick fonts-dejavu-core
   desktop-file-utils shared-mime-info xdg-utils

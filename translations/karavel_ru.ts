@@ -219,10 +219,6 @@ Write protected file?</source>
         <translation>Текстовый файл «%1» больше %2 МБ</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>Текстовый файл «%1» не в кодировке UTF-8; сначала преобразуйте его (например, с помощью iconv)</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>Не удалось отрисовать страницу %1 этого PDF.</translation>
     </message>
@@ -237,6 +233,70 @@ Write protected file?</source>
     <message>
         <source>Cannot open the cover &quot;%1&quot;</source>
         <translation>Не удаётся открыть обложку «%1»</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>Кодировка текстового файла «%1» не распознана (проверены: %2)</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>Кодировка «%1», указанная для текстового файла «%2», этой системе неизвестна</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>В архиве «%1» нет книги FB2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>В EPUB «%1» нет файла META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB «%1» не указывает файл пакета в META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>В EPUB «%1» поврежден файл META-INF/container.xml: %2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет его файла пакета «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>В EPUB «%1» поврежден файл пакета «%2»: %3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>В EPUB «%1» нет порядка чтения (spine) в «%2»</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB «%1» указывает «%2» в порядке чтения, но в его манифесте такого элемента нет</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>В EPUB «%1» нет «%2», части его порядка чтения</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>Книга FB2 «%1» записана в кодировке %2, которую здесь нельзя прочитать</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>Книга FB2 «%1» повреждена: %2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>В электронной книге «%1» больше %2 МБ текста</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>В «%1» элементы вложены глубже %2 уровней</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB «%1» защищен DRM (его содержимое зашифровано), и прочитать его нельзя</translation>
     </message>
 </context>
 <context>
@@ -372,6 +432,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>укажите ПЕРВАЯ-ПОСЛЕДНЯЯ, считая с 1, например 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>Кодировка текста:</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>Кодировка текстовых файлов, например GB18030, windows-1251 или Shift_JIS; если поле пусто, она определяется автоматически. Метка порядка байтов в начале файла решает за этот файл.</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>определяется автоматически</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>укажите кодировку, известную системе, например GB18030, windows-1251, Shift_JIS или UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>Главы текста:</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>Какие строки текстового файла начинают главы: пустое поле находит обычные заголовки (第一章, Chapter 1, Глава 1), «off» — никакие; всё остальное — регулярное выражение, которому должна соответствовать вся строка.</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>обычные заголовки</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>укажите auto, off или правильное регулярное выражение</translation>
     </message>
 </context>
 <context>
@@ -743,10 +835,6 @@ Continue?</source>
         <translation>Оглавление</translation>
     </message>
     <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>Добавьте изображения, папки, архивы комиксов, PDF или текстовые файлы либо перетащите их сюда.</translation>
-    </message>
-    <message>
         <source>Make Book...</source>
         <translation>Создать книгу...</translation>
     </message>
@@ -813,10 +901,6 @@ Continue?</source>
     <message>
         <source>From Sources</source>
         <translation>Из источников</translation>
-    </message>
-    <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>Закладки PDF и имена папок.</translation>
     </message>
     <message>
         <source>The source page to preview.</source>
@@ -890,6 +974,14 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; is encrypted. Its password:</source>
         <translation>«%1» зашифрован. Его пароль:</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>Добавьте изображения, папки, архивы комиксов, PDF, электронные книги (EPUB, FB2) или текстовые файлы либо перетащите их сюда.</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>Закладки PDF, собственное оглавление электронных книг и имена папок.</translation>
     </message>
 </context>
 <context>

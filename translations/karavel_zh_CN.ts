@@ -219,10 +219,6 @@ Write protected file?</source>
         <translation>文本文件“%1”大于 %2 MB</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>文本文件“%1”不是 UTF-8 文本；请先转换（例如用 iconv）</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>无法绘制此 PDF 的第 %1 页。</translation>
     </message>
@@ -237,6 +233,70 @@ Write protected file?</source>
     <message>
         <source>Cannot open the cover &quot;%1&quot;</source>
         <translation>无法打开封面“%1”</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>无法识别文本文件“%1”的编码（已尝试 %2）</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>为文本文件“%2”指定的编码“%1”不受本系统支持</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>压缩包“%1”中没有 FB2 图书</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>EPUB“%1”中没有 META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB“%1”的 META-INF/container.xml 中未指明包文件</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>EPUB“%1”的 META-INF/container.xml 已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>EPUB“%1”缺少其包文件“%2”</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>EPUB“%1”的包文件“%2”已损坏：%3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>EPUB“%1”的“%2”中没有阅读顺序（spine）</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB“%1”的阅读顺序中列出了“%2”，但其清单中没有这一项</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>EPUB“%1”缺少其阅读顺序中的“%2”</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>FB2 图书“%1”采用编码 %2，此处无法读取</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>FB2 图书“%1”已损坏：%2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>电子书“%1”中的文本超过 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>“%1”中的元素嵌套超过 %2 层</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB“%1”受 DRM 保护（内容已加密），无法读取</translation>
     </message>
 </context>
 <context>
@@ -372,6 +432,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>请输入“起始页-结束页”，从 1 开始计数，如 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文本编码：</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>文本文件的编码，如 GB18030、windows-1251 或 Shift_JIS；留空则自动识别。文件开头的字节顺序标记（BOM）对该文件起决定作用。</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>自动识别</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>请输入本系统支持的编码，如 GB18030、windows-1251、Shift_JIS 或 UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>文本章节：</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>文本文件中哪些行开始新的章节：留空则识别常见标题（第一章、Chapter 1、Глава 1），填“off”则不识别；其他内容视为正则表达式，整行须与之匹配。</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>常见标题</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>请输入 auto、off 或有效的正则表达式</translation>
     </message>
 </context>
 <context>
@@ -743,10 +835,6 @@ Continue?</source>
         <translation>目录</translation>
     </message>
     <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>添加图片、文件夹、漫画压缩包、PDF 或文本文件，或将它们拖放到这里。</translation>
-    </message>
-    <message>
         <source>Make Book...</source>
         <translation>制作电子书...</translation>
     </message>
@@ -813,10 +901,6 @@ Continue?</source>
     <message>
         <source>From Sources</source>
         <translation>从来源</translation>
-    </message>
-    <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>PDF 的书签和文件夹的名称。</translation>
     </message>
     <message>
         <source>The source page to preview.</source>
@@ -886,6 +970,14 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; is encrypted. Its password:</source>
         <translation>“%1”已加密。它的密码：</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>添加图片、文件夹、漫画压缩包、PDF、电子书（EPUB、FB2）或文本文件，或将它们拖放到这里。</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>PDF 的书签、电子书自带的目录以及文件夹的名称。</translation>
     </message>
 </context>
 <context>

@@ -219,10 +219,6 @@ Write protected file?</source>
         <translation>文字檔「%1」大於 %2 MB</translation>
     </message>
     <message>
-        <source>The text file &quot;%1&quot; is not UTF-8 text; convert it first (for example with iconv)</source>
-        <translation>文字檔「%1」不是 UTF-8 文字；請先轉換（例如使用 iconv）</translation>
-    </message>
-    <message>
         <source>Page %1 of this PDF could not be drawn.</source>
         <translation>無法繪製此 PDF 的第 %1 頁。</translation>
     </message>
@@ -237,6 +233,70 @@ Write protected file?</source>
     <message>
         <source>Cannot open the cover &quot;%1&quot;</source>
         <translation>無法開啟封面「%1」</translation>
+    </message>
+    <message>
+        <source>The text file &quot;%1&quot; is in an encoding that was not recognised (tried %2)</source>
+        <translation>無法辨識文字檔「%1」的編碼（已嘗試 %2）</translation>
+    </message>
+    <message>
+        <source>The encoding &quot;%1&quot; named for the text file &quot;%2&quot; is not one this system knows</source>
+        <translation>為文字檔「%2」指定的編碼「%1」不受本系統支援</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds no FB2 book</source>
+        <translation>壓縮檔「%1」中沒有 FB2 書籍</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no META-INF/container.xml</source>
+        <translation>EPUB「%1」中沒有 META-INF/container.xml</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names no package file in META-INF/container.xml</source>
+        <translation>EPUB「%1」的 META-INF/container.xml 中未指明套件檔案</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged META-INF/container.xml: %2</source>
+        <translation>EPUB「%1」的 META-INF/container.xml 已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks its package file &quot;%2&quot;</source>
+        <translation>EPUB「%1」缺少其套件檔案「%2」</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has a damaged package file &quot;%2&quot;: %3</source>
+        <translation>EPUB「%1」的套件檔案「%2」已損壞：%3</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; has no reading order (spine) in &quot;%2&quot;</source>
+        <translation>EPUB「%1」的「%2」中沒有閱讀順序（spine）</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; names &quot;%2&quot; in its reading order, but its manifest has no such item</source>
+        <translation>EPUB「%1」的閱讀順序中列出了「%2」，但其清單中沒有這一項</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; lacks &quot;%2&quot;, a part of its reading order</source>
+        <translation>EPUB「%1」缺少其閱讀順序中的「%2」</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is in the encoding %2, which cannot be read here</source>
+        <translation>FB2 書籍「%1」採用編碼 %2，此處無法讀取</translation>
+    </message>
+    <message>
+        <source>The FB2 book &quot;%1&quot; is damaged: %2</source>
+        <translation>FB2 書籍「%1」已損壞：%2</translation>
+    </message>
+    <message>
+        <source>The e-book &quot;%1&quot; holds more than %2 MB of text</source>
+        <translation>電子書「%1」中的文字超過 %2 MB</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; nests its elements deeper than %2</source>
+        <translation>「%1」中的元素巢狀超過 %2 層</translation>
+    </message>
+    <message>
+        <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
+        <translation>EPUB「%1」受 DRM 保護（內容已加密），無法讀取</translation>
     </message>
 </context>
 <context>
@@ -372,6 +432,38 @@ Write protected file?</source>
     <message>
         <source>give FIRST-LAST, counted from 1, such as 3-120</source>
         <translation>請輸入「起始頁-結束頁」，從 1 開始計數，如 3-120</translation>
+    </message>
+    <message>
+        <source>Text encoding:</source>
+        <translation>文字編碼：</translation>
+    </message>
+    <message>
+        <source>The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty guesses it. A byte-order mark at the start of a file decides for that file.</source>
+        <translation>文字檔的編碼，如 GB18030、windows-1251 或 Shift_JIS；留空則自動辨識。檔案開頭的位元組順序標記（BOM）對該檔案具決定作用。</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>自動辨識</translation>
+    </message>
+    <message>
+        <source>give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or UTF-16LE</source>
+        <translation>請輸入本系統支援的編碼，如 GB18030、windows-1251、Shift_JIS 或 UTF-16LE</translation>
+    </message>
+    <message>
+        <source>Text chapters:</source>
+        <translation>文字章節：</translation>
+    </message>
+    <message>
+        <source>Which lines of a text file begin chapters: empty finds the usual headings (第一章, Chapter 1, Глава 1), &quot;off&quot; none; anything else is a regular expression that a whole line must match.</source>
+        <translation>文字檔中哪些行開始新的章節：留空則辨識常見標題（第一章、Chapter 1、Глава 1），填「off」則不辨識；其他內容視為正規表示式，整行須與之相符。</translation>
+    </message>
+    <message>
+        <source>usual headings</source>
+        <translation>常見標題</translation>
+    </message>
+    <message>
+        <source>give auto, off or a valid regular expression</source>
+        <translation>請輸入 auto、off 或有效的正規表示式</translation>
     </message>
 </context>
 <context>
@@ -743,10 +835,6 @@ Continue?</source>
         <translation>目錄</translation>
     </message>
     <message>
-        <source>Add pictures, folders, comic archives, PDFs or text files, or drop them here.</source>
-        <translation>新增圖片、資料夾、漫畫壓縮檔、PDF 或文字檔案，或將它們拖放到這裡。</translation>
-    </message>
-    <message>
         <source>Make Book...</source>
         <translation>製作電子書...</translation>
     </message>
@@ -813,10 +901,6 @@ Continue?</source>
     <message>
         <source>From Sources</source>
         <translation>從來源</translation>
-    </message>
-    <message>
-        <source>The PDFs&apos; outlines and the folders&apos; names.</source>
-        <translation>PDF 的書籤與資料夾的名稱。</translation>
     </message>
     <message>
         <source>The source page to preview.</source>
@@ -886,6 +970,14 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; is encrypted. Its password:</source>
         <translation>「%1」已加密。它的密碼：</translation>
+    </message>
+    <message>
+        <source>Add pictures, folders, comic archives, PDFs, e-books (EPUB, FB2) or text files, or drop them here.</source>
+        <translation>新增圖片、資料夾、漫畫壓縮檔、PDF、電子書（EPUB、FB2）或文字檔案，或將它們拖放到這裡。</translation>
+    </message>
+    <message>
+        <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
+        <translation>PDF 的書籤、電子書自帶的目錄以及資料夾的名稱。</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,17 @@ public:
     explicit EOutputExists(const QString& path) : EMakeFailure(QStringLiteral("\"%1\" exists already").arg(path)) {}
 };
 
+// A text file without a byte-order mark, in no encoding the user named, that none of the
+// encodings tried reads cleanly.
+class EUnrecognisedEncoding : public EMakeFailure {
+public:
+    EUnrecognisedEncoding(const QString& path, const QString& tried)
+        : EMakeFailure(QStringLiteral("The text file \"%1\" is in an encoding that was not recognised (tried %2)")
+                           .arg(path, tried))
+    {
+    }
+};
+
 // A PDF that only opens with a password, and none or a wrong one was given.
 class ENeedsPassword : public EMakeFailure {
 public:

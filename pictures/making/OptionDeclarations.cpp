@@ -2,6 +2,7 @@
 
 #include "IniFile.h"
 #include "ScreenProfiles.h"
+#include "TextDecoding.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -170,6 +171,43 @@ std::vector<TOptionDeclaration> Declarations()
          .Hint = QT_TRANSLATE_NOOP("MakeOption", "give FIRST-LAST, counted from 1, such as 3-120"),
          .Accepts = [](const QString& text) { return text.trimmed().isEmpty() || ParsePageRange(text).has_value(); },
          .ChangesSources = true},
+        {.Kind = K::Text,
+         .Name = "input-encoding",
+         .Help = "The encoding of text files without a byte-order mark, such as GB18030, windows-1251 or "
+                 "Shift_JIS. Default: guessed from the whole file.",
+         .ValueName = "name",
+         .Page = P::Sources,
+         .Label = QT_TRANSLATE_NOOP("MakeOption", "Text encoding:"),
+         .ToolTip = QT_TRANSLATE_NOOP("MakeOption",
+                                      "The encoding of text files, such as GB18030, windows-1251 or Shift_JIS; empty "
+                                      "guesses it. A byte-order mark at the start of a file decides for that file."),
+         .Get = [](const TMakeOptions& o) { return QVariant(o.TextEncoding); },
+         .Set = [](TMakeOptions& o, const QVariant& v) { o.TextEncoding = v.toString().trimmed(); },
+         .Placeholder = QT_TRANSLATE_NOOP("MakeOption", "guessed"),
+         .Hint = QT_TRANSLATE_NOOP("MakeOption",
+                                   "give an encoding this system knows, such as GB18030, windows-1251, Shift_JIS or "
+                                   "UTF-16LE"),
+         .Accepts = IsTextEncodingChoice,
+         .ChangesSources = true},
+        {.Kind = K::Text,
+         .Name = "chapters",
+         .Help = "Chapters of text files: auto finds heading lines such as 第一章, Chapter IV or Глава 1, with "
+                 "their parts and sections; off finds none; any other text is a regular expression that a whole "
+                 "heading line matches. Default: auto.",
+         .ValueName = "auto|off|regex",
+         .Page = P::Sources,
+         .Label = QT_TRANSLATE_NOOP("MakeOption", "Text chapters:"),
+         .ToolTip = QT_TRANSLATE_NOOP("MakeOption",
+                                      "Which lines of a text file begin chapters: empty finds the usual headings "
+                                      "(第一章, Chapter 1, Глава 1), \"off\" none; anything else is a regular "
+                                      "expression that a whole line must match."),
+         .Get = [](const TMakeOptions& o) { return QVariant(ChapterRuleText(o.TextChapters)); },
+         .Set = [](TMakeOptions& o,
+                   const QVariant& v) { o.TextChapters = ParseChapterRule(v.toString()).value_or(TChapterRule{}); },
+         .Placeholder = QT_TRANSLATE_NOOP("MakeOption", "usual headings"),
+         .Hint = QT_TRANSLATE_NOOP("MakeOption", "give auto, off or a valid regular expression"),
+         .Accepts = [](const QString& text) { return ParseChapterRule(text).has_value(); },
+         .ChangesSources = true},
         // The window asks for it when a PDF needs it.
         {.Kind = K::Text,
          .Name = "password",
@@ -245,7 +283,7 @@ QString OptionValueText(const TOptionDeclaration& option, const QVariant& value)
 
 QString OptionHelp(const TOptionDeclaration& option)
 {
-    QString help = QLatin1String(option.Help);
+    QString help = QString::fromUtf8(option.Help);
     if (option.Kind == TOptionKind::Screen) {
         QStringList profiles;
         for (const TScreenProfile& profile : ScreenProfiles())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PageRange.h"
+#include "TextChapters.h"
 
 #include <QSize>
 #include <QString>
@@ -30,8 +31,10 @@ struct TProcessOptions {
 
 struct TMakeOptions {
     TProcessOptions Pictures;
-    TPageRange PdfPages;  // of each PDF
-    QString PdfPassword;  // tried on every PDF that needs one
+    TPageRange PdfPages;   // of each PDF
+    QString PdfPassword;   // tried on every PDF that needs one
+    QString TextEncoding;  // of text files without a byte-order mark; empty: guessed
+    TChapterRule TextChapters;
 };
 
 }  // namespace making

@@ -1,7 +1,9 @@
 #include "SourceKinds.h"
 
 #include "ArchiveSource.h"
+#include "EpubSource.h"
 #include "ExtractedBook.h"
+#include "Fb2Source.h"
 #include "PdfSource.h"
 #include "PictureNames.h"
 #include "Sources.h"
@@ -35,6 +37,9 @@ std::vector<TSourceKind> Kinds()
     return {
         {"folders written by extract", {}, false, AddExtractedBookPages, IsExtractedBook},
         {"folders (sub-folders become chapters)", {}, true, AddFolderPages, IsFolder},
+        {"EPUB e-books", {"epub"}, true, AddEpubPages},
+        // Before the archives, which take any .zip.
+        {"FB2 e-books (also .fb2.zip)", {"fb2", "fb2.zip"}, true, AddFb2Pages},
         {"comic archives (CBZ, CBR, CB7, TAR)", ArchiveSuffixes(), true, AddArchivePages},
         {"PDFs", {"pdf"}, true, AddPdfPages},
         {"text files", {"txt"}, true, AddTextFilePages},

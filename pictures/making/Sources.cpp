@@ -18,7 +18,14 @@ TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringLi
 QString SourceTitle(const QString& path)
 {
     const QFileInfo info(QDir::cleanPath(path));
-    return info.isDir() ? info.fileName() : info.completeBaseName();
+    if (info.isDir()) return info.fileName();
+    // A kind's whole suffix goes, ".fb2.zip" as much as ".pdf".
+    const QString name = info.fileName();
+    if (const TSourceKind* kind = KindOf(path))
+        for (const QString& suffix : kind->Suffixes)
+            if (name.endsWith(u'.' + suffix, Qt::CaseInsensitive) && name.size() > suffix.size() + 1)
+                return name.left(name.size() - suffix.size() - 1);
+    return info.completeBaseName();
 }
 
 void AddSource(const QString& path, const QStringList& chapters, bool ownChapter, const TMakeOptions& options,

@@ -9,7 +9,8 @@
 
 namespace making {
 
-// About as many characters as a screen of that size shows in a reading font.
+// About as many characters as a screen of that size shows in a reading font (a Latin letter
+// each; TextColumns counts an East Asian character as two).
 int TextPageCharacters(QSize screen);
 
 // CR LF and lone CRs as "\n".
@@ -23,16 +24,20 @@ struct TTextPages {
     int PageAt(qsizetype offset) const;
 };
 
-// Text with "\n" line ends in pages of at most maxCharacters each, broken between lines,
-// after an empty line (the end of a paragraph) where one lies in the page's second half; a
-// line longer than a page is broken at a space. No page starts with empty lines.
-TTextPages SplitText(const QString& text, int maxCharacters);
+// Text with "\n" line ends in pages at most maxCharacters wide in TextColumns, each a piece
+// of the text from its start, without its trailing white space. A page turns after an empty
+// line (the end of a paragraph) or else a line end in its second half; otherwise it is filled
+// and turns where a line may break (between words, or between Chinese or Japanese characters),
+// never inside a character or between a letter and its marks. A page also begins at each of
+// pageStarts (ascending). No page starts with empty lines.
+TTextPages SplitText(const QString& text, int maxCharacters, const std::vector<qsizetype>& pageStarts = {});
 
 // The pages of text with any line ends.
 QStringList SplitTextPages(const QString& text, int maxCharacters);
 
-// A UTF-8 text file (a byte-order mark is dropped) of at most 32 MB, in pages that hold
-// what the options' screen shows; EMakeFailure for other bytes.
+// A text file of at most 32 MB in any encoding (TextDecoding.h; options.TextEncoding names it
+// when the guess will not do), in pages that hold what the options' screen shows, each chapter
+// heading (options.TextChapters) at the top of a page and among the page's headings.
 void AddTextFilePages(const QString& path, const QStringList& chapters, const TMakeOptions& options, TSourceBook& book);
 
 }  // namespace making

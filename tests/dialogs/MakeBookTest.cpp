@@ -1,5 +1,6 @@
 // The book maker window driven offscreen: a PDF in, preview and settings following the
-// options, a whole conversion, and one stopped half-way that leaves nothing behind.
+// options, a whole conversion, an e-book's description and contents, and a conversion stopped
+// half-way that leaves nothing behind.
 #include "GreyLevels.h"
 #include "TestPdf.h"
 #include "fMakeBook.h"
@@ -78,6 +79,30 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    void TextChaptersInTheContents()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        const QString text = dir.filePath(QStringLiteral("story.txt"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("Часть первая\nГлава 1\nТекст.\nГлава 2\nТекст.\n").toUtf8());
+        file.close();
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({text});
+        QCOMPARE(window.tvContents->topLevelItemCount(), 1);
+        QCOMPARE(window.tvContents->topLevelItem(0)->text(0), QStringLiteral("Часть первая"));
+        QCOMPARE(window.tvContents->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(window.tvContents->topLevelItem(0)->child(1)->text(1), QStringLiteral("2"));
+        // Found by a pattern instead, every match is a chapter of its own.
+        auto* chapters = qobject_cast<QLineEdit*>(window.OptionControl("chapters"));
+        chapters->setText(QStringLiteral("Глава \\d"));
+        emit chapters->editingFinished();
+        QCOMPARE(window.tvContents->topLevelItemCount(), 2);
+    }
+
     void EncryptedPdfOpensWithThePasswordAsked()
     {
         QTemporaryDir dir;
@@ -98,6 +123,27 @@ private slots:
         window.AddSources({pdf});
         QCOMPARE(wrong, (QList<bool>{false, true}));
         QCOMPARE(window.spnPreviewPage->maximum(), 2);
+    }
+
+    void EbookFillsTheDescriptionAndContents()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        QFile fb2(dir.filePath(QStringLiteral("skazka.fb2")));
+        QVERIFY(fb2.open(QIODevice::WriteOnly));
+        fb2.write(QStringLiteral("<FictionBook><description><title-info><book-title>Сказка</book-title><author>"
+                                 "<last-name>Пушкин</last-name></author></title-info></description><body><section>"
+                                 "<title><p>Глава первая</p></title><p>Жил старик.</p></section></body></FictionBook>")
+                      .toUtf8());
+        fb2.close();
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({fb2.fileName()});
+        QCOMPARE(window.edtFields[0]->text(), QStringLiteral("Сказка"));
+        QCOMPARE(window.edtFields[2]->text(), QStringLiteral("Пушкин"));
+        QCOMPARE(window.tvContents->topLevelItemCount(), 1);
+        QCOMPARE(window.tvContents->topLevelItem(0)->text(0), QStringLiteral("Глава первая"));
     }
 
     void StoppedConversionLeavesNothingBehind()

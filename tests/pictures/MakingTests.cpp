@@ -272,6 +272,8 @@ TEST(TextPages, BreakAtParagraphEndsWithinTheLimit)
     EXPECT_EQ(joined, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     const QStringList longLine = SplitTextPages(QString(500, u'w') + QStringLiteral(" end"), 200);
     EXPECT_EQ(longLine.size(), 3) << "a line longer than a page still fits";
+    const QString lastPage = QString(150, u'w') + QStringLiteral("\n\nThe end.");
+    EXPECT_EQ(SplitTextPages(lastPage, 200), QStringList{lastPage}) << "the last paragraph is kept";
     // Each page knows where it begins, so that headings find their pages.
     for (const QString& split : {NormalisedLineEnds(text), QString(500, u'w') + QStringLiteral("   end")}) {
         const TTextPages paged = SplitText(split, 200);

@@ -1,6 +1,7 @@
 // wolftool make from sources made here: drawn pictures in folders, a comic archive, a text
 // file, an unpacked book; and every kind of bad input, which must leave no book behind.
 #include "ToolRunner.h"
+#include "ZipWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,8 +10,7 @@
 #include <QJsonArray>
 #include <QPainter>
 #include <QProcess>
-#include <archive.h>
-#include <archive_entry.h>
+#include <QStringEncoder>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
@@ -42,33 +42,6 @@ void SavePage(const QString& path, int blockHeight, int width = 300, int height 
 {
     QDir().mkpath(QFileInfo(path).path());
     ASSERT_TRUE(DrawPage(width, height, blockHeight).save(path));
-}
-
-struct TEntry {
-    const char* Name;
-    QByteArray Bytes;
-    int Repeat = 1;  // the bytes this many times over
-};
-
-// A zip archive written with libarchive; entries are stored in the order given.
-void WriteZip(const QString& path, const std::vector<TEntry>& entries)
-{
-    archive* zip = archive_write_new();
-    archive_write_set_format_zip(zip);
-    ASSERT_EQ(archive_write_open_filename(zip, QFile::encodeName(path).constData()), ARCHIVE_OK);
-    for (const TEntry& entry : entries) {
-        archive_entry* header = archive_entry_new();
-        archive_entry_set_pathname(header, entry.Name);
-        archive_entry_set_filetype(header, AE_IFREG);
-        archive_entry_set_perm(header, 0644);
-        archive_entry_set_size(header, entry.Bytes.size() * entry.Repeat);
-        archive_write_header(zip, header);
-        for (int i = 0; i < entry.Repeat; ++i)
-            archive_write_data(zip, entry.Bytes.constData(), static_cast<size_t>(entry.Bytes.size()));
-        archive_entry_free(header);
-    }
-    archive_write_close(zip);
-    archive_write_free(zip);
 }
 
 QJsonObject Info(const QString& book)
@@ -182,6 +155,34 @@ TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
     EXPECT_EQ(Render(second, QStringLiteral("cover"), scratch), Render(first, QStringLiteral("cover"), scratch));
 }
 
+// A Chinese novel as readers have it: GB18030 without a mark, headings on lines of their own,
+// paragraphs without spaces. Each chapter begins the page its entry names.
+TEST(WolftoolMake, TextInItsOwnEncodingGetsItsChapters)
+{
+    TScratch scratch;
+    QString novel = QStringLiteral("第一卷 风云\n第一章 风起\n");
+    for (int i = 0; i < 40; ++i)
+        novel += QStringLiteral("天色已晚，他走进了那座古老的城。夜里风很大，窗外的树叶哗哗作响。");
+    novel += QStringLiteral("\n第二章 雨落\n雨下了一整夜。\n");
+    QStringEncoder gb18030("GB18030");
+    const QByteArray bytes = gb18030.encode(novel);
+    ASSERT_FALSE(gb18030.hasError());
+    const QString source = scratch.Write(QStringLiteral("novel.txt"), bytes.toStdString());
+    const QString book = scratch.Path(QStringLiteral("novel.wol"));
+    const TToolResult made = RunWolftool({QStringLiteral("make"), book, source});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err.toStdString();
+
+    const QJsonObject info = Info(book);
+    const std::vector<std::pair<QString, int>> expected{
+        {"第一卷 风云", 0}, {"第一章 风起", 0}, {"第二章 雨落", 2}};  // the first chapter fills two pages
+    EXPECT_EQ(Contents(info), expected);
+    EXPECT_EQ(info[QStringLiteral("toc")][1][QStringLiteral("level")].toInt(), 2);
+    ASSERT_EQ(info[QStringLiteral("pages")].toArray().size(), 3);
+    EXPECT_TRUE(RunWolftool({QStringLiteral("text"), book, QStringLiteral("1")})
+                    .Out.startsWith("第一卷 风云\n第一章 风起\n天色已晚"));
+    EXPECT_EQ(RunWolftool({QStringLiteral("text"), book, QStringLiteral("3")}).Out, "第二章 雨落\n雨下了一整夜。\n");
+}
+
 // Each failure names its cause on the last line and leaves the folder as it was.
 TEST(WolftoolMake, BadInputLeavesNoBookBehind)
 {
@@ -197,6 +198,9 @@ TEST(WolftoolMake, BadInputLeavesNoBookBehind)
     WriteZip(scratch.Path(QStringLiteral("empty.cbz")), {{"readme.txt", "no pictures here"}});
     WriteZip(scratch.Path(QStringLiteral("escape.cbz")), {{"../../evil.png", goodBytes}});
     WriteZip(scratch.Path(QStringLiteral("zipbomb.cbz")), {{"big.png", QByteArray(1024 * 1024, '\0'), 257}});
+    std::string garbled;
+    for (int i = 0; i < 300; ++i) garbled += {char(1 + i % 7), '\0', char(0x80 + i % 90), '\1'};
+    scratch.Write(QStringLiteral("garbled.txt"), garbled);
     const QStringList before = QDir(scratch.Path(QString())).entryList(QDir::Files);
 
     const QString book = scratch.Path(QStringLiteral("book.wol"));
@@ -213,6 +217,13 @@ TEST(WolftoolMake, BadInputLeavesNoBookBehind)
         {QStringLiteral("escape.cbz"), {}, QStringLiteral("a path outside the archive")},
         {QStringLiteral("zipbomb.cbz"), {}, QStringLiteral("expands beyond 256 MB")},
         {QStringLiteral("missing"), {}, QStringLiteral("No such file or folder")},
+        {QStringLiteral("garbled.txt"), {}, QStringLiteral("(tried UTF-8, UTF-16LE); name it with --input-encoding")},
+        {QStringLiteral("garbled.txt"),
+         {QStringLiteral("--input-encoding"), QStringLiteral("no-such-code")},
+         QStringLiteral("Bad --input-encoding \"no-such-code\"")},
+        {QStringLiteral("garbled.txt"),
+         {QStringLiteral("--chapters"), QStringLiteral("(")},
+         QStringLiteral("Bad --chapters")},
         {QStringLiteral("good.png"),
          {QStringLiteral("--encoding"), QStringLiteral("latin1"), QStringLiteral("--title"), QStringLiteral("日本")},
          QStringLiteral("cannot hold the character \"日\" (U+65E5) in the title")},

@@ -67,7 +67,9 @@ void AddOptions(QCommandLineParser& parser)
         {QStringLiteral("toc"),
          QStringLiteral("The table of contents as catalog text (UTF-8); default: one chapter per folder."),
          QStringLiteral("FILE.cat")},
-        {QStringLiteral("encoding"), QStringLiteral("Character set of the book's texts (default UTF-8)."),
+        {QStringLiteral("encoding"),
+         QStringLiteral("Character set the book's own texts are written in (default UTF-8); text files "
+                        "are read by --input-encoding."),
          QStringLiteral("name"), QStringLiteral("UTF-8")},
         {QStringLiteral("force"), QStringLiteral("Replace OUT.wol if it exists.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar.")},
@@ -131,7 +133,7 @@ int RunMake(const QStringList& args)
                                          .arg(making::SourceKindsText()));
     parser.addPositionalArgument(QStringLiteral("OUT.wol"), QStringLiteral("The book to write."));
     parser.addPositionalArgument(QStringLiteral("SOURCE"),
-                                 QStringLiteral("Pictures, folders, archives, PDFs, text files."),
+                                 QStringLiteral("Pictures, folders, archives, PDFs, e-books (EPUB, FB2), text files."),
                                  QStringLiteral("SOURCE..."));
     AddOptions(parser);
     if (!ParseCommandLineAtLeast(parser, args, QStringLiteral("make OUT.wol SOURCE... [options]"), 2)) return ExitOk;
@@ -147,14 +149,17 @@ int RunMake(const QStringList& args)
         throw ECommandFailure(locked.PasswordGiven ? message : message + QStringLiteral("; give it with --password"));
     } catch (const making::EOutputExists& exists) {
         throw ECommandFailure(QStringLiteral("%1; give --force to replace it").arg(QString::fromUtf8(exists.what())));
+    } catch (const making::EUnrecognisedEncoding& unrecognised) {
+        throw ECommandFailure(
+            QStringLiteral("%1; name it with --input-encoding").arg(QString::fromUtf8(unrecognised.what())));
     } catch (const making::EMakeFailure& failure) {
         throw ECommandFailure(QString::fromUtf8(failure.what()));
     }
     return ExitOk;
 }
 
-const TCommandRegistration Registration{"make", "Make a book from pictures, folders, comic archives, PDFs or text",
-                                        RunMake};
+const TCommandRegistration Registration{
+    "make", "Make a book from pictures, folders, comic archives, PDFs, e-books or text", RunMake};
 
 }  // namespace
 }  // namespace wolftool
