@@ -48,8 +48,10 @@ std::function<TMadePage()> PrepareMadePage(const TSourcePage& page, const TProce
     case TPageKind::Picture:
     case TPageKind::PreparedPicture: break;
     }
+    // A picture to be processed is decoded no larger than its pages need; a prepared one whole.
     return [page, bytes = page.Load(), options, keepSource] {
-        return FromPicture(page.Kind, DecodePicture(bytes, page.Name), page, options, keepSource);
+        const TProcessOptions* pages = page.Kind == TPageKind::Picture ? &options : nullptr;
+        return FromPicture(page.Kind, DecodePicture(bytes, page.Name, pages), page, options, keepSource);
     };
 }
 
