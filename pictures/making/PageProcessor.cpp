@@ -29,7 +29,8 @@ TPictures ProcessPicture(const QImage& picture, const TProcessOptions& options)
 bool IsLargeEnough(QSize picture, const TProcessOptions& options)
 {
     if (options.CropMargins) return false;
-    for (const TSpreadPage& page : SpreadPages(picture, options.Spread, options.RightToLeft)) {
+    for (const TSpreadPage& page :
+         SpreadPages(picture, options.Spread, options.Direction == TReadingDirection::RightToLeft)) {
         const QSize size = page.Size(), fitted = FittedSize(size, options.Screen, options.Stretch, true);
         if (fitted.width() > size.width() || fitted.height() > size.height()) return false;
     }
