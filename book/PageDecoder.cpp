@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace wolf {
@@ -82,9 +83,34 @@ const TLevelCodes Codes;
                    (bits == 1 ? "0 or 255" : "0, 128, 192 or 255") + ")");
 }
 
-// One output byte at a time, so that the compiler unrolls the pixels of each; the whole
-// bytes of a row apart from its padded last one, so that no pixel is checked against the
-// width; values that are no level are looked for once a row.
+// Eight pixels in one 64-bit word, the first in the lowest byte, packed into Bits bytes at
+// out with arithmetic instead of one table look-up a pixel. Returns what is not 0 when a pixel
+// is no level: the bits of a level (0, 128, 192, 255) are a run from the top bit down.
+template <int Bits>
+uint64_t PackEight(const uint8_t* pixels, uint8_t* out)
+{
+    constexpr uint64_t Ones = 0x0101010101010101;
+    uint64_t word;
+    std::memcpy(&word, pixels, 8);
+    const uint64_t top = word >> 7 & Ones, second = word >> 6 & Ones, low = word & Ones;
+    if constexpr (Bits == 1) {
+        // A set bit is black; the first pixel goes to the top bit.
+        out[0] = static_cast<uint8_t>(((~word & Ones) * 0x8040201008040201) >> 56);
+        return word ^ low * 0xFF;
+    } else {
+        const uint64_t codes = top + second + low;  // 0 to 3 in each byte
+        // Neighbours joined in pairs, then pairs of pairs, the first in the higher bits.
+        const uint64_t pairs = (codes & 0x00FF00FF00FF00FF) << 2 | (codes >> 8 & 0x00FF00FF00FF00FF);
+        const uint64_t fours = (pairs & 0x0000FFFF0000FFFF) << 4 | (pairs >> 16 & 0x0000FFFF0000FFFF);
+        out[0] = static_cast<uint8_t>(fours);
+        out[1] = static_cast<uint8_t>(fours >> 32);
+        return (word ^ (top << 7 | second << 6 | low * 63)) | (second & ~top) | (low & ~second);
+    }
+}
+
+// Eight pixels at a time where the byte order allows, the rest one output byte at a time, so
+// that the compiler unrolls the pixels of each and no pixel is checked against the width;
+// values that are no level are looked for once a row.
 template <int Bits>
 std::string PackRowsOf(const TGreyImage& image)
 {
@@ -93,10 +119,13 @@ std::string PackRowsOf(const TGreyImage& image)
     const size_t width = static_cast<size_t>(image.Width);
     const size_t rowBytes = RowBytes(image.Width, Bits);
     const size_t wholeBytes = width / PerByte;
+    const size_t eights = std::endian::native == std::endian::little ? width / 8 : 0;
     std::string rows(rowBytes * static_cast<size_t>(image.Height), '\0');
     for (size_t y = 0; y < static_cast<size_t>(image.Height); ++y) {
         const uint8_t* pixels = image.Pixels.data() + y * width;
         auto* row = reinterpret_cast<uint8_t*>(rows.data()) + y * rowBytes;
+        uint64_t bad = 0;
+        for (size_t eight = 0; eight < eights; ++eight) bad |= PackEight<Bits>(pixels + 8 * eight, row + Bits * eight);
         unsigned seen = 0;
         const auto pack = [&](size_t byte, size_t count) {
             unsigned value = 0;
@@ -107,9 +136,9 @@ std::string PackRowsOf(const TGreyImage& image)
             }
             row[byte] = static_cast<uint8_t>(value << (Bits * (PerByte - count)));  // padding stays 0
         };
-        for (size_t byte = 0; byte < wholeBytes; ++byte) pack(byte, PerByte);
+        for (size_t byte = eights * Bits; byte < wholeBytes; ++byte) pack(byte, PerByte);
         if (wholeBytes < rowBytes) pack(wholeBytes, width - wholeBytes * PerByte);
-        if (seen & 0x80) {  // only NotALevel has the high bit
+        if (bad != 0 || (seen & 0x80)) {  // only NotALevel has the high bit
             for (size_t x = 0; x < width; ++x)
                 if (codes[pixels[x]] == NotALevel)
                     RaiseBadLevel(static_cast<int>(x), static_cast<int>(y), pixels[x], Bits);

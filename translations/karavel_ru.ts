@@ -298,6 +298,14 @@ Write protected file?</source>
         <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
         <translation>EPUB «%1» защищен DRM (его содержимое зашифровано), и прочитать его нельзя</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
+        <translation>Архив «%1» содержит «%2» — архив, вложенный глубже %3 уровней; он не распаковывается</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
+        <translation>Архив «%1» после распаковки занимает в сумме больше %2 МБ</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -344,10 +352,6 @@ Write protected file?</source>
     <message>
         <source>Right to left</source>
         <translation>Справа налево</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идет первой.</translation>
     </message>
     <message>
         <source>Gamma:</source>
@@ -464,6 +468,10 @@ Write protected file?</source>
     <message>
         <source>give auto, off or a valid regular expression</source>
         <translation>укажите auto, off или правильное регулярное выражение</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
+        <translation>Для книг, которые читают справа налево (манга): правая половина разворота идёт первой. Если выключено — как указано в ComicInfo.xml комикса.</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,14 @@ Write protected file?</source>
         <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
         <translation>EPUB“%1”受 DRM 保护（内容已加密），无法读取</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
+        <translation>压缩包“%1”中的“%2”是嵌套超过 %3 层的压缩包，不予解压</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
+        <translation>压缩包“%1”解压后总计超过 %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -344,10 +352,6 @@ Write protected file?</source>
     <message>
         <source>Right to left</source>
         <translation>从右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用于从右向左阅读的书（漫画）：跨页的右半边在前。</translation>
     </message>
     <message>
         <source>Gamma:</source>
@@ -464,6 +468,10 @@ Write protected file?</source>
     <message>
         <source>give auto, off or a valid regular expression</source>
         <translation>请输入 auto、off 或有效的正则表达式</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
+        <translation>用于从右向左阅读的书（漫画）：跨页的右半页在前。关闭时按漫画的 ComicInfo.xml 所写。</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,14 @@ Write protected file?</source>
         <source>The EPUB &quot;%1&quot; is protected by DRM (its content is encrypted) and cannot be read</source>
         <translation>EPUB「%1」受 DRM 保護（內容已加密），無法讀取</translation>
     </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds &quot;%2&quot;, an archive nested deeper than %3 levels; it is not unpacked</source>
+        <translation>壓縮檔「%1」中的「%2」是巢狀超過 %3 層的壓縮檔，不予解壓縮</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
+        <translation>壓縮檔「%1」解壓縮後總計超過 %2 MB</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -344,10 +352,6 @@ Write protected file?</source>
     <message>
         <source>Right to left</source>
         <translation>從右到左</translation>
-    </message>
-    <message>
-        <source>For books read right to left (manga): the right half of a spread comes first.</source>
-        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半邊在前。</translation>
     </message>
     <message>
         <source>Gamma:</source>
@@ -464,6 +468,10 @@ Write protected file?</source>
     <message>
         <source>give auto, off or a valid regular expression</source>
         <translation>請輸入 auto、off 或有效的正規表示式</translation>
+    </message>
+    <message>
+        <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
+        <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半頁在前。關閉時依漫畫的 ComicInfo.xml 所寫。</translation>
     </message>
 </context>
 <context>

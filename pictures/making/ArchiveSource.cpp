@@ -1,10 +1,11 @@
 #include "ArchiveSource.h"
 
 #include "ArchiveReader.h"
+#include "ComicInfo.h"
 #include "MakeFailure.h"
 #include "NaturalOrder.h"
 #include "PictureNames.h"
-#include "SourceFiles.h"
+#include "Sources.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -13,6 +14,10 @@
 
 namespace making {
 namespace {
+
+// Levels of archives, the archive file being the first: real comics use two at most (a
+// collection of volumes), and each level holds the one above it in memory while it is read.
+constexpr int MaxArchiveDepth = 3;
 
 bool LeavesArchive(const QString& entryPath)
 {
@@ -31,6 +36,74 @@ bool IsHidden(const QString& entryPath)
     return false;
 }
 
+bool IsArchiveName(const QString& entryPath)
+{
+    return ArchiveSuffixes().contains(QFileInfo(entryPath).suffix().toLower());
+}
+
+// One that cannot be unpacked or is too large is no ComicInfo.xml at all: the pictures still
+// make a book, and a fault of the archive itself shows when they are read.
+std::optional<TComicInfo> ReadComicInfoEntry(TArchiveReader& reader, int index, const QString& label)
+{
+    try {
+        return ReadComicInfo(reader.Read(index, label, MaxComicInfoBytes));
+    } catch (const EMakeFailure&) {
+        return std::nullopt;
+    }
+}
+
+// The pages of one archive, labelled label in messages, and of the archives in it in their
+// places. description: where the archive's ComicInfo.xml tells of the book, if it is to.
+void AddEntries(const std::shared_ptr<TArchiveReader>& reader, const QString& label, const QStringList& chapters,
+                bool rightToLeft, TSourceBook& book, TToldFields* description)
+{
+    std::map<QString, int> indexOfName;
+    std::optional<int> comicInfo;
+    for (const auto& [index, entryPath] : reader->List()) {
+        if (LeavesArchive(entryPath))
+            throw EMakeFailure(QStringLiteral("The archive \"%1\" holds \"%2\", a path outside the archive; "
+                                              "it is not used")
+                                   .arg(label, entryPath));
+        if (IsHidden(entryPath)) continue;
+        if (IsComicInfoPath(entryPath))
+            comicInfo = index;
+        else if (IsPictureName(entryPath) || IsArchiveName(entryPath))
+            indexOfName.emplace(entryPath, index);
+    }
+    if (comicInfo) {
+        if (const std::optional<TComicInfo> info =
+                ReadComicInfoEntry(*reader, *comicInfo, label + QStringLiteral(": ComicInfo.xml"))) {
+            rightToLeft = rightToLeft || info->RightToLeft;
+            if (description) *description = info->Description;
+        }
+    }
+    QStringList names;
+    for (const auto& entry : indexOfName) names.append(entry.first);
+    SortNaturally(names);
+    for (const QString& name : names) {
+        const int index = indexOfName.at(name);
+        QStringList entryChapters = chapters + name.split(u'/', Qt::SkipEmptyParts);
+        entryChapters.removeLast();
+        const QString entryLabel = label + QStringLiteral(": ") + name;
+        if (IsArchiveName(name)) {
+            if (reader->Depth() >= MaxArchiveDepth)
+                throw EMakeFailure(QStringLiteral("The archive \"%1\" holds \"%2\", an archive nested deeper than "
+                                                  "%3 levels; it is not unpacked")
+                                       .arg(label, name, QString::number(MaxArchiveDepth)));
+            AddEntries(std::make_shared<TArchiveReader>(reader, index, entryLabel), entryLabel,
+                       entryChapters << FileTitle(name), rightToLeft, book, nullptr);
+            continue;
+        }
+        TSourcePage page{TPageKind::Picture,
+                         entryLabel,
+                         entryChapters,
+                         [reader, index, entryLabel] { return reader->Read(index, entryLabel); },
+                         {}};
+        page.RightToLeft = rightToLeft;
+        book.Pages.push_back(std::move(page));
+    }
+}
+
 }  // namespace
 
 QStringList ArchiveSuffixes()
@@ -40,30 +113,13 @@ QStringList ArchiveSuffixes()
 
 void AddArchivePages(const QString& path, const QStringList& chapters, const TMakeOptions&, TSourceBook& book)
 {
-    auto reader = std::make_shared<TArchiveReader>(path);
-    std::map<QString, int> indexOfName;
-    for (const auto& [index, entryPath] : reader->List()) {
-        if (LeavesArchive(entryPath))
-            throw EMakeFailure(QStringLiteral("The archive \"%1\" holds \"%2\", a path outside the archive; "
-                                              "it is not used")
-                                   .arg(path, entryPath));
-        if (!IsHidden(entryPath) && IsPictureName(entryPath)) indexOfName.emplace(entryPath, index);
-    }
-    if (indexOfName.empty()) throw EMakeFailure(QStringLiteral("The archive \"%1\" holds no pictures").arg(path));
-    QStringList names;
-    for (const auto& entry : indexOfName) names.append(entry.first);
-    SortNaturally(names);
-    for (const QString& name : names) {
-        const int index = indexOfName.at(name);
-        QStringList entryChapters = chapters + name.split(u'/', Qt::SkipEmptyParts);
-        entryChapters.removeLast();
-        const QString label = path + QStringLiteral(": ") + name;
-        book.Pages.push_back({TPageKind::Picture,
-                              label,
-                              entryChapters,
-                              [reader, index, label] { return reader->Read(index, label); },
-                              {}});
-    }
+    const auto reader = std::make_shared<TArchiveReader>(path);
+    const size_t before = book.Pages.size();
+    AddEntries(reader, path, chapters, false, book, &book.Description);
+    // Pages read the inner archives again as they need them.
+    reader->ReleaseInnerArchive();
+    if (book.Pages.size() == before)
+        throw EMakeFailure(QStringLiteral("The archive \"%1\" holds no pictures").arg(path));
 }
 
 }  // namespace making

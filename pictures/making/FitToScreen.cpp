@@ -1,17 +1,28 @@
 #include "FitToScreen.h"
 
+#include "GreyShrinking.h"
+
 #include <algorithm>
 
 namespace making {
 
+QSize FittedSize(QSize picture, QSize screen, bool stretch, bool upscale)
+{
+    QSize target = picture.scaled(screen, stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+    if (!upscale && (target.width() > picture.width() || target.height() > picture.height()))
+        target = picture.boundedTo(screen).expandedTo(QSize(1, 1));
+    return target.boundedTo(screen).expandedTo(QSize(1, 1));
+}
+
 QImage FitToScreen(const QImage& grey, QSize screen, bool stretch, bool upscale)
 {
-    QSize target = grey.size().scaled(screen, stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
-    if (!upscale && (target.width() > grey.width() || target.height() > grey.height()))
-        target = grey.size().boundedTo(screen).expandedTo(QSize(1, 1));
-    target = target.boundedTo(screen).expandedTo(QSize(1, 1));
-    const QImage scaled =
-        target == grey.size() ? grey : grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize target = FittedSize(grey.size(), screen, stretch, upscale);
+    QImage scaled = grey;
+    if (target.width() <= grey.width() && target.height() <= grey.height()) {
+        if (target != grey.size()) scaled = ShrinkGrey(grey, target);
+    } else {
+        scaled = grey.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     if (scaled.size() == screen) return scaled.convertToFormat(QImage::Format_Grayscale8);
     QImage page(screen, QImage::Format_Grayscale8);
     page.fill(255);

@@ -8,6 +8,9 @@
 
 namespace making {
 
+// The size a picture of that size is scaled to before it is set on the screen.
+QSize FittedSize(QSize picture, QSize screen, bool stretch, bool upscale);
+
 // A Format_Grayscale8 picture of exactly the screen's size. stretch fills the screen;
 // otherwise the aspect ratio is kept and the picture centred on white. A picture smaller
 // than the screen keeps its size unless upscale. Down-sampling averages the covered source

@@ -1,7 +1,10 @@
 #include "Luminance.h"
 
+#include <QColorSpace>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace making {
 namespace {
@@ -32,6 +35,17 @@ struct TLuminanceTables {
     }
 };
 
+// Blocks of a fixed length on rows that cannot overlap, which compilers make vector code of.
+void NarrowRow(const quint16* __restrict source, uchar* __restrict target, int width)
+{
+    constexpr int Block = 16;
+    const auto narrowed = [](quint16 level) { return static_cast<uchar>((level * 255u + 32895u) >> 16); };
+    int x = 0;
+    for (; x + Block <= width; x += Block)
+        for (int k = 0; k < Block; ++k) target[x + k] = narrowed(source[x + k]);
+    for (; x < width; ++x) target[x] = narrowed(source[x]);
+}
+
 }  // namespace
 
 QImage GreyOfRgb32(const QImage& picture)
@@ -52,6 +66,50 @@ QImage GreyOfRgb32(const QImage& picture)
                 target[x] =
                     tables.Encoded[size_t{tables.Share[0][red]} + tables.Share[1][green] + tables.Share[2][blue]];
         }
+    }
+    return grey;
+}
+
+QImage GreyOfGrey16(const QImage& picture)
+{
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    if (grey.isNull()) return grey;
+    for (int y = 0; y < picture.height(); ++y)
+        NarrowRow(reinterpret_cast<const quint16*>(picture.constScanLine(y)), grey.scanLine(y), picture.width());
+    return grey;
+}
+
+QImage GreyOfIndexed(const QImage& picture)
+{
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    if (grey.isNull()) return grey;
+    // Qt makes the table's colours grey as it would the picture's; indexes past the table are black.
+    const QList<QRgb> table = picture.colorTable();
+    QImage colours(std::max<int>(1, static_cast<int>(table.size())), 1, QImage::Format_RGB32);
+    colours.fill(Qt::black);
+    for (int i = 0; i < table.size(); ++i) colours.setPixel(i, 0, table[i] | 0xFF000000u);
+    colours.setColorSpace(picture.colorSpace());
+    const QImage greys = colours.convertToFormat(QImage::Format_Grayscale8);
+    std::array<uchar, 256> levels{};
+    std::copy_n(greys.constScanLine(0), std::min(greys.width(), 256), levels.begin());
+    const int width = picture.width();
+    if (picture.format() == QImage::Format_Indexed8) {
+        for (int y = 0; y < picture.height(); ++y)
+            std::transform(picture.constScanLine(y), picture.constScanLine(y) + width, grey.scanLine(y),
+                           [&](uchar index) { return levels[index]; });
+        return grey;
+    }
+    // Bilevel rows eight pixels at a time: the levels of each byte's bits, the first pixel's first.
+    const bool firstInTopBit = picture.format() == QImage::Format_Mono;
+    std::array<std::array<uchar, 8>, 256> eights{};
+    for (size_t byte = 0; byte < 256; ++byte)
+        for (size_t k = 0; k < 8; ++k) eights[byte][k] = levels[(byte >> (firstInTopBit ? 7 - k : k)) & 1];
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* source = picture.constScanLine(y);
+        uchar* target = grey.scanLine(y);
+        const int whole = width / 8;
+        for (int i = 0; i < whole; ++i) std::memcpy(target + 8 * i, eights[source[i]].data(), 8);
+        if (width % 8 != 0) std::copy_n(eights[source[whole]].data(), width % 8, target + 8 * whole);
     }
     return grey;
 }

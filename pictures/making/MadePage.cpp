@@ -25,10 +25,19 @@ TMadePage FromPicture(TPageKind kind, QImage picture, const TSourcePage& page, c
     return made;
 }
 
+// The user's options, with the source's reading direction where the user chose none.
+TProcessOptions ForPage(const TSourcePage& page, TProcessOptions options)
+{
+    if (options.Direction == TReadingDirection::AsSource)
+        options.Direction = page.RightToLeft ? TReadingDirection::RightToLeft : TReadingDirection::LeftToRight;
+    return options;
+}
+
 }  // namespace
 
-std::function<TMadePage()> PrepareMadePage(const TSourcePage& page, const TProcessOptions& options, bool keepSource)
+std::function<TMadePage()> PrepareMadePage(const TSourcePage& page, const TProcessOptions& userOptions, bool keepSource)
 {
+    const TProcessOptions options = ForPage(page, userOptions);
     switch (page.Kind) {
     case TPageKind::Text: return [text = page.Text] { return TMadePage{{}, {}, text}; };
     case TPageKind::Rendered:
@@ -39,8 +48,10 @@ std::function<TMadePage()> PrepareMadePage(const TSourcePage& page, const TProce
     case TPageKind::Picture:
     case TPageKind::PreparedPicture: break;
     }
+    // A picture to be processed is decoded no larger than its pages need; a prepared one whole.
     return [page, bytes = page.Load(), options, keepSource] {
-        return FromPicture(page.Kind, DecodePicture(bytes, page.Name), page, options, keepSource);
+        const TProcessOptions* pages = page.Kind == TPageKind::Picture ? &options : nullptr;
+        return FromPicture(page.Kind, DecodePicture(bytes, page.Name, pages), page, options, keepSource);
     };
 }
 

@@ -77,16 +77,33 @@ std::vector<TOptionDeclaration> Declarations()
                      {"rotate", QT_TRANSLATE_NOOP("MakeOption", "Turn a quarter"), 1},
                      {"both", QT_TRANSLATE_NOOP("MakeOption", "Both"), 2},
                      {"keep", QT_TRANSLATE_NOOP("MakeOption", "Keep as it is"), 3}}},
+        // Without either, as the source says: a comic's ComicInfo.xml may say right to left.
         {.Kind = K::Switch,
          .Name = "rtl",
-         .Help = "Read right to left: split halves right first.",
+         .Help = "Read right to left: split halves right first. Default: as a comic's ComicInfo.xml says, "
+                 "else left to right.",
          .SettingsKey = "RightToLeft",
          .Page = P::Pages,
          .Label = QT_TRANSLATE_NOOP("MakeOption", "Right to left"),
          .ToolTip = QT_TRANSLATE_NOOP("MakeOption",
-                                      "For books read right to left (manga): the right half of a spread comes first."),
-         .Get = Get(&TProcessOptions::RightToLeft),
-         .Set = Set(&TProcessOptions::RightToLeft)},
+                                      "For books read right to left (manga): the right half of a spread comes first. "
+                                      "Off: as a comic's ComicInfo.xml says."),
+         .Get = [](const TMakeOptions& o) { return QVariant(o.Pictures.Direction == TReadingDirection::RightToLeft); },
+         .Set =
+             [](TMakeOptions& o, const QVariant& v) {
+                 o.Pictures.Direction = v.toBool() ? TReadingDirection::RightToLeft : TReadingDirection::AsSource;
+             },
+         .Excludes = "ltr"},
+        {.Kind = K::Switch,
+         .Name = "ltr",
+         .Help = "Read left to right, even a comic whose ComicInfo.xml says right to left.",
+         .Page = P::CommandLine,
+         .Get = [](const TMakeOptions& o) { return QVariant(o.Pictures.Direction == TReadingDirection::LeftToRight); },
+         .Set =
+             [](TMakeOptions& o, const QVariant& v) {
+                 o.Pictures.Direction = v.toBool() ? TReadingDirection::LeftToRight : TReadingDirection::AsSource;
+             },
+         .Excludes = "rtl"},
         {.Kind = K::Number,
          .Name = "gamma",
          .Help = "Above 1 darkens the mid-tones.",

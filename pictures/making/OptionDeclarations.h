@@ -56,7 +56,8 @@ struct TOptionDeclaration {
     const char* Hint = nullptr;         // Text: what a value looks like, for messages
     // Text: whether a text is a value (a page range, a pattern); every text is when unset.
     std::function<bool(const QString&)> Accepts = {};
-    bool ChangesSources = false;  // the sources' pages are listed again when it changes
+    bool ChangesSources = false;     // the sources' pages are listed again when it changes
+    const char* Excludes = nullptr;  // a bare flag: another that says the opposite
 };
 
 // In the order of the settings file, the window and --help.

@@ -26,6 +26,17 @@ TPictures ProcessPicture(const QImage& picture, const TProcessOptions& options)
     return pictures;
 }
 
+bool IsLargeEnough(QSize picture, const TProcessOptions& options)
+{
+    if (options.CropMargins) return false;
+    for (const TSpreadPage& page :
+         SpreadPages(picture, options.Spread, options.Direction == TReadingDirection::RightToLeft)) {
+        const QSize size = page.Size(), fitted = FittedSize(size, options.Screen, options.Stretch, true);
+        if (fitted.width() > size.width() || fitted.height() > size.height()) return false;
+    }
+    return true;
+}
+
 TPreparedPage PreparePage(const QImage& picture)
 {
     TPreparedPage prepared{ToGrey(picture), 1};

@@ -1,6 +1,8 @@
 // Pictures read from untrusted bytes, with their size bounded before any pixel is decoded.
 #pragma once
 
+#include "ProcessOptions.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -12,7 +14,9 @@ constexpr qint64 MaxPicturePixels = 64LL * 1024 * 1024;
 
 // Decodes the bytes (any format Qt's image plug-ins read); name only labels messages.
 // Raises EMakeFailure for bytes that are no picture, a truncated picture or one too large.
-QImage DecodePicture(const QByteArray& bytes, const QString& name);
+// pages: the options the picture is processed with, if it is; a JPEG is then decoded at half,
+// a quarter or an eighth of its size where that is still twice what its pages need.
+QImage DecodePicture(const QByteArray& bytes, const QString& name, const TProcessOptions* pages = nullptr);
 
 // The picture as 8-bit grey, transparent parts on white paper.
 QImage ToGrey(const QImage& picture);

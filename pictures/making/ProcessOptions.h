@@ -14,6 +14,9 @@ namespace making {
 // What happens to a landscape picture (two facing pages, usually).
 enum class TSpreadMode { Split, Rotate, Both, Keep };
 enum class TDitherMethod { FloydSteinberg, Ordered, Threshold };
+// Which half of a split spread comes first: as the source says (a comic's ComicInfo.xml; left
+// to right when it says nothing), or as the user chose whatever it says.
+enum class TReadingDirection { AsSource, LeftToRight, RightToLeft };
 
 struct TProcessOptions {
     QSize Screen{600, 800};
@@ -21,7 +24,7 @@ struct TProcessOptions {
     bool Upscale = false;  // enlarge pictures smaller than the screen
     bool CropMargins = false;
     TSpreadMode Spread = TSpreadMode::Split;
-    bool RightToLeft = false;
+    TReadingDirection Direction = TReadingDirection::AsSource;
     // Output = 255 * (input / 255) ^ Gamma: above 1 darkens the mid-tones.
     double Gamma = 1.0;
     bool AutoContrast = true;

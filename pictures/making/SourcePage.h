@@ -35,6 +35,7 @@ struct TSourcePage {
     // picture when it cannot be drawn: the page then holds Text, which says so.
     std::function<QImage(const TProcessOptions&)> Render{};
     std::vector<TSourceHeading> Headings{};
+    bool RightToLeft = false;  // the source says it reads right to left; the user's direction wins
 };
 
 }  // namespace making

@@ -25,7 +25,14 @@ QString SourceTitle(const QString& path)
         for (const QString& suffix : kind->Suffixes)
             if (name.endsWith(u'.' + suffix, Qt::CaseInsensitive) && name.size() > suffix.size() + 1)
                 return name.left(name.size() - suffix.size() - 1);
-    return info.completeBaseName();
+    return FileTitle(path);
+}
+
+QString FileTitle(const QString& path)
+{
+    QString title = QFileInfo(path).completeBaseName();
+    if (title.endsWith(QLatin1String(".tar"), Qt::CaseInsensitive)) title.chop(4);
+    return title;
 }
 
 void AddSource(const QString& path, const QStringList& chapters, bool ownChapter, const TMakeOptions& options,

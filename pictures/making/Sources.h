@@ -28,5 +28,7 @@ TSourcePage PictureFilePage(const QString& path, TPageKind kind, const QStringLi
 
 // What a source is called as a chapter or a title: its name without folder or suffix.
 QString SourceTitle(const QString& path);
+// A file's name without its folder and suffix, a compressed TAR's ".tar" included.
+QString FileTitle(const QString& path);
 
 }  // namespace making

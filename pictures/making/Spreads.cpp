@@ -3,41 +3,38 @@
 #include <QTransform>
 
 namespace making {
-namespace {
 
-std::vector<QImage> Halves(const QImage& picture, bool rightToLeft)
+std::vector<TSpreadPage> SpreadPages(QSize picture, TSpreadMode mode, bool rightToLeft)
 {
+    const QRect whole(QPoint(0, 0), picture);
+    if (picture.width() <= picture.height() || mode == TSpreadMode::Keep) return {{whole}};
     const int leftWidth = picture.width() / 2;
-    QImage left = picture.copy(0, 0, leftWidth, picture.height());
-    QImage right = picture.copy(leftWidth, 0, picture.width() - leftWidth, picture.height());
-    if (rightToLeft) return {right, left};
-    return {left, right};
+    const QRect left(0, 0, leftWidth, picture.height());
+    const QRect right(leftWidth, 0, picture.width() - leftWidth, picture.height());
+    std::vector<TSpreadPage> pages;
+    if (mode != TSpreadMode::Split) pages.push_back({whole, true});
+    if (mode != TSpreadMode::Rotate) {
+        pages.push_back({rightToLeft ? right : left});
+        pages.push_back({rightToLeft ? left : right});
+    }
+    return pages;
 }
-
-}  // namespace
 
 std::vector<QImage> ArrangeSpread(const QImage& picture, TSpreadMode mode, bool rightToLeft)
 {
-    if (picture.width() <= picture.height() || mode == TSpreadMode::Keep) return {picture};
-    const auto turned = [&] { return picture.transformed(QTransform().rotate(90)); };
-    switch (mode) {
-    case TSpreadMode::Split: return Halves(picture, rightToLeft);
-    case TSpreadMode::Rotate: return {turned()};
-    case TSpreadMode::Both: {
-        std::vector<QImage> pages{turned()};
-        for (QImage& half : Halves(picture, rightToLeft)) pages.push_back(std::move(half));
-        return pages;
+    std::vector<QImage> pages;
+    for (const TSpreadPage& page : SpreadPages(picture.size(), mode, rightToLeft)) {
+        const QImage part = page.Area == picture.rect() ? picture : picture.copy(page.Area);
+        pages.push_back(page.Turned ? part.transformed(QTransform().rotate(90)) : part);
     }
-    case TSpreadMode::Keep: break;
-    }
-    return {picture};
+    return pages;
 }
 
 void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options)
 {
     TPictures arranged;
     for (const QImage& picture : pictures)
-        for (QImage& page : ArrangeSpread(picture, options.Spread, options.RightToLeft))
+        for (QImage& page : ArrangeSpread(picture, options.Spread, options.Direction == TReadingDirection::RightToLeft))
             arranged.push_back(std::move(page));
     pictures = std::move(arranged);
 }

@@ -40,7 +40,11 @@ void AdjustTone(QImage& grey, bool autoContrast, double gamma)
     const int width = grey.width();
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
-        for (int x = 0; x < width; ++x) row[x] = table[row[x]];
+        // Eight at a time, so that the loop's own count and test are shared by eight pixels.
+        int x = 0;
+        for (; x + 8 <= width; x += 8)
+            for (int k = 0; k < 8; ++k) row[x + k] = table[row[x + k]];
+        for (; x < width; ++x) row[x] = table[row[x]];
     }
 }
 

@@ -202,3 +202,32 @@ TEST(WriterTest, RefusalsAndFailuresLeaveNothingBehind)
     EXPECT_EQ(reader.Description.GetField(0), "Replaced");
     EXPECT_EQ(reader.Pages.Count(), 2);
 }
+
+// Books made before and after a change to the packing hold the same bytes: a page like the
+// maker's (lines of print, a dithered picture, white margins, an odd width) and its 1-bit twin.
+TEST(WriterTest, EncodedPagesKeepTheirBytes)
+{
+    TGreyImage page{601, 800, std::vector<uint8_t>(601 * 800, 255)};
+    uint32_t noise = 7;
+    for (int y = 40; y < 760; ++y)
+        for (int x = 30; x < 571; ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const bool print = y < 500 && y % 24 < 14 && (x / 9 + y / 24) % 7 != 0 && (noise >> 16) % 5 != 0;
+            const bool picture = y >= 520 && (noise >> 16) % 4 < static_cast<unsigned>(1 + x % 3);
+            if (print || picture) page.Pixels[static_cast<size_t>(y) * 601 + x] = GreyLevels[(noise >> 24) % 3];
+        }
+    const auto fingerprint = [](const TEncodedImage& encoded) {
+        uint64_t hash = 14695981039346656037u;  // FNV-1a
+        for (char c : encoded.Data) hash = (hash ^ static_cast<uint8_t>(c)) * 1099511628211u;
+        return std::to_string(encoded.Data.size()) + (encoded.Compact ? " packed " : " raw ") + std::to_string(hash);
+    };
+    EXPECT_EQ(fingerprint(TWolfWriter::EncodeImage(page, 2)), "81709 packed 17854515845469846764");
+    for (uint8_t& pixel : page.Pixels) pixel = pixel < 160 ? 0 : 255;
+    EXPECT_EQ(fingerprint(TWolfWriter::EncodeImage(page, 1)), "42007 packed 13270249353734906396");
+    // Values between the levels are refused wherever they stand; 64 has the bits of no level.
+    for (const auto& [value, bits] : {std::pair{64, 2}, std::pair{127, 2}, std::pair{128, 1}, std::pair{254, 1}}) {
+        TGreyImage wrong = page;
+        wrong.Pixels[3 * 601 + 9] = static_cast<uint8_t>(value);
+        EXPECT_THROW(TWolfWriter::EncodeImage(wrong, bits), EWolf) << value;
+    }
+}

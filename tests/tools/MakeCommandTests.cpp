@@ -29,12 +29,12 @@ QImage DrawPage(int width, int height, int blockHeight)
     return picture;
 }
 
-QByteArray Png(const QImage& picture)
+QByteArray PictureBytes(const QImage& picture, const char* format = "PNG")
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    picture.save(&buffer, format);
     return bytes;
 }
 
@@ -42,6 +42,18 @@ void SavePage(const QString& path, int blockHeight, int width = 300, int height 
 {
     QDir().mkpath(QFileInfo(path).path());
     ASSERT_TRUE(DrawPage(width, height, blockHeight).save(path));
+}
+
+// A zip's bytes, to store in another.
+QByteArray ZipBytes(const TScratch& scratch, const std::vector<TZipEntry>& entries)
+{
+    const QString path = scratch.Path(QStringLiteral("inner.zip"));
+    WriteZip(path, entries);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.remove();
+    return bytes;
 }
 
 QJsonObject Info(const QString& book)
@@ -74,8 +86,8 @@ TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 1/p2.png")), 50, 800, 400);  // a spread: two pages
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p10.png")), 250);
     SavePage(scratch.Path(QStringLiteral("scans/Chapter 2/p9.png")), 200);
-    WriteZip(scratch.Path(QStringLiteral("comic.cbz")),
-             {{"pages/02.png", Png(DrawPage(300, 400, 40))}, {"pages/01.png", Png(DrawPage(300, 400, 20))}});
+    WriteZip(scratch.Path(QStringLiteral("comic.cbz")), {{"pages/02.png", PictureBytes(DrawPage(300, 400, 40))},
+                                                         {"pages/01.png", PictureBytes(DrawPage(300, 400, 20))}});
     QFile text(scratch.Path(QStringLiteral("novel.txt")));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
@@ -110,6 +122,73 @@ TEST(WolftoolMake, FoldersArchivesAndTextBecomeOneBookWithChapters)
               DarkRows(Render(book, QStringLiteral("7"), scratch)));
     const TToolResult textPage = RunWolftool({QStringLiteral("text"), book, QStringLiteral("8")});
     EXPECT_EQ(textPage.Out, "Call me <Ishmael> & friends.\n\nSome years ago, never mind how long.\n");
+}
+
+TEST(WolftoolMake, ComicInfoTellsTheDescriptionAndRightToLeftUnlessTheCommandLineSaysOtherwise)
+{
+    TScratch scratch;
+    QImage spread(800, 400, QImage::Format_RGB32);
+    spread.fill(Qt::white);
+    QPainter(&spread).fillRect(0, 0, 400, 400, Qt::black);  // the left page dark
+    const QString comic = scratch.Path(QStringLiteral("manga.cbz"));
+    WriteZip(comic, {{"comicinfo.XML",
+                      "<?xml version='1.0'?><ComicInfo><Series>Ruins of  Rome</Series><Number>12</Number>"
+                      "<Summary> Two friends.\nThey travel. </Summary><Year>2021</Year><Month>3</Month><Day>7</Day>"
+                      "<Writer>A. Writer, B. Second</Writer><Translator>C. Third</Translator><Publisher>House"
+                      "</Publisher><GTIN>978-3-16-148410-0</GTIN><Manga>YesAndRightToLeft</Manga>"
+                      "<Pages><Page Image='0'/></Pages></ComicInfo>"},
+                     {"01.png", PictureBytes(spread)}});
+    const QString book = scratch.Path(QStringLiteral("manga.wol"));
+    const auto firstPageDark = [&](const QStringList& options) {
+        const TToolResult made =
+            RunWolftool(QStringList{QStringLiteral("make"), book, comic, QStringLiteral("--force")} + options);
+        EXPECT_EQ(made.ExitCode, 0) << made.Err.toStdString();
+        return DarkRows(Render(book, QStringLiteral("1"), scratch)) > 0;
+    };
+    EXPECT_FALSE(firstPageDark({})) << "right to left: the right half first";
+    EXPECT_EQ(Info(book)[QStringLiteral("description")].toObject(),
+              (QJsonObject{{"title", "Ruins of Rome 12"},
+                           {"subject", "Ruins of Rome"},
+                           {"author", "A. Writer, B. Second"},
+                           {"adapter", ""},
+                           {"translator", "C. Third"},
+                           {"publisher", "House"},
+                           {"publish_time", "2021-03-07"},
+                           {"introduction", "Two friends.\r\nThey travel."},
+                           {"isbn", "978-3-16-148410-0"}}));
+    EXPECT_TRUE(firstPageDark({QStringLiteral("--ltr")}));
+    EXPECT_FALSE(firstPageDark({QStringLiteral("--rtl")}));
+    const TToolResult both = RunWolftool({QStringLiteral("make"), book, comic, QStringLiteral("--force"),
+                                          QStringLiteral("--rtl"), QStringLiteral("--ltr")});
+    EXPECT_TRUE(both.LastErrorLine().contains(QLatin1String("--rtl and --ltr say opposite things")));
+
+    // A damaged one tells nothing, and the pictures still make a book.
+    WriteZip(comic, {{"ComicInfo.xml", "<ComicInfo><Title>Cut"}, {"01.png", PictureBytes(spread)}});
+    EXPECT_TRUE(firstPageDark({}));
+    EXPECT_EQ(Info(book)[QStringLiteral("description")][QStringLiteral("title")], QStringLiteral("manga"));
+}
+
+// A JPEG beside a comic archive once gave one page: the archive was dropped without a word.
+TEST(WolftoolMake, AnArchiveInAnArchiveGivesItsPagesInItsPlaceAsAChapter)
+{
+    TScratch scratch;
+    const QByteArray inner = ZipBytes(scratch, {{"p10.png", PictureBytes(DrawPage(300, 400, 80))},
+                                                {"p2.png", PictureBytes(DrawPage(300, 400, 60))},
+                                                {"p1.png", PictureBytes(DrawPage(300, 400, 40))}});
+    const QString comic = scratch.Path(QStringLiteral("volume.cbz"));
+    WriteZip(comic, {{"03.jpg", PictureBytes(DrawPage(300, 400, 100), "JPEG")},
+                     {"02 Extra.cbz", inner},
+                     {"01.jpg", PictureBytes(DrawPage(300, 400, 20), "JPEG")}});
+    const QString book = scratch.Path(QStringLiteral("volume.wol"));
+    ASSERT_EQ(RunWolftool({QStringLiteral("make"), book, comic}).ExitCode, 0);
+    const QJsonObject info = Info(book);
+    ASSERT_EQ(info[QStringLiteral("pages")].toArray().size(), 5);
+    EXPECT_EQ(Contents(info), (std::vector<std::pair<QString, int>>{{QStringLiteral("02 Extra"), 1}}));
+    for (int page = 1, previous = 0; page <= 5; ++page) {
+        const int rows = DarkRows(Render(book, QString::number(page), scratch));
+        EXPECT_GT(rows, previous) << "page " << page << " out of place";
+        previous = rows;
+    }
 }
 
 TEST(WolftoolMake, UnpackedBookMakesTheSameBookAgain)
@@ -219,6 +298,8 @@ TEST(WolftoolMake, BadInputLeavesNoBookBehind)
     std::string garbled;
     for (int i = 0; i < 300; ++i) garbled += {char(1 + i % 7), '\0', char(0x80 + i % 90), '\1'};
     scratch.Write(QStringLiteral("garbled.txt"), garbled);
+    const QByteArray third = ZipBytes(scratch, {{"4.zip", ZipBytes(scratch, {{"page.png", goodBytes}})}});
+    WriteZip(scratch.Path(QStringLiteral("deep.cbz")), {{"2.zip", ZipBytes(scratch, {{"3.zip", third}})}});
     const QStringList before = QDir(scratch.Path(QString())).entryList(QDir::Files);
 
     const QString book = scratch.Path(QStringLiteral("book.wol"));
@@ -234,6 +315,7 @@ TEST(WolftoolMake, BadInputLeavesNoBookBehind)
         {QStringLiteral("empty.cbz"), {}, QStringLiteral("holds no pictures")},
         {QStringLiteral("escape.cbz"), {}, QStringLiteral("a path outside the archive")},
         {QStringLiteral("zipbomb.cbz"), {}, QStringLiteral("expands beyond 256 MB")},
+        {QStringLiteral("deep.cbz"), {}, QStringLiteral("deep.cbz: 2.zip: 3.zip\" holds \"4.zip\", an archive nested")},
         {QStringLiteral("missing"), {}, QStringLiteral("No such file or folder")},
         {QStringLiteral("garbled.txt"), {}, QStringLiteral("(tried UTF-8, UTF-16LE); name it with --input-encoding")},
         {QStringLiteral("garbled.txt"),

@@ -87,6 +87,9 @@ making::TMakeOptions MakeOptions(const QCommandLineParser& parser)
     for (const making::TOptionDeclaration& option : making::OptionDeclarations()) {
         const QString name = QLatin1String(option.Name);
         if (!parser.isSet(name)) continue;
+        if (option.Excludes && parser.isSet(QLatin1String(option.Excludes)))
+            throw ECommandFailure(QStringLiteral("--%1 and --%2 say opposite things; give one of them")
+                                      .arg(name, QLatin1String(option.Excludes)));
         if (IsBareFlag(option)) {
             option.Set(options, !option.Negated);
             continue;
