@@ -1,5 +1,6 @@
 #include "ArchiveReader.h"
 
+#include "ArchiveEntryName.h"
 #include "EntryNames.h"
 #include "MakeFailure.h"
 #include "Utf8ThreadLocale.h"
@@ -11,8 +12,7 @@
 
 namespace making {
 
-// A regular file's name as libarchive gives it: UTF-8 where it can make it so, else the
-// bytes as stored.
+// A regular file's name as libarchive gives it (ArchiveEntryName.h).
 struct TArchiveReader::TListedName {
     int Index = 0;  // in stored order, counting every entry
     QByteArray Bytes;
@@ -67,8 +67,8 @@ std::vector<TArchiveReader::TListedName> TArchiveReader::ListNames(const char* o
     archive_entry* entry = nullptr;
     while (NextHeader(entry)) {
         if (archive_entry_filetype(entry) == AE_IFREG) {
-            const char* utf8 = archive_entry_pathname_utf8(entry);
-            names.push_back({FNextIndex - 1, QByteArray(utf8 ? utf8 : archive_entry_pathname(entry)), utf8 != nullptr});
+            TStoredName name = ListedEntryName(entry);
+            names.push_back({FNextIndex - 1, std::move(name.Bytes), name.DeclaredUtf8});
         }
         Skip(entry, true);
     }

@@ -1,6 +1,6 @@
-#include "ChineseEncoding.h"
 #include "MessageAnswers.h"
 #include "ModalAnswer.h"
+#include "TextEncodings.h"
 
 #include "fDescription.h"
 

@@ -4,9 +4,9 @@
 #include "ArchiveSource.h"
 #include "ComicInfo.h"
 #include "MakeFailure.h"
+#include "TextEncodings.h"
 
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <archive.h>
 #include <archive_entry.h>
@@ -34,7 +34,7 @@ QByteArray ZipOfNames(const std::vector<std::pair<QString, const char*>>& names)
             for (int i = 0; i < bytes; ++i) out.append(char(value >> (8 * i) & 0xFF));
     };
     for (const auto& [text, encoding] : names) {
-        const QByteArray name = QStringEncoder(encoding).encode(text);
+        const QByteArray name = testbooks::EncodedIn(encoding, text);
         const int flags = QByteArray(encoding) == "UTF-8" ? 0x800 : 0;
         put(central, {0x02014b50}, 4);
         put(central, {20, 20, flags, 0, 0, 0, 0, 0, 0, 0, 0, 0, name.size(), 0, 0, 0, 0, 0, 0}, 2);

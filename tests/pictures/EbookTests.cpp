@@ -3,11 +3,11 @@
 #include "BookPlan.h"
 #include "MakeFailure.h"
 #include "PictureDecoding.h"
+#include "TextEncodings.h"
 #include "ZipWriter.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -272,9 +272,9 @@ TEST_F(EbookTest, LockedAndBrokenEpubsAreRefusedSayingWhy)
 
 QByteArray Fb2(const QByteArray& encoding, const QString& text)
 {
-    QStringEncoder encoder(encoding.constData());
-    return encoder.encode(QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>").arg(QLatin1String(encoding)) +
-                          text);
+    return testbooks::EncodedIn(
+        encoding.constData(),
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>").arg(QLatin1String(encoding)) + text);
 }
 
 TEST_F(EbookTest, Fb2InWindows1251WithSectionsPicturesNotesAndDescription)

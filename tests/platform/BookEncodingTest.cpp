@@ -1,5 +1,5 @@
 #include "BookEncoding.h"
-#include "ChineseEncoding.h"
+#include "TextEncodings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // wolftool make from sources made here: drawn pictures in folders, a comic archive, a text
 // file, an unpacked book; and every kind of bad input, which must leave no book behind.
+#include "TextEncodings.h"
 #include "ToolRunner.h"
 #include "ZipWriter.h"
 
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QPainter>
 #include <QProcess>
-#include <QStringEncoder>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
@@ -243,9 +243,8 @@ TEST(WolftoolMake, TextInItsOwnEncodingGetsItsChapters)
     for (int i = 0; i < 40; ++i)
         novel += QStringLiteral("天色已晚，他走进了那座古老的城。夜里风很大，窗外的树叶哗哗作响。");
     novel += QStringLiteral("\n第二章 雨落\n雨下了一整夜。\n");
-    QStringEncoder gb18030("GB18030");
-    const QByteArray bytes = gb18030.encode(novel);
-    ASSERT_FALSE(gb18030.hasError());
+    const QByteArray bytes = testbooks::EncodedIn(testbooks::ChineseEncoding(), novel);
+    ASSERT_FALSE(bytes.isEmpty());
     const QString source = scratch.Write(QStringLiteral("novel.txt"), bytes.toStdString());
     const QString book = scratch.Path(QStringLiteral("novel.wol"));
     const TToolResult made = RunWolftool({QStringLiteral("make"), book, source});
@@ -266,8 +265,8 @@ TEST(WolftoolMake, TextInItsOwnEncodingGetsItsChapters)
 TEST(WolftoolMake, SevenZipAndBzip2ArchivesReadAsZipDoes)
 {
     TScratch scratch;
-    const std::vector<TZipEntry> pages{{"02.png", Png(DrawPage(300, 400, 40))},
-                                       {"01.png", Png(DrawPage(300, 400, 20))}};
+    const std::vector<TZipEntry> pages{{"02.png", PictureBytes(DrawPage(300, 400, 40))},
+                                       {"01.png", PictureBytes(DrawPage(300, 400, 20))}};
     WriteArchive(scratch.Path(QStringLiteral("comic.cb7")), pages, "7zip");
     WriteArchive(scratch.Path(QStringLiteral("comic.cbt.bz2")), pages, "ustar", "bzip2");
     for (const QString& archive : {QStringLiteral("comic.cb7"), QStringLiteral("comic.cbt.bz2")}) {
