@@ -13,7 +13,12 @@ build=build-windows
 # Under Wine a program makes top-level windows only where it has a display, and only while the
 # prefix's desktop, started by the first program that needed one, has one too: so the prefix is
 # stopped before the tests (the build ran programs without a display) and after them.
-stop_wine() { WINEPREFIX="$PWD/$build/wineprefix" "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null || true; }
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+# The server's end is waited for: a new one started while it ends would not serve.
+stop_wine() {
+  WINEPREFIX="$PWD/$build/wineprefix" "$wineserver" -k 2>/dev/null || true
+  WINEPREFIX="$PWD/$build/wineprefix" "$wineserver" -w 2>/dev/null || true
+}
 stop_wine
 trap stop_wine EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" \
