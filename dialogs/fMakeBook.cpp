@@ -405,7 +405,8 @@ void TfrmMakeBook::ConversionProgress(int done, int total, qint64 msecondsLeft)
         SetStatus(tr("%1 of %n pages done, %2 left", nullptr, total).arg(done).arg(TimeText(msecondsLeft)));
 }
 
-void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failure, bool cancelled)
+void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failure, bool cancelled,
+                                      const QStringList& leftOut)
 {
     btnMake->setEnabled(true);
     btnCancel->setEnabled(false);
@@ -414,9 +415,19 @@ void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failur
         SetStatus(cancelled ? tr("Stopped; no book was written.") : failure, !cancelled);
         return;
     }
-    SetStatus(tr("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
     emit BookMade(path);
-    accept();
+    if (leftOut.isEmpty()) {
+        SetStatus(tr("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
+        accept();
+        return;
+    }
+    // The window stays open for the list to be read.
+    QStringList named;
+    for (const QString& picture : leftOut) named << TranslatedErrorText(picture);
+    SetStatus(
+        tr("Made \"%1\"; %n pictures that cannot be read were left out:", nullptr, static_cast<int>(leftOut.size()))
+            .arg(QDir::toNativeSeparators(path)) +
+        u'\n' + named.join(u'\n'));
 }
 
 void TfrmMakeBook::ShowProgress(int done, int total)

@@ -84,9 +84,10 @@ void TPreviewWorker::StartWaiting()
 
 TBookConversion::TBookConversion(QObject* parent) : QObject(parent), FCancel(std::make_shared<std::atomic_bool>(false))
 {
-    connect(&FWatcher, &QFutureWatcher<QString>::finished, this, [this] {
+    connect(&FWatcher, &QFutureWatcher<TEnd>::finished, this, [this] {
         FRunning = false;
-        emit Finished(FPath, FWatcher.result(), *FCancel);
+        const TEnd end = FWatcher.result();
+        emit Finished(FPath, end.Failure, *FCancel, end.LeftOut);
     });
 }
 
@@ -108,14 +109,13 @@ void TBookConversion::Start(making::TBookPlan plan)
         QMetaObject::invokeMethod(
             this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
     };
-    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> QString {
+    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> TEnd {
         try {
-            making::MakeBook(plan, progress, *cancel);
-            return {};
+            return {{}, making::MakeBook(plan, progress, *cancel).LeftOut};
         } catch (const making::ECancelled&) {
             return {};
         } catch (const std::exception& error) {
-            return QString::fromUtf8(error.what());
+            return {QString::fromUtf8(error.what()), {}};
         }
     }));
 }

@@ -59,11 +59,15 @@ public:
 
 signals:
     void Progress(int done, int total, qint64 msecondsLeft);
-    // failure is empty on success and when cancelled.
-    void Finished(const QString& path, const QString& failure, bool cancelled);
+    // failure is empty on success and when cancelled; leftOut names the pictures left out.
+    void Finished(const QString& path, const QString& failure, bool cancelled, const QStringList& leftOut);
 
 private:
-    QFutureWatcher<QString> FWatcher;  // the failure, if any
+    struct TEnd {
+        QString Failure;
+        QStringList LeftOut;
+    };
+    QFutureWatcher<TEnd> FWatcher;
     bool FRunning = false;
     std::shared_ptr<std::atomic_bool> FCancel;
     QElapsedTimer FClock;
