@@ -50,9 +50,11 @@ public:
             const TSourcePage& source = FPlan.Pages[static_cast<size_t>(written)];
             // A page left out leads its entries of the contents to the page after it.
             bookPageOfSource.push_back(writer.PageCount());
-            if (processed.Failure && !LeaveOut(source, processed.Failure)) std::rethrow_exception(processed.Failure);
-            if (processed.Pictures.empty())
+            if (processed.Failure) {
+                if (!LeaveOut(source, processed.Failure)) std::rethrow_exception(processed.Failure);
+            } else if (processed.Pictures.empty()) {
                 writer.AddTextPage(EncodeOrFail(FPlan.Encoding, processed.Text, source.Name));
+            }
             for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
             if (progress) progress(written + 1, total);
         }
