@@ -6,6 +6,7 @@
 #include "PictureDecoding.h"
 #include "PictureFrames.h"
 #include "Sources.h"
+#include "Spreads.h"
 #include "Strips.h"
 #include "ToneCurve.h"
 #include "ZipWriter.h"
@@ -155,6 +156,7 @@ TEST(ScanTest, StripsAreCutAtTheGapsBetweenPanelsElseAtTheScreensHeight)
     // A strip's pages fill the screen's width: a JPEG twice as wide as that may be decoded at half.
     EXPECT_TRUE(IsLargeEnough(QSize(60, 2000), options));
     EXPECT_FALSE(IsLargeEnough(QSize(59, 2000), options));
+    EXPECT_EQ(SpreadBox(QSizeF(100, 1000), options), QSizeF(60, 600)) << "a PDF's strip is drawn at the screen's width";
 }
 
 TEST(ScanTest, DarkScannerBordersGoWithTheMarginsInsideThem)
