@@ -1,51 +1,46 @@
 #include "DecoderWarnings.h"
 
 #include <QtGlobal>
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
 namespace making {
 
-void HoldMessage(const QString& message);
-
 namespace {
 
-thread_local TDecoderWarnings* Current = nullptr;
-QtMessageHandler Previous = nullptr;
+thread_local QStringList* Held = nullptr;  // the messages of this thread's innermost TDecoderWarnings
+// Set once, as messages may already come in on other threads.
+std::atomic<QtMessageHandler> Previous = nullptr;
 
 void PassToPrevious(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (Previous)
-        Previous(type, context, message);
+    if (const QtMessageHandler previous = Previous.load())
+        previous(type, context, message);
     else
         fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 void Handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (Current && type != QtFatalMsg)
-        HoldMessage(message);
+    if (Held && type != QtFatalMsg)
+        *Held << message;
     else
         PassToPrevious(type, context, message);
 }
 
 }  // namespace
 
-void HoldMessage(const QString& message)
-{
-    Current->FMessages << message;
-}
-
-TDecoderWarnings::TDecoderWarnings() : FOuter(Current)
+TDecoderWarnings::TDecoderWarnings() : FOuter(Held)
 {
     static std::once_flag installed;
     std::call_once(installed, [] { Previous = qInstallMessageHandler(Handle); });
-    Current = this;
+    Held = &FMessages;
 }
 
 TDecoderWarnings::~TDecoderWarnings()
 {
-    Current = FOuter;
+    Held = FOuter;
 }
 
 QString TDecoderWarnings::CutOff() const

@@ -21,9 +21,8 @@ public:
     QString CutOff() const;
 
 private:
-    friend void HoldMessage(const QString& message);
     QStringList FMessages;
-    TDecoderWarnings* const FOuter;
+    QStringList* const FOuter;  // an enclosing one's, held again once this one ends
 };
 
 }  // namespace making

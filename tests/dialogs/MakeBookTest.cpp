@@ -155,8 +155,7 @@ private slots:
         page.fill(200);
         QVERIFY(page.save(dir.filePath(QStringLiteral("1.png"))));
         QFile damaged(dir.filePath(QStringLiteral("2.png")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("no picture") > 0);
-        damaged.close();
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("no picture") > 0 && damaged.flush());
 
         TfrmMakeBook window(settings);
         window.show();
