@@ -84,10 +84,11 @@ void TPreviewWorker::StartWaiting()
 
 TBookConversion::TBookConversion(QObject* parent) : QObject(parent), FCancel(std::make_shared<std::atomic_bool>(false))
 {
-    connect(&FWatcher, &QFutureWatcher<TEnd>::finished, this, [this] {
+    connect(&FWatcher, &QFutureWatcher<TConversionEnd>::finished, this, [this] {
         FRunning = false;
-        const TEnd end = FWatcher.result();
-        emit Finished(FPath, end.Failure, *FCancel, end.LeftOut);
+        TConversionEnd end = FWatcher.result();
+        end.Cancelled = *FCancel;
+        emit Finished(FPath, end);
     });
 }
 
@@ -109,13 +110,15 @@ void TBookConversion::Start(making::TBookPlan plan)
         QMetaObject::invokeMethod(
             this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
     };
-    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> TEnd {
+    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> TConversionEnd {
         try {
-            return {{}, making::MakeBook(plan, progress, *cancel).LeftOut};
+            return {.LeftOut = making::MakeBook(plan, progress, *cancel).LeftOut};
         } catch (const making::ECancelled&) {
             return {};
+        } catch (const making::EBadPicture& bad) {
+            return {.Failure = QString::fromUtf8(bad.what()), .BadPicture = true};
         } catch (const std::exception& error) {
-            return {QString::fromUtf8(error.what()), {}};
+            return {.Failure = QString::fromUtf8(error.what())};
         }
     }));
 }

@@ -1031,6 +1031,10 @@ Continue?</source>
             <numerusform>Книга «%1» создана; пропущено %n изображений, которые не удалось прочитать:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>Отметьте «%1», чтобы продолжать, пропуская такие изображения.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmPreferences</name>

@@ -1025,6 +1025,10 @@ Continue?</source>
             <numerusform>已制作“%1”；跳过了 %n 张无法读取的图片：</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>勾选“%1”即可跳过这类图片继续制作。</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmPreferences</name>

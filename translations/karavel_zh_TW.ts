@@ -1025,6 +1025,10 @@ Continue?</source>
             <numerusform>已製作「%1」；略過了 %n 張無法讀取的圖片：</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>勾選「%1」即可略過這類圖片繼續製作。</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::TfrmPreferences</name>

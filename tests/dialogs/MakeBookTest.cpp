@@ -160,8 +160,12 @@ private slots:
         TfrmMakeBook window(settings);
         window.show();
         window.AddSources({dir.filePath(QStringLiteral("1.png")), damaged.fileName()});
-        qobject_cast<QCheckBox*>(window.OptionControl("skip-bad"))->setChecked(true);
         window.AskOutputPath = [&](const QString&) { return dir.filePath(QStringLiteral("made.wol")); };
+        window.btnMake->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsConverting(), 20000);
+        QVERIFY2(window.lblStatus->text().endsWith(QStringLiteral("to go on past such pictures.")),
+                 qPrintable(window.lblStatus->text()));
+        qobject_cast<QCheckBox*>(window.OptionControl("skip-bad"))->setChecked(true);
         QSignalSpy made(&window, &TfrmMakeBook::BookMade);
         window.btnMake->click();
         QTRY_COMPARE_WITH_TIMEOUT(made.count(), 1, 20000);
