@@ -79,6 +79,8 @@ const char* const Messages[] = {
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" is not a picture Karavel can read"),
     QT_TRANSLATE_NOOP("ErrorText", "The picture \"%1\" is too large (%2 x %3 pixels; at most %4 megapixels)"),
     QT_TRANSLATE_NOOP("ErrorText", "Cannot read the picture \"%1\": %2"),
+    QT_TRANSLATE_NOOP("ErrorText", "The picture \"%1\" holds %2 pages; at most %3 are taken from one picture"),
+    QT_TRANSLATE_NOOP("ErrorText", "None of the %1 pictures could be read"),
     QT_TRANSLATE_NOOP("ErrorText", "\"%1\" holds no pictures or text"),
     QT_TRANSLATE_NOOP("ErrorText", "The text file \"%1\" is larger than %2 MB"),
     QT_TRANSLATE_NOOP("ErrorText", "The text file \"%1\" is in an encoding that was not recognised (tried %2)"),

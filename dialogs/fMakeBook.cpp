@@ -5,6 +5,7 @@
 #include "SourceKinds.h"
 #include "uDescriptionLabels.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
@@ -405,18 +406,32 @@ void TfrmMakeBook::ConversionProgress(int done, int total, qint64 msecondsLeft)
         SetStatus(tr("%1 of %n pages done, %2 left", nullptr, total).arg(done).arg(TimeText(msecondsLeft)));
 }
 
-void TfrmMakeBook::ConversionFinished(const QString& path, const QString& failure, bool cancelled)
+void TfrmMakeBook::ConversionFinished(const QString& path, const TConversionEnd& end)
 {
     btnMake->setEnabled(true);
     btnCancel->setEnabled(false);
-    if (cancelled || !failure.isEmpty()) {
+    if (end.Cancelled || !end.Failure.isEmpty()) {
         prbProgress->setValue(0);
-        SetStatus(cancelled ? tr("Stopped; no book was written.") : failure, !cancelled);
+        SetStatus(end.Cancelled ? tr("Stopped; no book was written.") : end.Failure, !end.Cancelled);
+        if (end.BadPicture && !end.Cancelled)
+            if (const auto* skip = qobject_cast<QCheckBox*>(FOptions.Control("skip-bad")))
+                lblStatus->setText(lblStatus->text() + u'\n' +
+                                   tr("Check \"%1\" to go on past such pictures.").arg(skip->text()));
         return;
     }
-    SetStatus(tr("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
     emit BookMade(path);
-    accept();
+    if (end.LeftOut.isEmpty()) {
+        SetStatus(tr("Made \"%1\".").arg(QDir::toNativeSeparators(path)));
+        accept();
+        return;
+    }
+    // The window stays open for the list to be read.
+    QStringList named;
+    for (const QString& picture : end.LeftOut) named << TranslatedErrorText(picture);
+    SetStatus(
+        tr("Made \"%1\"; %n pictures that cannot be read were left out:", nullptr, static_cast<int>(end.LeftOut.size()))
+            .arg(QDir::toNativeSeparators(path)) +
+        u'\n' + named.join(u'\n'));
 }
 
 void TfrmMakeBook::ShowProgress(int done, int total)

@@ -81,7 +81,7 @@ private:
     void ShowContents();
     void ChooseContentsFile();
     void ConversionProgress(int done, int total, qint64 msecondsLeft);
-    void ConversionFinished(const QString& path, const QString& failure, bool cancelled);
+    void ConversionFinished(const QString& path, const TConversionEnd& end);
     void ShowProgress(int done, int total);
     void SetStatus(const QString& text, bool failure = false);
 

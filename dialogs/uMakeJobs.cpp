@@ -84,9 +84,11 @@ void TPreviewWorker::StartWaiting()
 
 TBookConversion::TBookConversion(QObject* parent) : QObject(parent), FCancel(std::make_shared<std::atomic_bool>(false))
 {
-    connect(&FWatcher, &QFutureWatcher<QString>::finished, this, [this] {
+    connect(&FWatcher, &QFutureWatcher<TConversionEnd>::finished, this, [this] {
         FRunning = false;
-        emit Finished(FPath, FWatcher.result(), *FCancel);
+        TConversionEnd end = FWatcher.result();
+        end.Cancelled = *FCancel;
+        emit Finished(FPath, end);
     });
 }
 
@@ -108,14 +110,15 @@ void TBookConversion::Start(making::TBookPlan plan)
         QMetaObject::invokeMethod(
             this, [this, done, total, left] { emit Progress(done, total, left); }, Qt::QueuedConnection);
     };
-    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> QString {
+    FWatcher.setFuture(QtConcurrent::run([plan = std::move(plan), progress, cancel = FCancel]() -> TConversionEnd {
         try {
-            making::MakeBook(plan, progress, *cancel);
-            return {};
+            return {.LeftOut = making::MakeBook(plan, progress, *cancel).LeftOut};
         } catch (const making::ECancelled&) {
             return {};
+        } catch (const making::EBadPicture& bad) {
+            return {.Failure = QString::fromUtf8(bad.what()), .BadPicture = true};
         } catch (const std::exception& error) {
-            return QString::fromUtf8(error.what());
+            return {.Failure = QString::fromUtf8(error.what())};
         }
     }));
 }

@@ -43,6 +43,14 @@ private:
     std::optional<std::pair<making::TSourcePage, making::TProcessOptions>> FWaiting;
 };
 
+// How a conversion ended.
+struct TConversionEnd {
+    QString Failure{};  // empty on success and when cancelled
+    bool Cancelled = false;
+    bool BadPicture = false;  // the failure is a picture's that could have been left out
+    QStringList LeftOut{};    // the pictures left out
+};
+
 // Makes one book at a time.
 class TBookConversion : public QObject {
     Q_OBJECT
@@ -51,7 +59,7 @@ public:
     ~TBookConversion() override;  // stops a conversion and waits for it
 
     void Start(making::TBookPlan plan);
-    // The book is not written; Finished follows with cancelled set.
+    // The book is not written; Finished follows, cancelled.
     void Cancel() { *FCancel = true; }
     // Until Finished is emitted.
     bool IsRunning() const { return FRunning; }
@@ -59,11 +67,10 @@ public:
 
 signals:
     void Progress(int done, int total, qint64 msecondsLeft);
-    // failure is empty on success and when cancelled.
-    void Finished(const QString& path, const QString& failure, bool cancelled);
+    void Finished(const QString& path, const dialogs::TConversionEnd& end);
 
 private:
-    QFutureWatcher<QString> FWatcher;  // the failure, if any
+    QFutureWatcher<TConversionEnd> FWatcher;
     bool FRunning = false;
     std::shared_ptr<std::atomic_bool> FCancel;
     QElapsedTimer FClock;

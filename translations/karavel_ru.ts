@@ -306,6 +306,14 @@ Write protected file?</source>
         <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
         <translation>Архив «%1» после распаковки занимает в сумме больше %2 МБ</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; holds %2 pages; at most %3 are taken from one picture</source>
+        <translation>Изображение «%1» содержит %2 страниц; из одного изображения берётся не больше %3</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures could be read</source>
+        <translation>Не удалось прочитать ни одно из изображений (%1)</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -472,6 +480,30 @@ Write protected file?</source>
     <message>
         <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
         <translation>Для книг, которые читают справа налево (манга): правая половина разворота идёт первой. Если выключено — как указано в ComicInfo.xml комикса.</translation>
+    </message>
+    <message>
+        <source>Long strips:</source>
+        <translation>Длинные ленты:</translation>
+    </message>
+    <message>
+        <source>Pictures far taller than the screen, as webtoons are: cut into pages as wide as the screen, at the white gaps between panels where there are any.</source>
+        <translation>Изображения намного выше экрана, как у веб-комиксов: разрезаются на страницы шириной с экран — по белым промежуткам между кадрами, где они есть.</translation>
+    </message>
+    <message>
+        <source>Cut into pages</source>
+        <translation>Разрезать на страницы</translation>
+    </message>
+    <message>
+        <source>Fit on one page</source>
+        <translation>Уместить на одной странице</translation>
+    </message>
+    <message>
+        <source>Leave out damaged pictures</source>
+        <translation>Пропускать повреждённые изображения</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be read are left out and named when the book is made; otherwise the first of them stops the book.</source>
+        <translation>Изображения, которые не удаётся прочитать, пропускаются и перечисляются после создания книги; иначе первое же из них останавливает создание книги.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1022,18 @@ Continue?</source>
     <message>
         <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
         <translation>Закладки PDF, собственное оглавление электронных книг и имена папок.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made &quot;%1&quot;; %n pictures that cannot be read were left out:</source>
+        <translation>
+            <numerusform>Книга «%1» создана; пропущено %n изображение, которое не удалось прочитать:</numerusform>
+            <numerusform>Книга «%1» создана; пропущено %n изображения, которые не удалось прочитать:</numerusform>
+            <numerusform>Книга «%1» создана; пропущено %n изображений, которые не удалось прочитать:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>Отметьте «%1», чтобы продолжать, пропуская такие изображения.</translation>
     </message>
 </context>
 <context>

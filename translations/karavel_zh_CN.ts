@@ -306,6 +306,14 @@ Write protected file?</source>
         <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
         <translation>压缩包“%1”解压后总计超过 %2 MB</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; holds %2 pages; at most %3 are taken from one picture</source>
+        <translation>图片“%1”含有 %2 页；一张图片最多取 %3 页</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures could be read</source>
+        <translation>%1 张图片全都无法读取</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -472,6 +480,30 @@ Write protected file?</source>
     <message>
         <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
         <translation>用于从右向左阅读的书（漫画）：跨页的右半页在前。关闭时按漫画的 ComicInfo.xml 所写。</translation>
+    </message>
+    <message>
+        <source>Long strips:</source>
+        <translation>长条漫画：</translation>
+    </message>
+    <message>
+        <source>Pictures far taller than the screen, as webtoons are: cut into pages as wide as the screen, at the white gaps between panels where there are any.</source>
+        <translation>比屏幕高得多的图片（如条漫）：切成与屏幕同宽的页面，有分格间白色空隙时在空隙处切开。</translation>
+    </message>
+    <message>
+        <source>Cut into pages</source>
+        <translation>切成多页</translation>
+    </message>
+    <message>
+        <source>Fit on one page</source>
+        <translation>缩放到一页</translation>
+    </message>
+    <message>
+        <source>Leave out damaged pictures</source>
+        <translation>跳过损坏的图片</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be read are left out and named when the book is made; otherwise the first of them stops the book.</source>
+        <translation>无法读取的图片会被跳过，并在书制作完成时列出；否则遇到第一张就会停止制作。</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1018,16 @@ Continue?</source>
     <message>
         <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
         <translation>PDF 的书签、电子书自带的目录以及文件夹的名称。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made &quot;%1&quot;; %n pictures that cannot be read were left out:</source>
+        <translation>
+            <numerusform>已制作“%1”；跳过了 %n 张无法读取的图片：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>勾选“%1”即可跳过这类图片继续制作。</translation>
     </message>
 </context>
 <context>

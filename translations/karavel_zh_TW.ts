@@ -306,6 +306,14 @@ Write protected file?</source>
         <source>The archive &quot;%1&quot; expands beyond %2 MB in all</source>
         <translation>壓縮檔「%1」解壓縮後總計超過 %2 MB</translation>
     </message>
+    <message>
+        <source>The picture &quot;%1&quot; holds %2 pages; at most %3 are taken from one picture</source>
+        <translation>圖片「%1」含有 %2 頁；一張圖片最多取 %3 頁</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures could be read</source>
+        <translation>%1 張圖片全都無法讀取</translation>
+    </message>
 </context>
 <context>
     <name>MakeOption</name>
@@ -472,6 +480,30 @@ Write protected file?</source>
     <message>
         <source>For books read right to left (manga): the right half of a spread comes first. Off: as a comic&apos;s ComicInfo.xml says.</source>
         <translation>用於由右至左閱讀的書（漫畫）：跨頁的右半頁在前。關閉時依漫畫的 ComicInfo.xml 所寫。</translation>
+    </message>
+    <message>
+        <source>Long strips:</source>
+        <translation>長條漫畫：</translation>
+    </message>
+    <message>
+        <source>Pictures far taller than the screen, as webtoons are: cut into pages as wide as the screen, at the white gaps between panels where there are any.</source>
+        <translation>比螢幕高得多的圖片（如條漫）：切成與螢幕同寬的頁面，有分格間白色空隙時在空隙處切開。</translation>
+    </message>
+    <message>
+        <source>Cut into pages</source>
+        <translation>切成多頁</translation>
+    </message>
+    <message>
+        <source>Fit on one page</source>
+        <translation>縮放到一頁</translation>
+    </message>
+    <message>
+        <source>Leave out damaged pictures</source>
+        <translation>略過損壞的圖片</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be read are left out and named when the book is made; otherwise the first of them stops the book.</source>
+        <translation>無法讀取的圖片會被略過，並在書製作完成時列出；否則遇到第一張就會停止製作。</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1018,16 @@ Continue?</source>
     <message>
         <source>The PDFs&apos; outlines, the e-books&apos; own contents and the folders&apos; names.</source>
         <translation>PDF 的書籤、電子書自帶的目錄以及資料夾的名稱。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Made &quot;%1&quot;; %n pictures that cannot be read were left out:</source>
+        <translation>
+            <numerusform>已製作「%1」；略過了 %n 張無法讀取的圖片：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check &quot;%1&quot; to go on past such pictures.</source>
+        <translation>勾選「%1」即可略過這類圖片繼續製作。</translation>
     </message>
 </context>
 <context>

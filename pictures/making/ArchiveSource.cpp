@@ -4,6 +4,7 @@
 #include "ComicInfo.h"
 #include "MakeFailure.h"
 #include "NaturalOrder.h"
+#include "PictureFrames.h"
 #include "PictureNames.h"
 #include "Sources.h"
 
@@ -50,6 +51,19 @@ std::optional<TComicInfo> ReadComicInfoEntry(TArchiveReader& reader, int index, 
     } catch (const EMakeFailure&) {
         return std::nullopt;
     }
+}
+
+// A TIFF is unpacked to count its pages, which all lie in it. One that cannot be unpacked
+// counts one: reading its page then says what is wrong, or leaves it out where damaged pictures are.
+int EntryFrameCount(TArchiveReader& reader, int index, const QString& label)
+{
+    QByteArray bytes;
+    try {
+        bytes = reader.Read(index, label);
+    } catch (const EMakeFailure&) {
+        return 1;
+    }
+    return FrameCount(bytes, label);
 }
 
 // The pages of one archive, labelled label in messages, and of the archives in it in their
@@ -100,7 +114,8 @@ void AddEntries(const std::shared_ptr<TArchiveReader>& reader, const QString& la
                          [reader, index, entryLabel] { return reader->Read(index, entryLabel); },
                          {}};
         page.RightToLeft = rightToLeft;
-        book.Pages.push_back(std::move(page));
+        AddFramePages(std::move(page), MayHoldFrames(name) ? EntryFrameCount(*reader, index, entryLabel) : 1,
+                      book.Pages);
     }
 }
 

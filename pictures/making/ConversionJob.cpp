@@ -47,21 +47,47 @@ public:
             TProcessed processed = inFlight.front().result();
             inFlight.pop_front();
             CheckCancel();
-            if (processed.Failure) std::rethrow_exception(processed.Failure);
-            bookPageOfSource.push_back(writer.PageCount());
             const TSourcePage& source = FPlan.Pages[static_cast<size_t>(written)];
-            if (processed.Pictures.empty())
+            // A page left out leads its entries of the contents to the page after it.
+            bookPageOfSource.push_back(writer.PageCount());
+            if (processed.Failure) {
+                if (!LeaveOut(source, processed.Failure)) std::rethrow_exception(processed.Failure);
+            } else if (processed.Pictures.empty()) {
                 writer.AddTextPage(EncodeOrFail(FPlan.Encoding, processed.Text, source.Name));
+            }
             for (const wolf::TEncodedImage& page : processed.Pictures) writer.AddEncodedPage(page);
             if (progress) progress(written + 1, total);
         }
         CheckCancel();
+        if (writer.PageCount() == 0)
+            throw EMakeFailure(QStringLiteral("None of the %1 pictures could be read").arg(FLeftOut.size()));
         const wolf::TWolfTOCList contents = BookContents(bookPageOfSource, writer.PageCount());
         writer.Finish(contents);
-        return {writer.PageCount()};
+        return {writer.PageCount(), FLeftOut};
     }
 
 private:
+    static bool IsPicture(const TSourcePage& page)
+    {
+        return page.Kind == TPageKind::Picture || page.Kind == TPageKind::PreparedPicture;
+    }
+
+    // Whether the failure is a picture's that is left out, then named in the result; a
+    // picture's that stops the book is raised as EBadPicture.
+    bool LeaveOut(const TSourcePage& page, const std::exception_ptr& failure)
+    {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const ECancelled&) {
+            return false;
+        } catch (const EMakeFailure& error) {
+            if (!IsPicture(page)) return false;
+            if (!FPlan.Options.SkipBadPictures) throw EBadPicture(QString::fromUtf8(error.what()));
+            FLeftOut << QString::fromUtf8(error.what());
+            return true;
+        }
+    }
+
     QFuture<TProcessed> Submit(const TSourcePage& page)
     {
         // Reading stays on this thread: the pages of an archive share one reader.
@@ -82,20 +108,30 @@ private:
         });
     }
 
+    // A damaged picture gives no cover: the next picture does, where the first is taken, or
+    // none. Its page is left out, or stops the book, when its turn comes.
     void WriteCover(wolf::TWolfWriter& writer)
     {
-        const TSourcePage* cover = FPlan.Cover ? &*FPlan.Cover : nullptr;
-        if (!cover && FPlan.CoverFromFirstPicture)
+        std::vector<const TSourcePage*> candidates;
+        if (FPlan.Cover)
+            candidates.push_back(&*FPlan.Cover);
+        else if (FPlan.CoverFromFirstPicture)
             for (const TSourcePage& page : FPlan.Pages)
-                if (page.Kind != TPageKind::Text) {
-                    cover = &page;
-                    break;
-                }
-        if (!cover) return;
-        const TMadePage made = MakePage(*cover, FPlan.Options.Pictures);
-        if (made.IsText()) return;
-        const TMadePicture& first = made.Pictures.front();
-        writer.SetCover(pagepicture::ToGreyImage(first.Picture), first.Bits);
+                if (page.Kind != TPageKind::Text) candidates.push_back(&page);
+        for (const TSourcePage* cover : candidates) {
+            TMadePage made;
+            try {
+                made = MakePage(*cover, FPlan.Options.Pictures);
+            } catch (const EMakeFailure& error) {
+                if (!FPlan.Options.SkipBadPictures) throw EBadPicture(QString::fromUtf8(error.what()));
+                if (FPlan.Cover) FLeftOut << QString::fromUtf8(error.what());
+                continue;
+            }
+            if (made.IsText()) return;
+            const TMadePicture& first = made.Pictures.front();
+            writer.SetCover(pagepicture::ToGreyImage(first.Picture), first.Bits);
+            return;
+        }
     }
 
     // The plan's contents with each entry at the book page its source page became.
@@ -106,6 +142,7 @@ private:
             int& page = contents[i].PageIndex;
             if (FPlan.Contents.BySourcePage && page >= 0 && page < static_cast<int>(bookPageOfSource.size()))
                 page = bookPageOfSource[static_cast<size_t>(page)];
+            if (page >= pageCount && !FLeftOut.isEmpty()) page = pageCount - 1;  // the pages at the end were left out
             if (page >= pageCount)
                 throw EMakeFailure(QStringLiteral("The table of contents names page %1, but the book has %2 pages")
                                        .arg(page + 1)
@@ -122,6 +159,7 @@ private:
     const TBookPlan& FPlan;
     const std::atomic_bool& FCancel;
     QThreadPool FPool;
+    QStringList FLeftOut;
 };
 
 }  // namespace

@@ -17,11 +17,14 @@ using TProgressFunction = std::function<void(int done, int total)>;
 
 struct TMakeResult {
     int PageCount = 0;
+    // With SkipBadPictures, why each picture that was left out could not be read, naming it.
+    QStringList LeftOut;
 };
 
 // The book appears under OutputPath only when it is complete. Raises EOutputExists for a
-// book that is there and not to be replaced, EMakeFailure naming the page or source at
-// fault, ECancelled once cancel is set; none of them leaves a file behind.
+// book that is there and not to be replaced, EBadPicture for a picture that cannot be read
+// (unless SkipBadPictures leaves them out), EMakeFailure naming the page or source at fault,
+// ECancelled once cancel is set; none of them leaves a file behind.
 TMakeResult MakeBook(const TBookPlan& plan, const TProgressFunction& progress, const std::atomic_bool& cancel);
 
 // A made page's pictures, packed as the book stores them.

@@ -51,7 +51,7 @@ std::function<TMadePage()> PrepareMadePage(const TSourcePage& page, const TProce
     // A picture to be processed is decoded no larger than its pages need; a prepared one whole.
     return [page, bytes = page.Load(), options, keepSource] {
         const TProcessOptions* pages = page.Kind == TPageKind::Picture ? &options : nullptr;
-        return FromPicture(page.Kind, DecodePicture(bytes, page.Name, pages), page, options, keepSource);
+        return FromPicture(page.Kind, DecodePicture(bytes, page.Name, pages, page.Frame), page, options, keepSource);
     };
 }
 

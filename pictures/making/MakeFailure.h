@@ -13,6 +13,13 @@ public:
     explicit EMakeFailure(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
+// A picture page that cannot be read (damaged, cut off, no picture at all), where the book is
+// not made past such pictures; the message names the source and the page.
+class EBadPicture : public EMakeFailure {
+public:
+    using EMakeFailure::EMakeFailure;
+};
+
 // The user stopped the work.
 class ECancelled : public EMakeFailure {
 public:

@@ -77,6 +77,21 @@ std::vector<TOptionDeclaration> Declarations()
                      {"rotate", QT_TRANSLATE_NOOP("MakeOption", "Turn a quarter"), 1},
                      {"both", QT_TRANSLATE_NOOP("MakeOption", "Both"), 2},
                      {"keep", QT_TRANSLATE_NOOP("MakeOption", "Keep as it is"), 3}}},
+        {.Kind = K::Choice,
+         .Name = "strips",
+         .Help = "Pictures more than twice as tall as the screen (webtoons): split into pages of the screen's "
+                 "shape at the white gaps between panels, or fit each whole on one page.",
+         .ValueName = "split|fit",
+         .SettingsKey = "Strips",
+         .Page = P::Pages,
+         .Label = QT_TRANSLATE_NOOP("MakeOption", "Long strips:"),
+         .ToolTip = QT_TRANSLATE_NOOP("MakeOption",
+                                      "Pictures far taller than the screen, as webtoons are: cut into pages as wide "
+                                      "as the screen, at the white gaps between panels where there are any."),
+         .Get = Get(&TProcessOptions::Strips),
+         .Set = Set(&TProcessOptions::Strips),
+         .Choices = {{"split", QT_TRANSLATE_NOOP("MakeOption", "Cut into pages"), 0},
+                     {"fit", QT_TRANSLATE_NOOP("MakeOption", "Fit on one page"), 1}}},
         // Without either, as the source says: a comic's ComicInfo.xml may say right to left.
         {.Kind = K::Switch,
          .Name = "rtl",
@@ -225,6 +240,18 @@ std::vector<TOptionDeclaration> Declarations()
          .Hint = QT_TRANSLATE_NOOP("MakeOption", "give auto, off or a valid regular expression"),
          .Accepts = [](const QString& text) { return ParseChapterRule(text).has_value(); },
          .ChangesSources = true},
+        {.Kind = K::Switch,
+         .Name = "skip-bad",
+         .Help = "Leave out pictures that cannot be read (damaged or cut off) and name them at the end, instead of "
+                 "stopping.",
+         .SettingsKey = "SkipBadPictures",
+         .Page = P::Sources,
+         .Label = QT_TRANSLATE_NOOP("MakeOption", "Leave out damaged pictures"),
+         .ToolTip = QT_TRANSLATE_NOOP("MakeOption",
+                                      "Pictures that cannot be read are left out and named when the book is made; "
+                                      "otherwise the first of them stops the book."),
+         .Get = [](const TMakeOptions& o) { return QVariant(o.SkipBadPictures); },
+         .Set = [](TMakeOptions& o, const QVariant& v) { o.SkipBadPictures = v.toBool(); }},
         // The window asks for it when a PDF needs it.
         {.Kind = K::Text,
          .Name = "password",

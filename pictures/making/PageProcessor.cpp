@@ -5,16 +5,18 @@
 #include "MarginCrop.h"
 #include "PictureDecoding.h"
 #include "Spreads.h"
+#include "Strips.h"
 #include "ToneCurve.h"
 
 namespace making {
 
 namespace {
 
-// In order: crop before spreads are split, tone after fitting (fewer pixels, the same
-// levels), the levels last.
+// In order: crop on the whole picture; spreads split before strips are cut, so that a strip's
+// short last page is not taken for a spread, and both before fitting, at the full size; tone
+// after fitting (fewer pixels, the same levels), the levels last.
 constexpr TProcessingStep Chain[] = {
-    CropMarginsStep, ArrangeSpreadsStep, FitToScreenStep, AdjustToneStep, ReduceToLevelsStep,
+    CropMarginsStep, ArrangeSpreadsStep, CutStripsStep, FitToScreenStep, AdjustToneStep, ReduceToLevelsStep,
 };
 
 }  // namespace
@@ -29,6 +31,8 @@ TPictures ProcessPicture(const QImage& picture, const TProcessOptions& options)
 bool IsLargeEnough(QSize picture, const TProcessOptions& options)
 {
     if (options.CropMargins) return false;
+    // Its pages fill the screen's width.
+    if (IsStrip(picture, options)) return picture.width() >= options.Screen.width();
     for (const TSpreadPage& page :
          SpreadPages(picture, options.Spread, options.Direction == TReadingDirection::RightToLeft)) {
         const QSize size = page.Size(), fitted = FittedSize(size, options.Screen, options.Stretch, true);

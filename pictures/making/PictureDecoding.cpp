@@ -1,5 +1,6 @@
 #include "PictureDecoding.h"
 
+#include "DecoderWarnings.h"
 #include "Luminance.h"
 #include "MakeFailure.h"
 #include "PageProcessor.h"
@@ -8,6 +9,7 @@
 #include <QColorSpace>
 #include <QImageReader>
 #include <QPainter>
+#include <QScopeGuard>
 
 namespace making {
 
@@ -32,9 +34,14 @@ QSize DecodingSize(const QImageReader& reader, QSize size, const TProcessOptions
     return {};
 }
 
-}  // namespace
+// The decoder's own words where it gave any: they say more than the reader's error.
+QString Reason(const QImageReader& reader, const TDecoderWarnings& warnings)
+{
+    return warnings.Messages().isEmpty() ? reader.errorString() : warnings.Messages().join(QLatin1String("; "));
+}
 
-QImage DecodePicture(const QByteArray& bytes, const QString& name, const TProcessOptions* pages)
+QImage Decode(const QByteArray& bytes, const QString& name, const TProcessOptions* pages, int frame,
+              const TDecoderWarnings& warnings)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -45,6 +52,9 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name, const TProces
     // a 64-megapixel picture in 32-bit colour.
     reader.setAllocationLimit(static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)));
     if (!reader.canRead()) throw EMakeFailure(QStringLiteral("\"%1\" is not a picture Karavel can read").arg(name));
+    // Before the size is asked for: Qt's TIFF reader counts its pages from where the device stands.
+    if (frame > 0 && !reader.jumpToImage(frame))
+        throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, Reason(reader, warnings)));
     const QSize size = reader.size();
     if (size.isValid() && static_cast<qint64>(size.width()) * size.height() > MaxPicturePixels)
         throw EMakeFailure(QStringLiteral("The picture \"%1\" is too large (%2 x %3 pixels; at most %4 megapixels)")
@@ -55,7 +65,24 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name, const TProces
     if (pages && size.isValid()) reader.setScaledSize(DecodingSize(reader, size, *pages));
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
-        throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, reader.errorString()));
+        throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, Reason(reader, warnings)));
+    // The decoder filled in what was missing, but the page would show a grey band.
+    if (const QString cutOff = warnings.CutOff(); !cutOff.isEmpty())
+        throw EMakeFailure(QStringLiteral("Cannot read the picture \"%1\": %2").arg(name, cutOff));
+    return picture;
+}
+
+}  // namespace
+
+QImage DecodePicture(const QByteArray& bytes, const QString& name, const TProcessOptions* pages, int frame)
+{
+    QStringList warnings;
+    QImage picture = [&] {
+        const TDecoderWarnings held;
+        const auto keep = qScopeGuard([&] { warnings = held.Messages(); });
+        return Decode(bytes, name, pages, frame, held);
+    }();
+    for (const QString& warning : warnings) qWarning("%s: %s", qPrintable(name), qPrintable(warning));
     return picture;
 }
 

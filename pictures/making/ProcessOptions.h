@@ -13,6 +13,9 @@ namespace making {
 
 // What happens to a landscape picture (two facing pages, usually).
 enum class TSpreadMode { Split, Rotate, Both, Keep };
+// What becomes of a picture far taller than the screen (a webtoon's strip): cut into pages of
+// the screen's shape, or fitted whole on one page.
+enum class TStripMode { Split, Fit };
 enum class TDitherMethod { FloydSteinberg, Ordered, Threshold };
 // Which half of a split spread comes first: as the source says (a comic's ComicInfo.xml; left
 // to right when it says nothing), or as the user chose whatever it says.
@@ -24,6 +27,7 @@ struct TProcessOptions {
     bool Upscale = false;  // enlarge pictures smaller than the screen
     bool CropMargins = false;
     TSpreadMode Spread = TSpreadMode::Split;
+    TStripMode Strips = TStripMode::Split;
     TReadingDirection Direction = TReadingDirection::AsSource;
     // Output = 255 * (input / 255) ^ Gamma: above 1 darkens the mid-tones.
     double Gamma = 1.0;
@@ -38,6 +42,8 @@ struct TMakeOptions {
     QString PdfPassword;   // tried on every PDF that needs one
     QString TextEncoding;  // of text files without a byte-order mark; empty: guessed
     TChapterRule TextChapters;
+    // A picture that cannot be read is left out, and named in the result, instead of stopping the book.
+    bool SkipBadPictures = false;
 };
 
 }  // namespace making

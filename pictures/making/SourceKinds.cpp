@@ -5,10 +5,12 @@
 #include "ExtractedBook.h"
 #include "Fb2Source.h"
 #include "PdfSource.h"
+#include "PictureFrames.h"
 #include "PictureNames.h"
 #include "Sources.h"
 #include "TextSource.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace making {
@@ -21,7 +23,9 @@ bool IsFolder(const QString& path)
 
 void AddPicturePage(const QString& path, const QStringList& chapters, const TMakeOptions&, TSourceBook& book)
 {
-    book.Pages.push_back(PictureFilePage(path, TPageKind::Picture, chapters));
+    int frames = 1;
+    if (QFile file(path); MayHoldFrames(path) && file.open(QIODevice::ReadOnly)) frames = FrameCount(file, path);
+    AddFramePages(PictureFilePage(path, TPageKind::Picture, chapters), frames, book.Pages);
 }
 
 bool HasSuffix(const TSourceKind& kind, const QString& path)

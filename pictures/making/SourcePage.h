@@ -36,6 +36,7 @@ struct TSourcePage {
     std::function<QImage(const TProcessOptions&)> Render{};
     std::vector<TSourceHeading> Headings{};
     bool RightToLeft = false;  // the source says it reads right to left; the user's direction wins
+    int Frame = 0;             // which picture of the bytes, for those that hold several (a multi-page TIFF)
 };
 
 }  // namespace making

@@ -1,5 +1,7 @@
 #include "Spreads.h"
 
+#include "Strips.h"
+
 #include <QTransform>
 
 namespace making {
@@ -42,6 +44,8 @@ void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options)
 QSizeF SpreadBox(QSizeF picture, const TProcessOptions& options)
 {
     const QSizeF screen = options.Screen;
+    if (IsStrip(picture.toSize(), options))
+        return QSizeF(screen.width(), screen.width() * picture.height() / picture.width());
     if (picture.width() <= picture.height()) return screen;
     switch (options.Spread) {
     case TSpreadMode::Split:

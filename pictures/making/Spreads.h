@@ -31,7 +31,7 @@ void ArrangeSpreadsStep(TPictures& pictures, const TProcessOptions& options);
 
 // The box a picture of that size must fit so that each page it becomes fills the screen: the
 // screen, twice its width for a landscape picture that is split, the screen turned for one that
-// is rotated. Sources that draw their pages (a PDF) draw them at this size.
+// is rotated, the screen's width for a strip that is cut. Sources that draw their pages (a PDF) draw them at this size.
 QSizeF SpreadBox(QSizeF picture, const TProcessOptions& options);
 
 }  // namespace making

@@ -13,11 +13,26 @@ struct TLevels {
     int Dark = 0, Bright = 255;
 };
 
+// The darkest 0.5 % are clipped to black, so that specks do not hold the stretch back. Where
+// they are no black but a grey, the grey stays a grey: with a few black lines beside it, those
+// are the page's black; a grey that covers a quarter of the page is a tone, not ink, and gets no
+// darker than a dark grey. Only the darkest ink of a faded page becomes black.
 TLevels HistogramLevels(const QImage& grey)
 {
     const THistogram histogram = GreyHistogram(grey);
-    const int64_t clip = static_cast<int64_t>(grey.width()) * grey.height() / 200;
-    return {DarkLevel(histogram, clip), BrightLevel(histogram, clip)};
+    const int64_t pixels = static_cast<int64_t>(grey.width()) * grey.height();
+    int dark = DarkLevel(histogram, pixels / 200);
+    constexpr int Black = 64, ToneSpread = 32;
+    if (dark > Black) {
+        int64_t near = 0;
+        for (int level = 0; level <= std::min(255, dark + ToneSpread); ++level)
+            near += histogram[static_cast<size_t>(level)];
+        if (const int darkest = DarkLevel(histogram, pixels / 1000); darkest <= Black)
+            dark = darkest;
+        else if (4 * near > pixels)
+            dark = Black;
+    }
+    return {dark, BrightLevel(histogram, pixels / 200)};
 }
 
 }  // namespace

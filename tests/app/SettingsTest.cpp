@@ -32,32 +32,13 @@ private slots:
             QCOMPARE(window.pos(), QPoint(20, 100));
             QCOMPARE(window.ScaleList()->currentText(), QStringLiteral("100%"));
         }
-        const QStringList expected = {"[Config]",
-                                      "AllowOneInstance=1",
-                                      "AutoHideTOC=0",
-                                      "DefScaleIdx=4",
-                                      "MonitorType=0",
-                                      "MonitorWidth=360",
-                                      "MonitorHeight=270",
-                                      "TextEncoding=auto",
-                                      "[MainWindow]",
-                                      "PosTop=100",
-                                      "PosLeft=20",
-                                      "Height=520",
-                                      "Width=465",
-                                      "[Reading]",
-                                      "ResumeReading=0",
-                                      "[MakeBook]",
-                                      "Screen=6inch-800",
-                                      "CropMargins=0",
-                                      "Spread=0",
-                                      "RightToLeft=0",
-                                      "Gamma=100",
-                                      "AutoContrast=1",
-                                      "Bits=2",
-                                      "Dither=0",
-                                      "Stretch=0",
-                                      "Upscale=0"};
+        const QStringList expected = {
+            "[Config]",         "AllowOneInstance=1", "AutoHideTOC=0",     "DefScaleIdx=4", "MonitorType=0",
+            "MonitorWidth=360", "MonitorHeight=270",  "TextEncoding=auto", "[MainWindow]",  "PosTop=100",
+            "PosLeft=20",       "Height=520",         "Width=465",         "[Reading]",     "ResumeReading=0",
+            "[MakeBook]",       "Screen=6inch-800",   "CropMargins=0",     "Spread=0",      "Strips=0",
+            "RightToLeft=0",    "Gamma=100",          "AutoContrast=1",    "Bits=2",        "Dither=0",
+            "Stretch=0",        "Upscale=0",          "SkipBadPictures=0"};
         QCOMPARE(FileLines(sandbox.SettingsFile()), expected);
     }
 

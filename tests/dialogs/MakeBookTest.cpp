@@ -5,6 +5,7 @@
 #include "TestPdf.h"
 #include "fMakeBook.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -144,6 +145,32 @@ private slots:
         QCOMPARE(window.edtFields[2]->text(), QStringLiteral("Пушкин"));
         QCOMPARE(window.tvContents->topLevelItemCount(), 1);
         QCOMPARE(window.tvContents->topLevelItem(0)->text(0), QStringLiteral("Глава первая"));
+    }
+
+    void DamagedPicturesLeftOutAreListedInTheStatus()
+    {
+        QTemporaryDir dir;
+        settings::TSettings settings(dir.filePath(QStringLiteral("karavel.ini")));
+        QImage page(60, 80, QImage::Format_Grayscale8);
+        page.fill(200);
+        QVERIFY(page.save(dir.filePath(QStringLiteral("1.png"))));
+        QFile damaged(dir.filePath(QStringLiteral("2.png")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("no picture") > 0 && damaged.flush());
+
+        TfrmMakeBook window(settings);
+        window.show();
+        window.AddSources({dir.filePath(QStringLiteral("1.png")), damaged.fileName()});
+        window.AskOutputPath = [&](const QString&) { return dir.filePath(QStringLiteral("made.wol")); };
+        window.btnMake->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsConverting(), 20000);
+        QVERIFY2(window.lblStatus->text().endsWith(QStringLiteral("to go on past such pictures.")),
+                 qPrintable(window.lblStatus->text()));
+        qobject_cast<QCheckBox*>(window.OptionControl("skip-bad"))->setChecked(true);
+        QSignalSpy made(&window, &TfrmMakeBook::BookMade);
+        window.btnMake->click();
+        QTRY_COMPARE_WITH_TIMEOUT(made.count(), 1, 20000);
+        QVERIFY(window.isVisible());
+        QVERIFY2(window.lblStatus->text().contains(QStringLiteral("2.png")), qPrintable(window.lblStatus->text()));
     }
 
     void StoppedConversionLeavesNothingBehind()

@@ -1,5 +1,6 @@
 // wolftool make from sources made here: drawn pictures in folders, a comic archive, a text
-// file, an unpacked book; and every kind of bad input, which must leave no book behind.
+// file, an unpacked book; and every kind of bad input, which must leave no book behind, or
+// with --skip-bad is left out of it and named.
 #include "TextEncodings.h"
 #include "ToolRunner.h"
 #include "ZipWriter.h"
@@ -367,5 +368,49 @@ TEST(WolftoolMake, InterruptStopsCleanly)
     EXPECT_EQ(QDir(scratch.Path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("scan.png")});
 }
 #endif
+
+TEST(WolftoolMake, DamagedPicturesStopTheBookOrAreLeftOutAndNamed)
+{
+    TScratch scratch;
+    const QString comic = scratch.Path(QStringLiteral("comic.cbz"));
+    const auto jpeg = [](int blockHeight) { return PictureBytes(DrawPage(300, 400, blockHeight), "JPEG"); };
+    const QByteArray good = jpeg(100), cutOff = jpeg(200).left(jpeg(200).size() * 6 / 10);
+    // Stray bytes before the scan's marker: the decoder warns, the picture shows well.
+    QByteArray stray = jpeg(150);
+    stray.insert(stray.indexOf("\xFF\xDA"), "xy");
+    WriteZip(comic, {{"a/01.jpg", good},
+                     {"a/02.jpg", cutOff},
+                     {"b/03.jpg", "no picture at all"},
+                     {"b/04.jpg", stray},
+                     {"c/05.jpg", cutOff}});
+    const QString book = scratch.Path(QStringLiteral("out.wol"));
+
+    const TToolResult stopped = RunWolftool({QStringLiteral("make"), book, comic, QStringLiteral("--quiet")});
+    EXPECT_EQ(stopped.ExitCode, 1);
+    EXPECT_TRUE(
+        stopped.LastErrorLine().startsWith(QStringLiteral("Cannot read the picture \"%1: a/02.jpg\": ").arg(comic)))
+        << stopped.Err.toStdString();
+    EXPECT_TRUE(stopped.LastErrorLine().contains(QStringLiteral("premature end"), Qt::CaseInsensitive));
+    EXPECT_TRUE(
+        stopped.LastErrorLine().endsWith(QStringLiteral("--skip-bad to leave out the pictures that cannot be read")));
+    EXPECT_FALSE(QFile::exists(book));
+
+    const TToolResult made =
+        RunWolftool({QStringLiteral("make"), book, comic, QStringLiteral("--quiet"), QStringLiteral("--skip-bad")});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err.toStdString();
+    const QString err = QString::fromUtf8(made.Err);
+    EXPECT_TRUE(err.contains(QStringLiteral("3 pictures that cannot be read were left out:\n")));
+    EXPECT_EQ(err.count(QStringLiteral("\n  ")), 3);
+    for (const char* name : {"a/02.jpg", "b/03.jpg", "c/05.jpg"})
+        EXPECT_TRUE(err.contains(QStringLiteral("%1: %2\"").arg(comic, QLatin1String(name)))) << name;
+    EXPECT_TRUE(err.contains(QStringLiteral("%1: b/04.jpg: Corrupt JPEG data: 2 extraneous bytes").arg(comic)));
+    EXPECT_FALSE(err.contains(QStringLiteral("\nCorrupt JPEG"))) << err.toStdString();
+
+    const TToolResult info = RunWolftool({QStringLiteral("info"), book});
+    EXPECT_EQ(info.Json()[QStringLiteral("pages")].toArray().size(), 2);
+    // Chapters whose pages went lead to the page after them, or the last.
+    const std::vector<std::pair<QString, int>> expected{{"a", 0}, {"b", 1}, {"c", 1}};
+    EXPECT_EQ(Contents(info.Json()), expected);
+}
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 
 namespace wolftool {
 namespace {
@@ -141,12 +142,16 @@ int RunMake(const QStringList& args)
     AddOptions(parser);
     if (!ParseCommandLineAtLeast(parser, args, QStringLiteral("make OUT.wol SOURCE... [options]"), 2)) return ExitOk;
 
+    making::TMakeResult result;
     try {
         const making::TBookPlan plan = making::MakePlan(PlanRequest(parser));
         const TStopOnInterrupt stopOnInterrupt;
         TProgressBar bar(stderr, parser.isSet(QStringLiteral("quiet")));
-        making::MakeBook(
+        result = making::MakeBook(
             plan, [&bar](int done, int total) { bar.Show(done, total); }, StopRequested);
+    } catch (const making::EBadPicture& bad) {
+        throw ECommandFailure(QStringLiteral("%1; give --skip-bad to leave out the pictures that cannot be read")
+                                  .arg(QString::fromUtf8(bad.what())));
     } catch (const making::ENeedsPassword& locked) {
         const QString message = QString::fromUtf8(locked.what());
         throw ECommandFailure(locked.PasswordGiven ? message : message + QStringLiteral("; give it with --password"));
@@ -157,6 +162,12 @@ int RunMake(const QStringList& args)
             QStringLiteral("%1; name it with --input-encoding").arg(QString::fromUtf8(unrecognised.what())));
     } catch (const making::EMakeFailure& failure) {
         throw ECommandFailure(QString::fromUtf8(failure.what()));
+    }
+    // The book is what was asked for: left out as --skip-bad says, and each one named.
+    if (!result.LeftOut.isEmpty()) {
+        std::fprintf(stderr, "%lld pictures that cannot be read were left out:\n",
+                     static_cast<long long>(result.LeftOut.size()));
+        for (const QString& leftOut : result.LeftOut) std::fprintf(stderr, "  %s\n", qPrintable(leftOut));
     }
     return ExitOk;
 }
