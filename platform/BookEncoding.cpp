@@ -53,7 +53,7 @@ TBookEncoding TBookEncoding::Detect(const std::vector<std::string>& samples)
     const std::string all = Concatenate(samples);
     if (IsStrictUtf8(all)) return TBookEncoding("UTF-8");
     for (const QByteArray& candidate : WithStandIns(Guess(all))) {
-        const TBookEncoding encoding(candidate);
+        TBookEncoding encoding(candidate);
         if (encoding.Name() == candidate && KeepsBytes(encoding, all)) return encoding;
     }
     return TBookEncoding(Latin1Name);
